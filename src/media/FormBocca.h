@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class SpeechEngine;
+
+// The hidden screen that holds the program-wide speech engine. Never shown.
+class FormBocca : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FormBocca(std::unique_ptr<SpeechEngine> motore);
+    ~FormBocca() override;
+    SpeechEngine &Bocca() { return *m_motore; }
+
+private:
+    std::unique_ptr<SpeechEngine> m_motore;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+
+// The pictures and mouse pointers the program carries inside itself.
+enum class Immagine {
+    Orsetto,          // pink teddy bear with a blue bow: program icon, splash button
+    Emblema,          // splash: keyboard, hand pressing a switch, loudspeaker
+    MenuUccelli,      // menu item pictures, in item order
+    MenuPereMele,
+    MenuStelleMarine,
+    MenuLocomotive,
+    MenuCandele,
+    MenuLampadine,
+    MenuFoche,
+    MenuEsci,         // open door with a red arrow
+    FacciaEsatti,     // smiling face with thumb up
+    FacciaErrati,     // face with a hand
+    FrecciaVerde,     // status bar "Avanti"
+    FrecciaAvanti,    // the "avanti" button: blue arrow pointing right
+    Conferma,         // black check mark
+};
+
+enum class Puntatore {
+    Mano,             // the program's hand pointer
+    FrecciaBianca,    // large white arrow, hot spot 3,1
+    ChiaveDiViolino,  // treble clef ("Suoni attivati")
+    FacciaMusica,     // face listening to music (spoken labels)
+    Orsetto,          // the splash
+    Piu,
+    Meno,
+    Uguale,
+    FrecciaGrigia,    // "avanti"
+};
+
+namespace Immagini {
+QPixmap immagine(Immagine quale, const QSize &dimensione);
+QIcon icona(Immagine quale);
+QIcon iconaProgramma();
+QCursor puntatore(Puntatore quale);
+// The number pointers: the number in dark blue on a light blue square.
+QCursor puntatoreNumero(int numero);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/Schermata.h"
+
+class FormAvvio : public Schermata
+{
+    Q_OBJECT
+public:
+    explicit FormAvvio(Servizi &servizi, QWidget *parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/Schermata.h"
+
+class FormInfo : public Schermata
+{
+    Q_OBJECT
+public:
+    explicit FormInfo(Servizi &servizi, QWidget *parent = nullptr);
+};

@@ -1,0 +1,61 @@
+#include "shell/Main.h"
+
+#include "config/SceltaColoreDialogo.h"
+#include "media/EspeakEngine.h"
+#include "media/SuoniProgramma.h"
+#include "media/VoceProgramma.h"
+#include "media/animation/ScenePlayer.h"
+#include "resources/Immagini.h"
+#include "shell/Generatore.h"
+#include "shell/ModuloPerIni.h"
+#include "shell/Navigatore.h"
+#include "shell/Percorsi.h"
+#include "shell/Piattaforma.h"
+#include "shell/Schermata.h"
+#include "shell/Servizi.h"
+#include "shell/StatoProgramma.h"
+
+#include <QApplication>
+#include <QLockFile>
+#include <QMessageBox>
+
+int Main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("calcolotti"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
+    QApplication::setWindowIcon(Immagini::iconaProgramma());
+
+    // A lock left by a copy that was killed is taken over: QLockFile sees that
+    // its owner is gone. A live owner's lock never goes stale by age.
+    QLockFile blocco(Percorsi::fileBlocco());
+    blocco.setStaleLockTime(0);
+    if (!blocco.tryLock(0)) {
+        DialoghiMessaggi().errore(nullptr, QStringLiteral("Calcolotti"),
+                                  QStringLiteral("E' già stata avviata una copia di questo programma!"));
+        return 0;
+    }
+
+    StatoProgramma stato;
+    stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+    ModuloPerIni::LeggiImpostazioni(stato);
+    GeneratoreOrologio casuale;
+
+    const QString cartella = Percorsi::cartellaProgramma();
+    auto creaMotore = [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); };
+    VoceProgramma voce(creaMotore);
+    AttesaProgramma attesa;
+    SuoniProgramma suoni(stato, casuale, cartella);
+    DialoghiMessaggi dialoghi;
+    SceltaColoreDialogo colore;
+    DocumentiDesktop documenti;
+    Servizi servizi{stato, casuale, voce, attesa, suoni, dialoghi, colore, documenti,
+                    [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
+                    creaMotore, cartella};
+    Navigatore navigatore(servizi);
+    navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
+    const int esito = app.exec();
+    // Screens still alive go before the services they use.
+    qDeleteAll(QApplication::topLevelWidgets());
+    return esito;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+struct StatoProgramma;
+
+// The settings file: seven positional lines, read once at start and written
+// only when the program is left through the menu's "Esci".
+namespace ModuloPerIni {
+
+// The maker's home page, named in the settings folder's readme and on the
+// information screen.
+extern const char *const SitoProduttore;
+
+// The shared settings folder and the settings file inside it. On Windows the
+// folder is C:\ImpostazioniProgrammiLumba; elsewhere it lives in the user's
+// configuration folder ($XDG_CONFIG_HOME, by default ~/.config).
+QString CartellaImpostazioni();
+QString PercorsoIniPredefinito();
+QString PercorsoLeggimi();
+
+void ImpostazioniPredefinite(StatoProgramma &stato);
+void LeggiImpostazioni(StatoProgramma &stato);
+// Returns false when the file could not be written; the caller still ends.
+bool SalvaImpostazioni(const StatoProgramma &stato);
+bool CreaCartellaImpostazioni(const QString &cartella);
+bool EsisteCartella(const QString &percorso);
+bool EsisteFile(const QString &percorso);
+
+// The reader and the writer on bytes, for the file functions and the tests.
+bool LeggiDaTesto(const QByteArray &contenuto, StatoProgramma &stato);
+QByteArray ScriviInTesto(const StatoProgramma &stato);
+
+}

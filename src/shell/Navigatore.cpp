@@ -1,0 +1,55 @@
+#include "shell/Navigatore.h"
+
+#include "config/Form10.h"
+#include "config/FormConfigura.h"
+#include "exercises/FormEsercizio.h"
+#include "shell/FormAvvio.h"
+#include "shell/FormInfo.h"
+#include "shell/FormMenu.h"
+#include "shell/Servizi.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+Navigatore::Navigatore(Servizi &servizi)
+    : m_servizi(servizi)
+{
+    m_servizi.navigatore = this;
+}
+
+Schermata *Navigatore::crea(IdSchermata id)
+{
+    switch (id) {
+    case IdSchermata::Avvio:
+        return new FormAvvio(m_servizi);
+    case IdSchermata::Menu:
+        return new FormMenu(m_servizi);
+    case IdSchermata::Info:
+        return new FormInfo(m_servizi);
+    case IdSchermata::Configura:
+        return new FormConfigura(m_servizi);
+    case IdSchermata::Voce:
+        return new Form10(m_servizi);
+    }
+    return nullptr;
+}
+
+FormEsercizio *Navigatore::creaEsercizio(int numero)
+{
+    return new FormEsercizio(m_servizi, numero);
+}
+
+void Navigatore::mostraPrimo(Schermata *schermata)
+{
+    // Centred at a comfortable scale: large enough for small hands to hit the
+    // buttons, small enough to leave the desktop around it.
+    if (const QScreen *schermo = QGuiApplication::primaryScreen()) {
+        const QRect area = schermo->availableGeometry();
+        QSize dimensione = schermata->size().scaled(area.size() * 0.85, Qt::KeepAspectRatio);
+        if (dimensione.width() < schermata->width())
+            dimensione = schermata->size().boundedTo(area.size());
+        schermata->resize(dimensione);
+        schermata->move(area.center() - QPoint(dimensione.width() / 2, dimensione.height() / 2));
+    }
+    schermata->show();
+}

@@ -1,0 +1,35 @@
+#include "shell/Percorsi.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+namespace Percorsi {
+
+QString cartellaProgramma()
+{
+    const QString accanto = QCoreApplication::applicationDirPath();
+    if (QFileInfo(accanto + QStringLiteral("/scenes")).isDir())
+        return accanto;
+    const QString installata = QDir::cleanPath(accanto + QStringLiteral("/../share/calcolotti"));
+    if (QFileInfo(installata).isDir())
+        return installata;
+    return accanto;
+}
+
+QString fileBlocco()
+{
+#ifdef Q_OS_WIN
+    const QString utente = qEnvironmentVariable("USERNAME");
+#else
+    const QString utente = QString::number(::getuid());
+#endif
+    return QDir::tempPath() + QStringLiteral("/calcolotti-%1.lock").arg(utente);
+}
+
+}

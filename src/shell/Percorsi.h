@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The one place that decides where the program's data files are.
+namespace Percorsi {
+// The program folder: the executable's own folder when the data lies beside it
+// (the build folder), otherwise the installed data folder.
+QString cartellaProgramma();
+// The single-instance lock of this user.
+QString fileBlocco();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/Servizi.h"
+
+// The real message boxes.
+class DialoghiMessaggi : public Dialoghi
+{
+public:
+    void errore(QWidget *finestra, const QString &titolo, const QString &testo) override;
+    bool domanda(QWidget *finestra, const QString &titolo, const QString &testo) override;
+    void avviso(QWidget *finestra, const QString &titolo, const QString &testo) override;
+};
+
+// Opens documents with the desktop's default viewer.
+class DocumentiDesktop : public Documenti
+{
+public:
+    void ApriDocumento(QWidget *finestra, const QString &percorso) override;
+};

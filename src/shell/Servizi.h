@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class QLabel;
+class AnimationPlayer;
+class Attesa;
+class Generatore;
+class Navigatore;
+class SpeechEngine;
+class Suoni;
+class Voce;
+struct StatoProgramma;
+
+// The three message boxes of the program.
+class Dialoghi
+{
+public:
+    virtual ~Dialoghi() = default;
+    // OK with a stop icon.
+    virtual void errore(QWidget *finestra, const QString &titolo, const QString &testo) = 0;
+    // Yes/No with a question icon; true for Yes.
+    virtual bool domanda(QWidget *finestra, const QString &titolo, const QString &testo) = 0;
+    // OK only.
+    virtual void avviso(QWidget *finestra, const QString &titolo, const QString &testo) = 0;
+};
+
+// The colour chooser: on OK writes the picked colour into the carrier's text
+// colour and returns true; on cancel changes nothing and returns false.
+class SceltaColore
+{
+public:
+    virtual ~SceltaColore() = default;
+    virtual bool ScegliColore(QWidget *finestra, QLabel *portatore) = 0;
+};
+
+// Opens a document with the desktop's default application; errors are ignored.
+class Documenti
+{
+public:
+    virtual ~Documenti() = default;
+    virtual void ApriDocumento(QWidget *finestra, const QString &percorso) = 0;
+};
+
+// Everything a screen needs from outside itself, injected so that tests can
+// pass fakes. The program builds one in Main; tests build their own.
+struct Servizi {
+    StatoProgramma &stato;
+    Generatore &casuale;
+    Voce &voce;
+    Attesa &attesa;
+    Suoni &suoni;
+    Dialoghi &dialoghi;
+    SceltaColore &colore;
+    Documenti &documenti;
+    // A new animation player for an exercise screen.
+    std::function<AnimationPlayer *(QWidget *parent)> creaLettore;
+    // A speech engine of the voice screen's own, for previews.
+    std::function<std::unique_ptr<SpeechEngine>()> creaMotoreVoce;
+    // The folder that holds the program's data files (scenes, sounds, guide).
+    QString cartellaProgramma;
+    // Creates screens and hands over between them; set by whoever owns it.
+    Navigatore *navigatore = nullptr;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// Input modes, as stored in ModalitaInput. Values outside 0..3 can come from a
+// hand-edited settings file; they stay as read and prepare nothing.
+namespace Modalita {
+constexpr int16_t Mouse = 0;
+constexpr int16_t ScansioneManuale = 1;     // two switches: Space moves, Enter selects
+constexpr int16_t ScansioneAutomatica = 2;  // one switch: the timer moves, Space selects
+constexpr int16_t Frecce = 3;               // arrow keys move, Enter selects
+}
+
+// The single program-wide record: the seven persisted settings and the shared
+// run state. Screens read and write it directly; nothing is notified.
+struct StatoProgramma {
+    // Persisted, in the order of the settings file.
+    bool SuoniAttivati = true;
+    bool DisabilitaMousePersonalizzato = false;
+    double ColoreScansione = 255;  // 0x00BBGGRR
+    int16_t NumeroVoce = 1;
+    int16_t VelocitaVoce = 135;
+    int16_t VelocitaScansione = 4;  // quarter seconds
+    int16_t ModalitaInput = Modalita::Mouse;
+
+    // Run state, never saved.
+    int16_t SceltaCorrente = 0;
+    int16_t Esatti = 0;
+    int16_t Errati = 0;
+    int16_t Casuale = 0;
+    QString PercorsoIni;
+};
+
+// The scanning timer interval of automatic scanning. A hand-edited file may hold
+// any 16-bit value: the timer gets the configuration screen's range, 1 s to 15 s.
+int intervalloScansioneMs(const StatoProgramma &stato);
