@@ -122,14 +122,6 @@ def fondale():
     return disegna
 
 
-def tovaglia(colore="#fff3e0", bordo="#e57373"):
-    def disegna():
-        return "".join(d.rett(6, y0, LARGHEZZA - 12, 200, colore, rx=14, stroke=bordo, sw=3,
-                              stroke_dasharray="10 6")
-                       for y0 in (10, 320))
-    return disegna
-
-
 def niente():
     return lambda: ""
 
@@ -190,7 +182,7 @@ SCENE = {
     20: ("ffffcc", d.pera, d.mela,
          su_tutte_le_righe(mensole()), pulsa(ciclo="oscilla"), salta(ciclo="oscilla")),
     21: ("99CCFF", d.piatto_pizza, d.piatto_spaghetti,
-         tovaglia(), gira(), gira()),
+         niente(), gira(), gira()),
     22: ("99CCFF", lambda: d.dinosauro("#66bb6a"), lambda: d.dinosauro("#ff9800"),
          su_tutte_le_righe(prato("#5b8fc7")), salta(), salta()),
     23: ("009900", lambda: d.fungo(True), lambda: d.fungo(False),
@@ -206,7 +198,7 @@ SCENE = {
          aggiungi(d.scintille(), ciclo="oscilla")),
     28: ("000066", d.cero, d.candela,
          su_tutte_le_righe(mensole("#bcaaa4", "#d7ccc8")),
-         aggiungi(d.alone(-28), ciclo="pulsa"), aggiungi(d.alone(-24), ciclo="pulsa")),
+         aggiungi(d.alone(-31), ciclo="pulsa"), aggiungi(d.alone(-24), ciclo="pulsa")),
     29: ("000066", d.granchio, d.aragosta,
          fondale(), salta(ciclo="oscilla"), salta(ciclo="oscilla")),
     30: ("FFCC99", d.chitarra, d.violino,

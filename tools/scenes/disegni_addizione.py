@@ -289,7 +289,7 @@ def pinguino(berretto):
         parti += [
             tracciato("M-17 -22 C-17 -42 17 -42 17 -22 Z", fill="#e53935"),
             rett(-19, -26, 38, 7, "#ffffff", rx=3, sw=2),
-            cerchio(0, -38, 5, "#ffffff", sw=2),
+            cerchio(0, -36, 4.5, "#ffffff", sw=2),
         ]
     return "".join(parti)
 
@@ -693,19 +693,22 @@ def piatto_pizza():
 
 
 def piatto_spaghetti():
-    fili = "".join(tracciato(d, stroke="#f9d56e", sw=3) for d in (
+    fili = "".join(tracciato(d, stroke="#d99a0b", sw=2.2) for d in (
         "M-22 4 C-22 -18 18 -22 22 -2 C24 16 -8 24 -16 10",
         "M-18 -8 C-6 -22 20 -12 16 8 C12 20 -14 18 -12 2",
         "M-24 -4 C-16 24 20 22 24 0",
         "M-10 -20 C8 -26 24 -14 18 -2",
+        "M-20 10 C-10 22 14 20 20 10",
+        "M-14 -16 C-24 -2 -20 14 -6 18",
     ))
     return "".join([
         _piatto(),
-        ellisse(0, 0, 25, 22, "#f6c85f", stroke="#c9962d", sw=1.5),
+        ellisse(0, 0, 26, 23, "#ffe082", stroke="#d99a0b", sw=2),
         fili,
-        tracciato("M-10 -4 C-12 -14 8 -14 10 -4 C12 6 -8 8 -10 -4 Z", fill="#d32f2f",
-                  sw=1.5),
-        cerchio(-2, -5, 3.5, "#6d3f1f", sw=1.2), cerchio(5, -1, 3, "#6d3f1f", sw=1.2),
+        tracciato("M-14 -4 C-16 -18 12 -18 14 -4 C16 10 -12 12 -14 -4 Z", fill="#d32f2f",
+                  sw=2),
+        cerchio(-5, -6, 5, "#6d3f1f", sw=1.5), cerchio(6, 0, 4.5, "#6d3f1f", sw=1.5),
+        tracciato("M-30 26 L-12 10", stroke="#90a4ae", sw=3.5),
     ])
 
 
@@ -859,13 +862,13 @@ def _fiamma(cx, cy):
 
 def cero():
     return "".join([
-        rett(-20, -14, 40, 52, "#fff8e1", rx=3),
-        rett(-20, 4, 40, 6, "#ffca28", stroke="none"),
-        rett(-20, 14, 40, 3, "#ffca28", stroke="none"),
+        rett(-17, -20, 34, 58, "#fff8e1", rx=3),
+        rett(-17, 4, 34, 6, "#ffca28", stroke="none"),
+        rett(-17, 14, 34, 3, "#ffca28", stroke="none"),
         poligono(stella_punti(0, 24, 7, 3, 4, -90), "#e53935", sw=1.5),
-        tracciato("M-12 -14 Q-12 -6 -10 -2", stroke="#e0d7b9", sw=2),
-        linea(0, -14, 0, -20, INCHIOSTRO, 2),
-        _fiamma(0, -18),
+        tracciato("M-10 -20 Q-10 -12 -8 -8", stroke="#e0d7b9", sw=2),
+        linea(0, -20, 0, -24, INCHIOSTRO, 2),
+        _fiamma(0, -22),
     ])
 
 
