@@ -198,7 +198,7 @@ SCENE = {
          aggiungi(d.scintille(), ciclo="oscilla")),
     28: ("000066", d.cero, d.candela,
          su_tutte_le_righe(mensole("#bcaaa4", "#d7ccc8")),
-         aggiungi(d.alone(-31), ciclo="pulsa"), aggiungi(d.alone(-24), ciclo="pulsa")),
+         aggiungi(d.alone(-32), ciclo="pulsa"), aggiungi(d.alone(-24), ciclo="pulsa")),
     29: ("000066", d.granchio, d.aragosta,
          fondale(), salta(ciclo="oscilla"), salta(ciclo="oscilla")),
     30: ("FFCC99", d.chitarra, d.violino,
@@ -229,7 +229,8 @@ def clip(nome, posizione, disegno, azione):
 
 
 def scena(numero):
-    _colore, disegno_a, disegno_b, scenario, azione_a, azione_b = SCENE[numero]
+    # c:sfondo only colours previews: the exercise screen gives the real background.
+    colore, disegno_a, disegno_b, scenario, azione_a, azione_b = SCENE[numero]
     defs = ['    <g id="oggetto-a">%s</g>' % disegno_a(),
             '    <g id="oggetto-b">%s</g>' % disegno_b()]
     for lettera, azione in (("a", azione_a), ("b", azione_b)):
@@ -239,8 +240,8 @@ def scena(numero):
         '<?xml version="1.0" encoding="UTF-8"?>',
         '<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"'
         ' xmlns:c="urn:calcolotti:scena"',
-        '     viewBox="0 0 %d %d" width="%d" height="%d">' % (LARGHEZZA, ALTEZZA,
-                                                            LARGHEZZA, ALTEZZA),
+        '     viewBox="0 0 %d %d" width="%d" height="%d" c:sfondo="%s">' % (
+            LARGHEZZA, ALTEZZA, LARGHEZZA, ALTEZZA, colore),
         "  <defs>", *defs, "  </defs>",
         '  <g id="scenario">%s</g>' % scenario(),
     ]

@@ -884,8 +884,12 @@ def candela():
 
 
 def alone(cy):
-    return (cerchio(0, cy, 17, "#fff59d", stroke="none", opacity=0.35)
-            + cerchio(0, cy, 11, "#fffde7", stroke="none", opacity=0.45))
+    raggi = []
+    for gradi in (-180, -135, -90, -45, 0):
+        a = math.radians(gradi)
+        raggi.append(linea(14 * math.cos(a), cy + 14 * math.sin(a),
+                           21 * math.cos(a), cy + 21 * math.sin(a), "#fff176", 3))
+    return "".join(raggi)
 
 
 # ---------------------------------------------------------------- crustaceans
@@ -944,7 +948,7 @@ def chitarra():
         cerchio(0, 14, 6, "#4e2a10", sw=2),
         rett(-7, 26, 14, 4, "#4e2a10", stroke="none"),
         linea(-1.5, -38, -1.5, 28, "#fff8e1", 1), linea(1.5, -38, 1.5, 28, "#fff8e1", 1),
-    ], transform="rotate(-20) scale(1.06)")
+    ], transform="rotate(-20) scale(1.12)")
 
 
 def violino():
@@ -969,4 +973,4 @@ def note_musicali():
         return (ellisse(x, y, 5, 3.5, "#6a1b9a", stroke="none", transform="rotate(-20 %d %d)" % (x, y))
                 + linea(x + 4, y, x + 4, y - 16, "#6a1b9a", 2)
                 + tracciato("M%d %d q6 2 6 8" % (x + 4, y - 16), stroke="#6a1b9a", sw=2))
-    return nota(-34, -18) + nota(30, -24) + nota(36, 20)
+    return nota(-36, -16) + nota(34, -20)
