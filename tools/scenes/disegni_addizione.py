@@ -385,17 +385,18 @@ def struzzo_corre():
 
 def struzzo_nasconde():
     zampa = "#f4a3a8"
-    return "".join([
+    return gruppo([
         tracciato("M-12 14 L-16 38", stroke=zampa, sw=4.5),
         tracciato("M0 14 L2 38", stroke=zampa, sw=4.5),
-        tracciato("M12 2 C24 8 26 18 30 26", stroke=zampa, sw=6),
+        tracciato("M12 2 C22 6 26 14 28 24", stroke=zampa, sw=6),
         ellisse(-8, 0, 24, 17, "#3a3030", transform="rotate(20 -8 0)"),
         tracciato("M-26 -12 C-38 -28 -28 -34 -22 -22 C-24 -38 -12 -36 -16 -18 Z",
                   fill="#ffffff", sw=2),
-        tracciato("M14 40 C18 20 42 20 44 40 Z", fill="#e8c77a"),
-        cerchio(22, 34, 1.5, "#b8924a", stroke="none"),
-        cerchio(36, 32, 1.5, "#b8924a", stroke="none"),
-    ])
+        tracciato("M8 40 C12 14 44 14 48 40 Z", fill="#e8c77a"),
+        cerchio(18, 32, 2, "#b8924a", stroke="none"),
+        cerchio(36, 28, 2, "#b8924a", stroke="none"),
+        cerchio(28, 36, 2, "#b8924a", stroke="none"),
+    ], transform="translate(-4 0)")
 
 
 # ---------------------------------------------------------------- poultry
@@ -765,11 +766,14 @@ def fantasma(campana):
     if campana:
         parti += [
             ellisse(-30, 4, 7, 5, "#f5f5ff", stroke="#9fa8da", sw=2),
-            tracciato("M26 -2 Q34 -4 36 2", stroke="#9fa8da", sw=6),
-            tracciato("M30 6 C30 -8 42 -8 42 6 L44 16 L28 16 Z", fill="#ffca28"),
-            linea(36, -6, 36, -2, INCHIOSTRO, 2),
-            cerchio(36, 19, 3, "#ffca28", sw=1.5),
+            tracciato("M26 -2 Q32 -8 37 -10", stroke="#9fa8da", sw=6),
+            linea(38, -12, 38, -4, INCHIOSTRO, 3),
+            tracciato("M28 12 C28 -8 48 -8 48 12 L51 22 L25 22 Z", fill="#ffca28"),
+            rett(25, 20, 26, 3, "#ffa000", stroke="none"),
+            cerchio(38, 26, 4, "#ffca28", sw=1.5),
         ]
+        # The bell sticks out on the right: shift the ghost so the pair stays centred.
+        return gruppo(parti, transform="translate(-8 0)")
     else:
         parti += [
             ellisse(-32, -2, 7, 5, "#f5f5ff", stroke="#9fa8da", sw=2,
@@ -782,8 +786,8 @@ def fantasma(campana):
 
 def onde_campana():
     return "".join([
-        tracciato("M44 -12 Q48 -4 44 4", stroke="#fff176", sw=2.5),
-        tracciato("M40 -18 Q46 -6 40 6", stroke="#fff176", sw=2.5),
+        tracciato("M44 -2 Q48 8 44 18", stroke="#fff176", sw=2.5),
+        tracciato("M49 -8 Q55 8 49 24", stroke="#fff176", sw=2.5),
     ])
 
 
