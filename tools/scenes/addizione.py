@@ -37,12 +37,8 @@ def gira(gradi=360, durata=1.5, ciclo=None):
     return {"azione": "ruota", "gradi": gradi, "durata": durata, "ciclo": ciclo}
 
 
-def aggiungi(dopo, ciclo=None, durata=None, piu=None):
-    azione = "aggiungi" if piu is None else "aggiungi " + piu["azione"]
-    voce = {"azione": azione, "dopo": dopo, "ciclo": ciclo, "durata": durata}
-    if piu:
-        voce.update({k: v for k, v in piu.items() if k != "azione" and v is not None})
-    return voce
+def aggiungi(dopo, ciclo=None, durata=None):
+    return {"azione": "aggiungi", "dopo": dopo, "ciclo": ciclo, "durata": durata}
 
 
 # ------------------------------------------------------------------ scenery
@@ -213,7 +209,7 @@ def attributi(azione):
                    "ciclo", "ampiezza"):
         valore = azione.get(chiave)
         if valore is not None:
-            parti.append('c:%s="%s"' % (chiave, d._num(valore)))
+            parti.append('c:%s="%s"' % (chiave, d.numero(valore)))
     return " ".join(parti)
 
 

@@ -11,7 +11,8 @@ import math
 INCHIOSTRO = "#2b1d14"
 
 
-def _num(v):
+def numero(v):
+    """Short decimal text: 12 rather than 12.0, 3.14 rather than 3.14159."""
     if isinstance(v, float):
         v = round(v, 2)
         if v == int(v):
@@ -27,7 +28,7 @@ def el(tag, **attr):
         if v is None:
             continue
         nome = k.rstrip("_").replace("_", "-")
-        parti.append('%s="%s"' % (nome, _num(v)))
+        parti.append('%s="%s"' % (nome, numero(v)))
     return "<%s %s/>" % (tag, " ".join(parti))
 
 
@@ -35,7 +36,7 @@ def gruppo(contenuto, **attr):
     parti = []
     for k, v in attr.items():
         nome = k.rstrip("_").replace("_", "-")
-        parti.append(' %s="%s"' % (nome, _num(v)))
+        parti.append(' %s="%s"' % (nome, numero(v)))
     return "<g%s>%s</g>" % ("".join(parti), "".join(contenuto))
 
 
@@ -73,13 +74,13 @@ def occhio(cx, cy, r=4.5, guarda=(1, 0)):
 
 
 def sorriso(cx, cy, w=8, sw=2):
-    return tracciato("M%s %s Q%s %s %s %s" % (_num(cx - w / 2), _num(cy), _num(cx),
-                                             _num(cy + w * 0.6), _num(cx + w / 2), _num(cy)),
+    return tracciato("M%s %s Q%s %s %s %s" % (numero(cx - w / 2), numero(cy), numero(cx),
+                                             numero(cy + w * 0.6), numero(cx + w / 2), numero(cy)),
                      sw=sw)
 
 
 def poligono(punti, fill, stroke=INCHIOSTRO, sw=2.5):
-    d = "M" + " L".join("%s %s" % (_num(x), _num(y)) for x, y in punti) + " Z"
+    d = "M" + " L".join("%s %s" % (numero(x), numero(y)) for x, y in punti) + " Z"
     return tracciato(d, fill=fill, stroke=stroke, sw=sw)
 
 
