@@ -64,7 +64,9 @@ nota "$tmp/p1.wav" 0.35 pluck 392.00 0.7; nota "$tmp/p2.wav" 0.35 pluck 493.88 0
 nota "$tmp/p3.wav" 0.35 pluck 587.33 0.7; nota "$tmp/p4.wav" 0.70 pluck 783.99 0.7
 ritarda "$tmp/p2.wav" 0.08 "$tmp/p2b.wav"; ritarda "$tmp/p3.wav" 0.16 "$tmp/p3b.wav"
 ritarda "$tmp/p4.wav" 0.24 "$tmp/p4b.wav"
-mescola "$tmp/si4.wav" "$tmp/p1.wav" "$tmp/p2b.wav" "$tmp/p3b.wav" "$tmp/p4b.wav"
+mescola "$tmp/si4r.wav" "$tmp/p1.wav" "$tmp/p2b.wav" "$tmp/p3b.wav" "$tmp/p4b.wav"
+# The pluck starts with a burst of noise: keep only its warm part.
+sox "$tmp/si4r.wav" "$tmp/si4.wav" lowpass 4000
 
 # 5: a tiny fanfare, short-short-long on soft triangle waves: C C G.
 nota "$tmp/f1.wav" 0.12 triangle 523.25 0.6; nota "$tmp/f2.wav" 0.12 triangle 523.25 0.6
@@ -93,7 +95,7 @@ mescola "$tmp/no2.wav" "$tmp/no2a.wav" "$tmp/no2b.wav"
 
 # 3: two soft wooden taps going down, A then E.
 nota "$tmp/w1.wav" 0.25 pluck 220.00 0.7; nota "$tmp/w2.wav" 0.40 pluck 164.81 0.7
-sox "$tmp/w1.wav" "$tmp/w2.wav" "$tmp/no3.wav"
+sox "$tmp/w1.wav" "$tmp/w2.wav" "$tmp/no3.wav" lowpass 900 lowpass 900
 
 # 4: "uh-uh": G then D, round triangle tones, the second a little longer.
 nota "$tmp/u1.wav" 0.18 triangle 392.00 0.45; nota "$tmp/u2.wav" 0.38 triangle 293.66 0.45
