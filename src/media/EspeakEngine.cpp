@@ -80,19 +80,22 @@ LavoratoreEspeak::LavoratoreEspeak()
 
 LavoratoreEspeak::~LavoratoreEspeak()
 {
-    QMetaObject::invokeMethod(
-        this, [this] { if (m_frequenza > 0) espeak_Terminate(); }, Qt::BlockingQueuedConnection);
+    // The library stays initialised for the rest of the process: its
+    // terminate call hangs on its own idle threads after a synchronous start.
     m_thread.quit();
     m_thread.wait();
 }
 
 void LavoratoreEspeak::avvia()
 {
-    const int frequenza = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr,
-                                            espeakINITIALIZE_DONT_EXIT);
+    static const int frequenza = [] {
+        const int f = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (f > 0)
+            espeak_SetSynthCallback(&LavoratoreEspeak::richiamo);
+        return f;
+    }();
     if (frequenza <= 0)
         return;
-    espeak_SetSynthCallback(&LavoratoreEspeak::richiamo);
 
     // espeak-ng accepts an unknown variant silently and falls back to the plain
     // voice, so a variant counts only when its file is there.
@@ -134,6 +137,10 @@ void LavoratoreEspeak::sintetizza(const Lavoro &lavoro)
                      espeakCHARS_UTF8, nullptr, nullptr);
         g_attivo = nullptr;
         m_inCorso = nullptr;
+        // An aborted text leaves its rest in the library, which would read it
+        // out ahead of the next text.
+        if (lavoro.annullato->load())
+            espeak_Cancel();
     }
     emit finito(lavoro.id);
 }
