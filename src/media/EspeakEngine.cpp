@@ -137,8 +137,8 @@ void LavoratoreEspeak::sintetizza(const Lavoro &lavoro)
                      espeakCHARS_UTF8, nullptr, nullptr);
         g_attivo = nullptr;
         m_inCorso = nullptr;
-        // An aborted text leaves its rest in the library, which would read it
-        // out ahead of the next text.
+        // After an abort the library is reset, as its documentation asks,
+        // so the next text starts clean.
         if (lavoro.annullato->load())
             espeak_Cancel();
     }
