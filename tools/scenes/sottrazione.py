@@ -38,6 +38,10 @@ def strisce(colore, y, h, bordo=None):
                    for riga in range(2))
 
 
+def piccolo(disegno):
+    return f'<g transform="scale(0.9)">{disegno}</g>'
+
+
 # ---- drawings, each in its own box with the origin at its top left ----
 
 LOCOMOTIVA = f'''
@@ -147,7 +151,7 @@ ROSA = f'''
 
 def fiamma(cx, cy, s=1.0):
     return f'''
-<circle cx="{cx}" cy="{cy - 6 * s}" r="{22 * s}" fill="#fff3a0" opacity="0.45"/>
+<circle cx="{cx}" cy="{cy - 6 * s}" r="{22 * s}" fill="#ffd84a" opacity="0.5"/>
 <path d="M{cx},{cy - 26 * s} C{cx + 12 * s},{cy - 8 * s} {cx + 9 * s},{cy + 4 * s} {cx},{cy + 4 * s} C{cx - 9 * s},{cy + 4 * s} {cx - 12 * s},{cy - 8 * s} {cx},{cy - 26 * s} Z" fill="#ff9a1f" stroke="#c85a00" stroke-width="1.5"/>
 <path d="M{cx},{cy - 14 * s} C{cx + 5 * s},{cy - 4 * s} {cx + 4 * s},{cy + 2 * s} {cx},{cy + 2 * s} C{cx - 4 * s},{cy + 2 * s} {cx - 5 * s},{cy - 4 * s} {cx},{cy - 14 * s} Z" fill="#fff07a"/>
 '''
@@ -169,7 +173,8 @@ RUBINETTO = f'''
 MANIGLIA_CHIUSA = f'<rect x="30" y="2" width="36" height="10" rx="5" fill="#e8332a" {TRATTO}/>'
 MANIGLIA_APERTA = f'<rect x="43" y="-14" width="10" height="26" rx="5" fill="#e8332a" {TRATTO}/>'
 ACQUA_RUBINETTO = '''
-<rect x="73" y="46" width="12" height="70" rx="5" fill="#8fe3ff" stroke="#ffffff" stroke-width="2"/>
+<rect x="71" y="46" width="16" height="70" rx="6" fill="#8fe3ff" stroke="#ffffff" stroke-width="2"/>
+<path d="M60,112 C66,102 92,102 98,112" fill="none" stroke="#ffffff" stroke-width="3"/>
 <ellipse cx="79" cy="116" rx="14" ry="4" fill="#8fe3ff" stroke="#ffffff" stroke-width="2"/>
 <circle cx="62" cy="108" r="3" fill="#8fe3ff"/><circle cx="96" cy="106" r="3" fill="#8fe3ff"/>
 '''
@@ -180,19 +185,19 @@ LAVANDINO = f'''
 
 
 def vasca(piena):
-    interno = ('<path d="M6,30 L94,30 L94,44 L6,44 Z" fill="#3aa0ff"/>'
+    interno = ('<path d="M2,32 C2,14 98,14 98,32 Z" fill="#3aa0ff" stroke="#1c6fc2" stroke-width="2.5"/>'
                '<circle cx="20" cy="26" r="7" fill="#e6f7ff" stroke="#7fb8e0" stroke-width="1.5"/>'
                '<circle cx="32" cy="22" r="9" fill="#e6f7ff" stroke="#7fb8e0" stroke-width="1.5"/>'
                '<circle cx="68" cy="24" r="8" fill="#e6f7ff" stroke="#7fb8e0" stroke-width="1.5"/>'
                '<circle cx="80" cy="27" r="6" fill="#e6f7ff" stroke="#7fb8e0" stroke-width="1.5"/>'
-               '<path d="M2,30 L98,30" stroke="#1c6fc2" stroke-width="3"/>') if piena else \
-              ('<path d="M6,30 L94,30 L90,46 L10,46 Z" fill="#e3e3e3"/>'
-               '<ellipse cx="50" cy="42" rx="5" ry="2.5" fill="#555"/>')
+               '<path d="M14,22 q8,-5 16,0 q8,5 16,0 q8,-5 16,0 q8,5 16,0" fill="none" stroke="#bfe6ff" stroke-width="2.5"/>') if piena else \
+              ('<ellipse cx="50" cy="31" rx="47" ry="7" fill="#f4f4f4" stroke="#2b2b2b" stroke-width="2"/>'
+               '<ellipse cx="50" cy="33" rx="5" ry="2" fill="#555"/>')
     return f'''
 <rect x="82" y="0" width="6" height="30" fill="#b0bec5" {TRATTO}/>
 <path d="M70,2 L88,2" stroke="#2b2b2b" stroke-width="5" stroke-linecap="round"/>
-{interno}
 <path d="M0,30 L100,30 L94,62 C92,70 86,72 80,72 L20,72 C14,72 8,70 6,62 Z" fill="#ff9fb4" {TRATTO}/>
+{interno}
 <path d="M16,72 L12,84 L22,84 L26,72 M74,72 L78,84 L88,84 L84,72" fill="#e8c24a" {TRATTO}/>
 '''
 
@@ -335,12 +340,12 @@ AUTOMOBILE = f'''
 <circle cx="80" cy="48" r="11" fill="#333" {TRATTO}/><circle cx="80" cy="48" r="4" fill="#ddd"/>
 '''
 SCARICO = '''
-<circle cx="-6" cy="42" r="6" fill="#e0e0e0" stroke="#999" stroke-width="1.5"/>
-<circle cx="-18" cy="36" r="8" fill="#e0e0e0" stroke="#999" stroke-width="1.5"/>
-<path d="M-34,18 L-14,18 M-38,28 L-26,28" stroke="#ffffff" stroke-width="3" stroke-linecap="round"/>
+<circle cx="-4" cy="42" r="6" fill="#e0e0e0" stroke="#999" stroke-width="1.5"/>
+<circle cx="-14" cy="34" r="7" fill="#e0e0e0" stroke="#999" stroke-width="1.5"/>
+<path d="M-20,16 L-6,16 M-22,24 L-14,24" stroke="#ffffff" stroke-width="3" stroke-linecap="round"/>
 '''
-STRADA = '<rect x="-12" y="58" width="268" height="14" fill="#6b6b6b"/>' + \
-    ''.join(f'<rect x="{x}" y="64" width="14" height="3" fill="#ffffff"/>' for x in range(8, 250, 28)) + \
+STRADA = '<rect x="-12" y="58" width="254" height="14" fill="#6b6b6b"/>' + \
+    ''.join(f'<rect x="{x}" y="64" width="14" height="3" fill="#ffffff"/>' for x in range(8, 230, 28)) + \
     ''.join(f'<rect x="{-12 + (i % 2) * 5}" y="{58 + (i // 2) * 5}" width="5" height="5" fill="#2b2b2b"/>' for i in range(0, 6)) + \
     ''.join(f'<rect x="{-12 + (1 - i % 2) * 5}" y="{58 + (i // 2) * 5}" width="5" height="5" fill="#ffffff"/>' for i in range(0, 6))
 
@@ -405,9 +410,11 @@ BISCOTTO = f'''
 <circle cx="38" cy="54" r="4"/><circle cx="46" cy="40" r="3.5"/><circle cx="24" cy="46" r="3.5"/></g>
 '''
 BRICIOLE = f'''
+<path d="M22,50 C22,38 30,30 40,30 C36,36 40,42 46,42 C44,48 48,54 54,54 C50,60 40,62 32,60 C26,58 22,54 22,50 Z" fill="#e0a458" {TRATTO}/>
+<circle cx="32" cy="48" r="3.5" fill="#5d3a1a"/>
 <g fill="#e0a458" stroke="#8a5a2b" stroke-width="1.5">
-<path d="M20,64 l6,-5 l5,4 l-3,6 Z"/><path d="M40,70 l7,-4 l4,5 l-6,4 Z"/><path d="M58,62 l6,-2 l2,6 l-6,2 Z"/>
-<path d="M66,72 l5,-3 l3,4 l-5,3 Z"/><path d="M30,74 l4,-2 l2,4 l-4,1 Z"/></g>
+<path d="M12,66 l7,-6 l6,5 l-4,7 Z"/><path d="M40,70 l8,-5 l5,6 l-7,5 Z"/><path d="M60,58 l7,-3 l3,7 l-7,3 Z"/>
+<path d="M68,72 l6,-4 l4,5 l-6,4 Z"/><path d="M28,76 l5,-3 l3,5 l-5,2 Z"/><path d="M54,76 l5,-3 l3,5 l-5,2 Z"/></g>
 <circle cx="50" cy="60" r="2" fill="#5d3a1a"/><circle cx="26" cy="72" r="2" fill="#5d3a1a"/>
 '''
 
@@ -422,7 +429,7 @@ FOCA = f'''
 <circle cx="64" cy="20" r="3" fill="#2b2b2b"/><circle cx="65" cy="19" r="1" fill="#fff"/>
 <path d="M76,28 L88,32 M76,26 L90,26" stroke="#2b2b2b" stroke-width="1.2"/>
 '''
-FOCA_PALLA = palla(86, -2, 14)
+FOCA_PALLA = palla(80, -4, 16)
 SCOGLIO = f'<path d="M0,112 C4,96 20,94 40,96 C62,94 84,96 90,112 Z" fill="#b0bec5" {TRATTO}/>'
 
 
@@ -440,7 +447,7 @@ CIELO_STELLATO = ''.join(f'<circle cx="{x}" cy="{y}" r="{r}" fill="#ffffff" opac
     (330, 320, 1.5), (460, 290, 2), (530, 340, 1.5), (20, 400, 1.5)])
 
 SCENE = {
-    1: scena(righe(14, 22), LOCOMOTIVA, dict(azione="sposta aggiungi", dx=140, durata=2.5), "FFCC99",
+    1: scena(righe(14, 29), LOCOMOTIVA, dict(azione="sposta aggiungi", dx=140, durata=2.5), "FFCC99",
              dopo=FUMO, base=BINARIO),
     2: scena(griglia(100, 92, 150), elefante(), dict(azione="scambia salta", altezza=24, salti=3, durata=2,
                                                        ciclo="oscilla", ampiezza=6), "669900",
@@ -455,9 +462,9 @@ SCENE = {
     6: scena(griglia(100, 92, 150), elefante(colore="#c9b9a6"),
              dict(azione="scambia", durata=1.2, ciclo="salta"), "99FF00",
              scenario=strisce("#5fa830", 238, 18),
-             dopo=elefante(True, colore="#c9b9a6") + palla(92, -8, 15)),
-    7: scena(griglia(100, 188, 50), RUBINETTO + MANIGLIA_CHIUSA, dict(azione="scambia", durata=1), "0000CC",
-             dopo=RUBINETTO + MANIGLIA_APERTA + ACQUA_RUBINETTO, base=LAVANDINO),
+             dopo=elefante(True, colore="#c9b9a6") + palla(84, -8, 14)),
+    7: scena(griglia(98, 172, 60), piccolo(RUBINETTO + MANIGLIA_CHIUSA), dict(azione="scambia", durata=1), "0000CC",
+             dopo=piccolo(RUBINETTO + MANIGLIA_APERTA + ACQUA_RUBINETTO), base=piccolo(LAVANDINO)),
     8: scena(griglia(100, 84, 150), vasca(True), dict(azione="scambia", durata=1.5), "FFFFFF",
              scenario=strisce("#d7ecff", 238, 20), dopo=vasca(False)),
     9: scena(griglia(40, 60, 30), GOCCIA, dict(azione="cadi", dy=150, durata=1.2), "003399",
@@ -481,9 +488,9 @@ SCENE = {
               scenario=strisce("#8fa3c8", 244, 10), dopo=fiamma(45, 28, 0.9)),
     17: scena(griglia(90, 100, 130), LIBRO, dict(azione="scambia", durata=1.2), "FFCC00",
               scenario=strisce("#b5763c", 232, 14, "#7a4a1e"), dopo=LIBRO_APERTO),
-    18: scena(righe(24, 26), AUTOMOBILE, dict(azione="sposta aggiungi", dx=140, durata=2), "CC9933",
+    18: scena(righe(24, 26), AUTOMOBILE, dict(azione="sposta aggiungi", dx=130, durata=2), "CC9933",
               dopo=SCARICO, base=STRADA),
-    19: scena(griglia(50, 108, 130), MISSILE, dict(azione="sposta aggiungi", dy=-118, durata=2.2), "000066",
+    19: scena(griglia(50, 108, 120), MISSILE, dict(azione="sposta aggiungi", dy=-112, durata=2.2), "000066",
               scenario=CIELO_STELLATO, dopo=FIAMMA_MISSILE, base=RAMPA),
     20: scena(griglia(90, 96, 120), LAMPADINA, dict(azione="aggiungi", durata=0.8), "FFFFFF",
               scenario=strisce("#cfd8dc", 0, 8), dopo=LAMPADINA_ACCESA,
