@@ -91,8 +91,9 @@ Posa posaAl(const Azione &azione, double secondi)
     if (e & Azione::Dissolvi)
         posa.opacita *= 1 + (azione.opacita - 1) * t;
     if (e & Azione::Scambia) {
-        posa.prima = 1 - t;
-        posa.dopo = t;
+        // Overlapping fades: two half-transparent drawings would show the scenery through the object.
+        posa.prima = std::min(1.0, 2 * (1 - t));
+        posa.dopo = std::min(1.0, 2 * t);
     } else if (e & Azione::Aggiungi) {
         posa.dopo = t;
     }

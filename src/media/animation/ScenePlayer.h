@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 #include <QVector>
 #include <memory>
@@ -63,6 +64,10 @@ private:
     };
 
     int indiceDi(const QString &nome) const;
+    bool siMuove(int i) const;
+    QTransform trasformazione(int i, const Posa &posa) const;
+    QRect areaClip(int i, double secondi) const;
+    void fotogramma();
     double secondiDi(const Stato &stato) const;
     void aggiorna();
     Immagine rendi(const QString &id, double scala, qreal rapporto) const;
@@ -76,4 +81,6 @@ private:
     QColor m_sfondo = Qt::white;
     QTimer m_fotogrammi;
     Cache m_cache;
+    QPointF m_angolo;           // where the scene's corner fell at the last paint
+    QRegion m_disegnateInMoto;  // what the moving clips covered at the last paint
 };
