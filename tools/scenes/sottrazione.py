@@ -151,7 +151,8 @@ ROSA = f'''
 
 def fiamma(cx, cy, s=1.0):
     return f'''
-<circle cx="{cx}" cy="{cy - 6 * s}" r="{22 * s}" fill="#ffd84a" opacity="0.5"/>
+<circle cx="{cx}" cy="{cy - 8 * s}" r="{20 * s}" fill="#fff0a0" opacity="0.35"/>
+<circle cx="{cx}" cy="{cy - 8 * s}" r="{14 * s}" fill="#fff7c8" opacity="0.6"/>
 <path d="M{cx},{cy - 26 * s} C{cx + 12 * s},{cy - 8 * s} {cx + 9 * s},{cy + 4 * s} {cx},{cy + 4 * s} C{cx - 9 * s},{cy + 4 * s} {cx - 12 * s},{cy - 8 * s} {cx},{cy - 26 * s} Z" fill="#ff9a1f" stroke="#c85a00" stroke-width="1.5"/>
 <path d="M{cx},{cy - 14 * s} C{cx + 5 * s},{cy - 4 * s} {cx + 4 * s},{cy + 2 * s} {cx},{cy + 2 * s} C{cx - 4 * s},{cy + 2 * s} {cx - 5 * s},{cy - 4 * s} {cx},{cy - 14 * s} Z" fill="#fff07a"/>
 '''
