@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
                                                           : Catalogo::Famiglia::Sottrazione;
     Catalogo::LeggiFrasi(famiglia, frasi);
 
-    const int margine = 28;
+    const int margine = 46;   // a line for the scene, a line for each picture
     const int spazio = 6;
     QVector<QVector<QImage>> righe;
     QStringList titoli;
@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
     foglio.fill(QColor(0x60, 0x60, 0x60));
     QPainter painter(&foglio);
     QFont carattere = painter.font();
-    carattere.setPixelSize(16);
+    carattere.setPixelSize(14);
     carattere.setBold(true);
     painter.setFont(carattere);
     painter.setPen(Qt::white);
@@ -130,9 +130,9 @@ int main(int argc, char *argv[])
             QString testo = intestazioni[c % 3];
             if (righe[r].size() > 3)
                 testo = (c < 3 ? QStringLiteral("a: ") : QStringLiteral("b: ")) + testo;
+            painter.drawText(x, y - 6, painter.fontMetrics().elidedText(testo, Qt::ElideRight, misura.width()));
             if (c == 0)
-                testo = titoli[r] + QStringLiteral("   ") + testo;
-            painter.drawText(x, y - 8, testo);
+                painter.drawText(x, y - 26, titoli[r]);
         }
     }
     painter.end();
