@@ -377,7 +377,7 @@ LAMPADINA = f'''
 '''
 LAMPADINA_ACCESA = f'''
 <g stroke="#f5a300" stroke-width="4" stroke-linecap="round">
-<path d="M45,108 L45,120 M8,66 L-4,66 M82,66 L94,66 M16,94 L8,102 M74,94 L82,102 M14,40 L6,34 M76,40 L84,34"/></g>
+<path d="M45,106 L45,116 M10,66 L2,66 M80,66 L88,66 M18,92 L11,99 M72,92 L79,99 M16,42 L9,37 M74,42 L81,37"/></g>
 <path d="M37,26 L53,26 C54,34 74,44 74,66 C74,84 60,96 45,96 C30,96 16,84 16,66 C16,44 36,34 37,26 Z" fill="#ffe14a" {TRATTO}/>
 <path d="M40,80 L40,58 L45,66 L50,58 L50,80" fill="none" stroke="#e07000" stroke-width="2.5"/>
 <ellipse cx="32" cy="62" rx="5" ry="10" fill="#fffbe0"/>
@@ -465,6 +465,7 @@ SCENE = {
              scenario=strisce("#5fa830", 238, 18),
              dopo=elefante(True, colore="#c9b9a6") + palla(84, -8, 14)),
     7: scena(griglia(98, 172, 60), piccolo(RUBINETTO + MANIGLIA_CHIUSA), dict(azione="scambia", durata=1), "0000CC",
+             scenario=strisce("#8a9aa4", 81, 10, "#2b2b2b"),
              dopo=piccolo(RUBINETTO + MANIGLIA_APERTA + ACQUA_RUBINETTO), base=piccolo(LAVANDINO)),
     8: scena(griglia(100, 84, 150), vasca(True), dict(azione="scambia", durata=1.5), "FFFFFF",
              scenario=strisce("#d7ecff", 238, 20), dopo=vasca(False)),
