@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev
   libespeak-ng-dev espeak-ng-data
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

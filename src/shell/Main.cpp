@@ -7,6 +7,7 @@
 #include "media/animation/ScenePlayer.h"
 #include "resources/Immagini.h"
 #include "shell/Generatore.h"
+#include "shell/Istanza.h"
 #include "shell/ModuloPerIni.h"
 #include "shell/Navigatore.h"
 #include "shell/Percorsi.h"
@@ -26,11 +27,8 @@ int Main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
     QApplication::setWindowIcon(Immagini::iconaProgramma());
 
-    // A lock left by a copy that was killed is taken over: QLockFile sees that
-    // its owner is gone. A live owner's lock never goes stale by age.
-    QLockFile blocco(Percorsi::fileBlocco());
-    blocco.setStaleLockTime(0);
-    if (!blocco.tryLock(0)) {
+    const auto blocco = bloccaIstanza(Percorsi::fileBlocco());
+    if (!blocco) {
         DialoghiMessaggi().errore(nullptr, QStringLiteral("Calcolotti"),
                                   QStringLiteral("E' già stata avviata una copia di questo programma!"));
         return 0;

@@ -245,10 +245,16 @@ bool SalvaImpostazioni(const StatoProgramma &stato)
         CreaCartellaImpostazioni(cartella);
     // Written beside and then renamed over the old file, so a crash in the
     // middle never leaves a half-written settings file.
+    // Unbuffered, so a short write (a full disk) shows in write()'s count
+    // instead of being lost in a flush that reports success.
     QSaveFile file(stato.PercorsoIni);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = file.write(ScriviInTesto(stato)) >= 0 && file.commit();
+    const QByteArray testo = ScriviInTesto(stato);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (ok && file.write(testo) != testo.size()) {
+        file.cancelWriting();
+        ok = false;
+    }
+    ok = ok && file.commit();
     if (!ok)
         std::fprintf(stderr, "calcolotti: impossibile salvare le impostazioni in %s\n",
                      qPrintable(stato.PercorsoIni));
