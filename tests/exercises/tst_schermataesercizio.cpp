@@ -37,6 +37,8 @@ private slots:
     void chiudereDuranteUnAttesaFermaLaSequenza();
     void unaVoceInterrottaPerLUscitaFermaLaSequenza();
 
+    void unEsercizioCompletoSiLeggeCosi_data();
+    void unEsercizioCompletoSiLeggeCosi();
     void laDisposizioneSegueLaDescrizione_data();
     void laDisposizioneSegueLaDescrizione();
 
@@ -457,6 +459,44 @@ void TestSchermataEsercizio::unaVoceInterrottaPerLUscitaFermaLaSequenza()
     b.scegli(5);
     QCOMPARE(b.f.registro.voci, QStringList{QStringLiteral("Parla %1").arg(b.testo(2))});
     QCOMPARE(int(b.s->PassoCorrente()), 1);
+}
+
+void TestSchermataEsercizio::unEsercizioCompletoSiLeggeCosi_data()
+{
+    QTest::addColumn<int>("schermata");
+    QTest::addColumn<Esercizio>("esercizio");
+    QTest::addColumn<QString>("colore");
+    QTest::addColumn<QStringList>("etichette");
+
+    Esercizio locomotive;
+    locomotive.totale = 7, locomotive.parte = 3, locomotive.scena = 1;
+    QTest::newRow("locomotive") << 5 << locomotive << "FFCC99"
+        << QStringList{"Quante locomotive?", "Ci sono 7 locomotive.", "Quante locomotive partono?",
+                       "Sono partite 3 locomotive.", "Quante locomotive rimangono ferme?",
+                       "Rimangono ferme 4 locomotive.", "Ora scrivi l'operazione", " 7 - 3 = 4"};
+    Esercizio uccelli;
+    uccelli.totale = 5, uccelli.parte = 1, uccelli.scena = 1, uccelli.ordine = 1;
+    QTest::newRow("uccelli, prima i gialli") << 3 << uccelli << "66ffff"
+        << QStringList{"Quanti uccelli gialli?", "Ci sono 4 uccelli gialli.", "Quanti uccelli blu?",
+                       "C'\u00e8 un solo uccello blu.", "Quanti uccelli?", "Ci sono 5 uccelli.",
+                       "Ora scrivi l'operazione", " 4 + 1 = 5"};
+}
+
+void TestSchermataEsercizio::unEsercizioCompletoSiLeggeCosi()
+{
+    QFETCH(int, schermata);
+    QFETCH(Esercizio, esercizio);
+    QFETCH(QString, colore);
+    QFETCH(QStringList, etichette);
+
+    Banco b(schermata, esercizio, Modalita::Mouse);
+    QVERIFY(b.avvia());
+    QVERIFY(b.f.registro.voci.contains(QStringLiteral("BGColor ") + colore));
+    b.completa();
+    for (int n = 1; n <= 8; ++n)
+        QCOMPARE(b.etichetta(n)->text(), etichette.at(n - 1));
+    QCOMPARE(b.f.registro.voci.last(), QStringLiteral("@ p8 ..........."));
+    QCOMPARE(b.f.registro.voci.at(b.f.registro.voci.size() - 2), QStringLiteral("Parla ") + etichette.last());
 }
 
 void TestSchermataEsercizio::laDisposizioneSegueLaDescrizione_data()
