@@ -99,11 +99,10 @@ void CamminatoreScelte::cammina(const QVector<QWidget *> &gruppo, int passo)
     for (QWidget *bottone : gruppo)
         m_pittore(bottone, coloreRiposo());
     int scelta = m_scelta + passo;
-    // A cursor left outside the group by another step comes back in range.
-    if (scelta >= quanti)
-        scelta = 0;
-    else if (scelta < 0)
-        scelta = quanti - 1;
+    // Past either end the walk wraps; a cursor left outside the group by
+    // another step comes back in at the end it walks from.
+    if (scelta < 0 || scelta >= quanti)
+        scelta = passo > 0 ? 0 : quanti - 1;
     m_scelta = int16_t(scelta);
     m_pittore(gruppo.at(scelta), m_evidenza());
     Evidenziazione::annunciaEvidenziato(gruppo.at(scelta));
