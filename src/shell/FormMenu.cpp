@@ -357,7 +357,10 @@ bool FormMenu::eventFilter(QObject *oggetto, QEvent *evento)
         return false;
     const bool movimento = evento->type() == QEvent::MouseMove;
     if (oggetto == m_area) {
-        if (movimento)
+        // A move that a caption or the check box passed up is not a move over
+        // the background.
+        const QPoint dove = static_cast<QMouseEvent *>(evento)->position().toPoint();
+        if (movimento && !m_area->childAt(dove))
             Form_MouseMove();
         return false;
     }
