@@ -8,11 +8,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 bool invio(int tasto) { return tasto == Qt::Key_Return || tasto == Qt::Key_Enter; }
 
 constexpr int IntervalloFuoco = 100;
+int attesaRilascioMs = 30;
 
 }
 
@@ -26,6 +29,8 @@ ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersa
 {
     m_timer.setInterval(IntervalloFuoco);
     connect(&m_timer, &QTimer::timeout, this, &ControlloreInput::Timer1_Timer);
+    m_rilascio.setSingleShot(true);
+    connect(&m_rilascio, &QTimer::timeout, this, &ControlloreInput::completaRilascio);
     qApp->installEventFilter(this);
 }
 
@@ -34,10 +39,16 @@ int16_t ControlloreInput::modalita() const
     return m_stato.ModalitaInput;
 }
 
+void ControlloreInput::impostaAttesaRilascio(int millisecondi)
+{
+    attesaRilascioMs = std::max(0, millisecondi);
+}
+
 void ControlloreInput::prepara()
 {
     m_sospeso = false;
     m_premuti.clear();
+    m_rilascio.stop();
 
     // The screen alone keeps the focus: a button that held it would press
     // itself on Space, a check box would toggle.
@@ -70,6 +81,7 @@ void ControlloreInput::sospendi()
 {
     m_sospeso = true;
     m_premuti.clear();
+    m_rilascio.stop();
     m_timer.stop();
 }
 
@@ -117,6 +129,18 @@ bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
 
 void ControlloreInput::tastoGiu(int tasto, bool ripetuto)
 {
+    if (m_rilascio.isActive()) {
+        if (tasto == m_tastoRilasciato) {
+            // The key never went up: that release was an auto-repeat.
+            m_rilascio.stop();
+            ripetuto = true;
+        } else {
+            QPointer<ControlloreInput> vivo(this);
+            completaRilascio();
+            if (!vivo || !inAscolto())
+                return;
+        }
+    }
     if (!ripetuto)
         m_premuti.insert(tasto);
     switch (modalita()) {
@@ -139,8 +163,33 @@ void ControlloreInput::tastoSu(int tasto, bool ripetuto)
     // Auto-repeat sends release-press pairs while a key is held: only the
     // last, real release counts. A release whose press went elsewhere (the
     // Enter that opened this screen from the menu) is not ours.
-    if (ripetuto || !m_premuti.remove(tasto))
+    if (ripetuto || !m_premuti.contains(tasto))
         return;
+    if (m_rilascio.isActive()) {
+        QPointer<ControlloreInput> vivo(this);
+        completaRilascio();
+        if (!vivo || !inAscolto())
+            return;
+    }
+    if (attesaRilascioMs == 0) {
+        m_premuti.remove(tasto);
+        rilascia(tasto);
+        return;
+    }
+    m_tastoRilasciato = tasto;
+    m_rilascio.start(attesaRilascioMs);
+}
+
+void ControlloreInput::completaRilascio()
+{
+    m_rilascio.stop();
+    if (!m_premuti.remove(m_tastoRilasciato) || !inAscolto())
+        return;
+    rilascia(m_tastoRilasciato);
+}
+
+void ControlloreInput::rilascia(int tasto)
+{
     switch (modalita()) {
     case Modalita::ScansioneAutomatica:
         PictureScansioneAutomatica_KeyUp(tasto);

@@ -46,6 +46,10 @@ public:
     void sospendi();
 
     QTimer &timer() { return m_timer; }
+
+    // How long a key release waits for the press that would make it one of
+    // the keyboard's auto-repeats. 0 handles releases at once (tests).
+    static void impostaAttesaRilascio(int millisecondi);
     // True while the screen takes keys and timer ticks.
     bool inAscolto() const;
 
@@ -64,6 +68,8 @@ protected:
 private:
     void tastoGiu(int tasto, bool ripetuto);
     void tastoSu(int tasto, bool ripetuto);
+    void completaRilascio();
+    void rilascia(int tasto);
     void tieniFuoco();
     int16_t modalita() const;
 
@@ -76,4 +82,8 @@ private:
     // Keys whose press this screen saw: a release is only a keystroke when its
     // press came here too, not when the press went to the screen before.
     QSet<int> m_premuti;
+    // The window system may miss the mark of an auto-repeated release; its
+    // press follows at once, so a release is held back for a moment.
+    QTimer m_rilascio;
+    int m_tastoRilasciato = 0;
 };

@@ -96,6 +96,7 @@ class TestCamminatore : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void gruppoPerPasso_data();
     void gruppoPerPasso();
     void unPasso_data();
@@ -234,6 +235,12 @@ void TestCamminatore::scansioneDiUnEsercizio()
     QCOMPARE(schermata.scelte, scelte);
     if (modo != Modalita::Mouse)
         QCOMPARE(clic.count(), 0);
+}
+
+void TestCamminatore::initTestCase()
+{
+    // Key releases are handled at once; the wait for a late repeat has a test of its own.
+    ControlloreInput::impostaAttesaRilascio(0);
 }
 
 QTEST_MAIN(TestCamminatore)

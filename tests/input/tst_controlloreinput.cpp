@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -51,6 +52,7 @@ class TestControlloreInput : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void tastiETimer_data();
     void tastiETimer();
     void intervalloPerModo_data();
@@ -61,6 +63,8 @@ private slots:
     void selezioneCheNascondeLaSchermataNonRiavviaIlTimer();
     void selezioneCheChiudeLaSchermataNonFaCrash();
     void tastiDiAltreFinestreNonToccano();
+    void ripetizioniSenzaMarcaNonSpezzanoLaCoppia_data();
+    void ripetizioniSenzaMarcaNonSpezzanoLaCoppia();
 };
 
 void TestControlloreInput::tastiETimer_data()
@@ -343,6 +347,76 @@ void TestControlloreInput::tastiDiAltreFinestreNonToccano()
     QTest::keyClick(bottone, Qt::Key_Space);
     QCOMPARE(clic.count(), 1);
     QVERIFY(schermata.chiamate.isEmpty());
+}
+
+void TestControlloreInput::ripetizioniSenzaMarcaNonSpezzanoLaCoppia_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<int>("modo");
+    QTest::addColumn<QString>("tenuto");
+    QTest::addColumn<QStringList>("durante");
+    QTest::addColumn<bool>("timerDurante");
+    QTest::addColumn<QString>("lasciato");
+    QTest::addColumn<QStringList>("dopo");
+    QTest::addColumn<bool>("timerDopo");
+
+    const int menu = int(TipoSchermata::Menu);
+    const int esercizio = int(TipoSchermata::Esercizio);
+    const QString seg = QStringLiteral("seguente");
+    const QString prec = QStringLiteral("precedente");
+    const QString sel = QStringLiteral("seleziona");
+
+    QTest::newRow("menu m2: held Space selects once, on the real release")
+        << menu << 2 << "Space+ Space~ W Space~ Space~ W" << QStringList{} << false
+        << "Space- W" << QStringList{sel} << false;
+    QTest::newRow("exercise m2: the scan resumes only after the real release")
+        << esercizio << 2 << "Space+ Space~ Space~ W" << QStringList{} << false
+        << "Space- W T" << QStringList{sel, seg} << true;
+    QTest::newRow("exercise m3: held Right moves once")
+        << esercizio << 3 << "Right+ Right~ Right~ W Right~ W" << QStringList{} << true
+        << "Right- W" << QStringList{seg} << true;
+    QTest::newRow("exercise m3: another key completes the stroke before it")
+        << esercizio << 3 << "Right Left+" << QStringList{seg} << true
+        << "Left- W" << QStringList{seg, prec} << true;
+    QTest::newRow("menu m2: Enter then Space, each its own stroke")
+        << menu << 2 << "Enter Space+" << QStringList{} << false
+        << "Space- W" << QStringList{sel} << false;
+}
+
+void TestControlloreInput::ripetizioniSenzaMarcaNonSpezzanoLaCoppia()
+{
+    QFETCH(int, tipo);
+    QFETCH(int, modo);
+    QFETCH(QString, tenuto);
+    QFETCH(QStringList, durante);
+    QFETCH(bool, timerDurante);
+    QFETCH(QString, lasciato);
+    QFETCH(QStringList, dopo);
+    QFETCH(bool, timerDopo);
+
+    ControlloreInput::impostaAttesaRilascio(30);
+    auto ripristina = qScopeGuard([] { ControlloreInput::impostaAttesaRilascio(0); });
+    StatoProgramma stato;
+    stato.ModalitaInput = int16_t(modo);
+    SchermataFinta schermata(TipoSchermata(tipo), stato);
+    schermata.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&schermata));
+    schermata.controllo.prepara();
+    const auto tick =
+        SequenzaTasti::tickSe(schermata.controllo.timer(), [&] { schermata.controllo.Timer1_Timer(); });
+
+    SequenzaTasti::riproduci(tenuto, [&] { return schermata.bottone; }, tick);
+    QCOMPARE(schermata.chiamate, durante);
+    QCOMPARE(schermata.controllo.timer().isActive(), timerDurante);
+    SequenzaTasti::riproduci(lasciato, [&] { return schermata.bottone; }, tick);
+    QCOMPARE(schermata.chiamate, dopo);
+    QCOMPARE(schermata.controllo.timer().isActive(), timerDopo);
+}
+
+void TestControlloreInput::initTestCase()
+{
+    // Key releases are handled at once; the wait for a late repeat has a test of its own.
+    ControlloreInput::impostaAttesaRilascio(0);
 }
 
 QTEST_MAIN(TestControlloreInput)

@@ -39,6 +39,7 @@ class TestAvvio : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void fasceDelloSfondo_data();
@@ -203,6 +204,12 @@ void TestAvvio::controlli()
     QVERIFY(!avvio.Command1()->accessibleName().isEmpty());
     QVERIFY(!avvio.findChild<QLabel *>(QStringLiteral("Image1"))->accessibleName().isEmpty());
     QCOMPARE(avvio.windowTitle(), QString());
+}
+
+void TestAvvio::initTestCase()
+{
+    // Key releases are handled at once; the wait for a late repeat has a test of its own.
+    ControlloreInput::impostaAttesaRilascio(0);
 }
 
 QTEST_MAIN(TestAvvio)

@@ -35,6 +35,7 @@ class TestInfo : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void testi_data();
@@ -155,6 +156,12 @@ void TestInfo::chiudiTornaAUnMenuNuovo()
     QCOMPARE(int(menu->VoceCorrente()), 0);
     const bool scansione = modo != 0;
     QCOMPARE(menu->Label1(0)->palette().color(QPalette::Window) == QColor(255, 255, 0), scansione);
+}
+
+void TestInfo::initTestCase()
+{
+    // Key releases are handled at once; the wait for a late repeat has a test of its own.
+    ControlloreInput::impostaAttesaRilascio(0);
 }
 
 QTEST_MAIN(TestInfo)

@@ -5,8 +5,11 @@
 //   Space      press and release
 //   Space+     press only (the key goes down and stays)
 //   Space*     one auto-repeat of a held key: a repeated release and press
+//   Space~     the same pair with the repeat mark missing, as a busy window
+//              system may deliver it
 //   Space-     release
 //   T          one tick of the scanning timer, if it is running
+//   W          a pause of 150 ms with the event loop running
 // Keys: Space, Enter, Invio (keypad Enter), Right, Left, Up, Down, Tab, A.
 
 #include <QApplication>
@@ -43,12 +46,12 @@ inline Qt::Key tasto(const QString &nome)
     return Qt::Key_unknown;
 }
 
-inline void ripetizione(QWidget *destinatario, Qt::Key k)
+inline void ripetizione(QWidget *destinatario, Qt::Key k, bool marcata = true)
 {
     const QString testo = k == Qt::Key_Space ? QStringLiteral(" ") : QString();
-    QKeyEvent su(QEvent::KeyRelease, k, Qt::NoModifier, testo, true);
+    QKeyEvent su(QEvent::KeyRelease, k, Qt::NoModifier, testo, marcata);
     QApplication::sendEvent(destinatario, &su);
-    QKeyEvent giu(QEvent::KeyPress, k, Qt::NoModifier, testo, true);
+    QKeyEvent giu(QEvent::KeyPress, k, Qt::NoModifier, testo, marcata);
     QApplication::sendEvent(destinatario, &giu);
 }
 
@@ -63,6 +66,10 @@ inline void riproduci(const QString &sequenza, const std::function<QWidget *()> 
             tick();
             continue;
         }
+        if (gettone == QLatin1String("W")) {
+            QTest::qWait(150);
+            continue;
+        }
         QWidget *w = destinatario();
         if (!w)
             return;
@@ -73,6 +80,8 @@ inline void riproduci(const QString &sequenza, const std::function<QWidget *()> 
             QTest::keyRelease(w, tasto(gettone.chopped(1)));
         else if (ultimo == QLatin1Char('*'))
             ripetizione(w, tasto(gettone.chopped(1)));
+        else if (ultimo == QLatin1Char('~'))
+            ripetizione(w, tasto(gettone.chopped(1)), false);
         else
             QTest::keyClick(w, tasto(gettone));
     }
