@@ -85,6 +85,11 @@ void ControlloreInput::sospendi()
     m_timer.stop();
 }
 
+bool ControlloreInput::clicSuSceltaAccettato() const
+{
+    return modalita() == Modalita::Mouse;
+}
+
 bool ControlloreInput::inAscolto() const
 {
     if (m_sospeso || !m_schermata->isVisible())
@@ -143,6 +148,10 @@ void ControlloreInput::tastoGiu(int tasto, bool ripetuto)
     }
     if (!ripetuto)
         m_premuti.insert(tasto);
+    else if (!m_premuti.contains(tasto))
+        // Held since before this screen came up (the Enter that opened it):
+        // not a stroke meant for it.
+        return;
     switch (modalita()) {
     case Modalita::ScansioneManuale:
         PictureScansioneManuale_KeyDown(tasto, ripetuto);

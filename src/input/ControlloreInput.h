@@ -52,6 +52,9 @@ public:
     static void impostaAttesaRilascio(int millisecondi);
     // True while the screen takes keys and timer ticks.
     bool inAscolto() const;
+    // On an exercise screen a click on a number or sign button counts only in
+    // the mouse mode; the others must use their switches or keys.
+    bool clicSuSceltaAccettato() const;
 
     // The key handlers, with Qt key codes. `ripetuto` marks the keyboard's
     // auto-repeat events.

@@ -114,6 +114,10 @@ void TestControlloreInput::tastiETimer_data()
         << "Enter+" << QStringList{sel} << true;
     QTest::newRow("menu m3: ticks only keep the focus") << menu << 3 << false
         << "T T" << QStringList{} << true;
+    QTest::newRow("menu m2: repeats of a key held from before do not stop the scan") << menu << 2 << false
+        << "Enter* Enter* T Enter-" << QStringList{seg} << true;
+    QTest::newRow("menu m3: repeats of an arrow held from before do not move") << menu << 3 << false
+        << "Down* Down* Down- Down" << QStringList{seg} << true;
     QTest::newRow("menu m0: keys and ticks do nothing") << menu << 0 << false
         << "Space Enter Right T" << QStringList{} << false;
     QTest::newRow("menu mode 9: nothing at all") << menu << 9 << false
