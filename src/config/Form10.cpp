@@ -95,6 +95,10 @@ void Form10::creaControlli(QWidget *cliente)
     m_hScroll2->setObjectName(QStringLiteral("HScroll2"));
     m_hScroll2->setAccessibleName(QStringLiteral("Velocità della voce"));
     m_hScroll2->setRange(MinimoVelocita, MassimoVelocita);
+    // Scroll bars take no focus and read Left as "more" by default; this
+    // one is in the tab order, so the arrows must move it the way they point.
+    m_hScroll2->setFocusPolicy(Qt::StrongFocus);
+    m_hScroll2->setInvertedControls(false);
     m_hScroll2->setSingleStep(1);
     m_hScroll2->setPageStep(10);
     m_hScroll2->setValue(MinimoVelocita);

@@ -8,6 +8,7 @@ class AreaCliente;
 class Bocca;
 class QComboBox;
 class QLabel;
+class QMenuBar;
 class QPushButton;
 class QScrollBar;
 class SpeechEngine;

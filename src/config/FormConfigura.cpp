@@ -99,6 +99,10 @@ void FormConfigura::creaControlli(QWidget *cliente)
     m_hScroll3->setObjectName(QStringLiteral("HScroll3"));
     m_hScroll3->setAccessibleName(QStringLiteral("Velocità scansione"));
     m_hScroll3->setRange(MinimoScansione, MassimoScansione);
+    // Scroll bars take no focus and read Left as "more" by default; this
+    // one is in the tab order, so the arrows must move it the way they point.
+    m_hScroll3->setFocusPolicy(Qt::StrongFocus);
+    m_hScroll3->setInvertedControls(false);
     m_hScroll3->setSingleStep(1);
     m_hScroll3->setPageStep(4);  // one second
     m_hScroll3->setValue(MinimoScansione);

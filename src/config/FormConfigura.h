@@ -7,6 +7,7 @@
 class AreaCliente;
 class QCheckBox;
 class QLabel;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
