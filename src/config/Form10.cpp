@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 namespace {
 
@@ -119,7 +119,11 @@ void Form10::creaControlli(QWidget *cliente)
     m_bocca->setGeometry(Twips::rect(1320, 1800, 1695, 1215));
     connect(m_bocca, &Bocca::cliccata, this, &Form10::Bocca_Click);
 
-    m_bottoneEsci = new QPushButton(QStringLiteral("conferma"), cliente);
+    // A picture above its caption, as a graphical button shows them.
+    m_bottoneEsci = new QToolButton(cliente);
+    m_bottoneEsci->setText(QStringLiteral("conferma"));
+    m_bottoneEsci->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_bottoneEsci->setFocusPolicy(Qt::StrongFocus);
     m_bottoneEsci->setObjectName(QStringLiteral("BottoneEsci"));
     m_bottoneEsci->setAccessibleName(m_bottoneEsci->text());
     m_bottoneEsci->setFont(carattere(QStringLiteral("Arial"), 14.25, true));
@@ -127,7 +131,7 @@ void Form10::creaControlli(QWidget *cliente)
     m_bottoneEsci->setIconSize(QSize(32, 32));
     m_bottoneEsci->setCursor(Immagini::puntatore(Puntatore::FrecciaBianca));
     m_bottoneEsci->setGeometry(Twips::rect(6000, 4320, 1935, 975));
-    connect(m_bottoneEsci, &QPushButton::clicked, this, &Form10::BottoneEsci_Click);
+    connect(m_bottoneEsci, &QToolButton::clicked, this, &Form10::BottoneEsci_Click);
 
     setTabOrder(m_bottoneEsci, m_hScroll2);
     setTabOrder(m_hScroll2, m_combo1);

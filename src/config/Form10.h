@@ -9,8 +9,8 @@ class Bocca;
 class QComboBox;
 class QLabel;
 class QMenuBar;
-class QPushButton;
 class QScrollBar;
+class QToolButton;
 class SpeechEngine;
 
 // The voice screen: choice of voice and rate, with previews on an engine of
@@ -45,5 +45,5 @@ private:
     QScrollBar *m_hScroll2 = nullptr;
     QComboBox *m_combo1 = nullptr;
     Bocca *m_bocca = nullptr;
-    QPushButton *m_bottoneEsci = nullptr;
+    QToolButton *m_bottoneEsci = nullptr;
 };

@@ -282,7 +282,7 @@ void TestForm10::leavingKeepsTheChoicesForTheMenu()
     QTest::keyClick(barra(form), Qt::Key_PageDown);
 
     if (conBottone)
-        QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("BottoneEsci")), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QAbstractButton *>(QStringLiteral("BottoneEsci")), Qt::LeftButton);
     else
         form->findChild<QAction *>(QStringLiteral("mnuEsci"))->trigger();
 
