@@ -333,6 +333,8 @@ void TestForm10::leavingDuringTheRefusalMessageSpeaksNoGreeting()
     QCOMPARE(banco.finti.registro.voci, (QStringList{"voice 2", Rifiuto}));
     QCOMPARE(int(banco.finti.stato.NumeroVoce), 1);
     QTRY_VERIFY(unicaVisibile<FormMenu>());
+    // The menu uses these local services: it goes before them.
+    chiudiFinestre();
 }
 
 void TestForm10::worksSilentlyWithoutAnEngine()
