@@ -37,10 +37,18 @@ enum class Puntatore {
 };
 
 namespace Immagini {
+// Drawn to fit the size given, keeping its proportions, on a transparent ground.
 QPixmap immagine(Immagine quale, const QSize &dimensione);
 QIcon icona(Immagine quale);
 QIcon iconaProgramma();
 QCursor puntatore(Puntatore quale);
 // The number pointers: the number in dark blue on a light blue square.
 QCursor puntatoreNumero(int numero);
+
+// The size each picture was designed at (what immagine() draws for an empty size).
+QSize dimensioneNaturale(Immagine quale);
+// A pointer's hot spot, in its 32x32 logical pixels.
+QPoint puntaDi(Puntatore quale);
+// The picture of a number pointer, drawn at the given device pixel ratio.
+QPixmap figuraNumero(int numero, qreal dpr = 1.0);
 }
