@@ -103,15 +103,21 @@ void Ridimensionatore::registra(const QSize &progettata)
     if (!m_schermata || progettata.isEmpty())
         return;
     m_progettoContenitori.insert(m_schermata, progettata);
-    raccogli(m_schermata);
+    raccogli(m_schermata, m_schermata);
 
     const QSize minima(int(std::ceil(progettata.width() * ScalaMinima)),
                        int(std::ceil(progettata.height() * ScalaMinima)));
     m_schermata->setMinimumSize(m_schermata->minimumSize().expandedTo(minima));
 }
 
-void Ridimensionatore::raccogli(QWidget *contenitore)
+// Fonts follow one scale for the whole client area, so that texts designed at
+// one size stay at one size; only inside a container placed by a layout (whose
+// size is not ours to set) do they follow that container.
+void Ridimensionatore::raccogli(QWidget *contenitore, QWidget *riferimento)
 {
+    // Children placed by a layout have their designed place only once it ran.
+    if (contenitore->layout())
+        contenitore->layout()->activate();
     const auto figli = contenitore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *w : figli) {
         if (w->isWindow() || w->objectName().startsWith(QLatin1String("qt_")))
@@ -120,12 +126,12 @@ void Ridimensionatore::raccogli(QWidget *contenitore)
         // A menu bar keeps the system's size, as everywhere else on the desktop.
         if (qobject_cast<QMenuBar *>(w))
             continue;
-        m_controlli.push_back({w, contenitore, w->geometry(), w->font(), !daLayout,
+        m_controlli.push_back({w, contenitore, riferimento, w->geometry(), w->font(), !daLayout,
                                w->inherits("AnimationPlayer")
                                    || w->property("mantieniProporzioni").toBool()});
         if (!composto(w)) {
             m_progettoContenitori.insert(w, w->size());
-            raccogli(w);
+            raccogli(w, daLayout ? w : riferimento);
         }
     }
 }
@@ -135,6 +141,16 @@ QSize Ridimensionatore::progettoDi(const QWidget *genitore) const
     return m_progettoContenitori.value(genitore);
 }
 
+bool Ridimensionatore::scala(const QWidget *contenitore, double &sx, double &sy) const
+{
+    const QSize progetto = progettoDi(contenitore);
+    if (!contenitore || progetto.isEmpty())
+        return false;
+    sx = double(contenitore->width()) / progetto.width();
+    sy = double(contenitore->height()) / progetto.height();
+    return true;
+}
+
 void Ridimensionatore::ridimensiona()
 {
     if (!m_schermata || m_progetto.isEmpty())
@@ -142,15 +158,11 @@ void Ridimensionatore::ridimensiona()
     // Parents come before their children in the list, so each child is scaled
     // by its parent's size as just set.
     for (const Controllo &c : std::as_const(m_controlli)) {
-        if (!c.widget || !c.genitore)
+        double sx, sy, fx, fy;
+        if (!c.widget || !scala(c.genitore, sx, sy) || !scala(c.riferimento, fx, fy))
             continue;
-        const QSize progetto = progettoDi(c.genitore);
-        if (progetto.isEmpty())
-            continue;
-        const double sx = double(c.genitore->width()) / progetto.width();
-        const double sy = double(c.genitore->height()) / progetto.height();
-        const double sf = std::min(sx, sy);
         if (c.posizionato) {
+            const double sf = std::min(sx, sy);
             QRect g = proporzionale(c.geometria, sx, sy);
             if (c.proporzionato && sx != sy) {
                 const QSize giusta = (QSizeF(c.geometria.size()) * sf).toSize().boundedTo(g.size());
@@ -161,7 +173,7 @@ void Ridimensionatore::ridimensiona()
         }
         // Every control is given its font, also those that inherited it: the
         // client area itself is never rescaled, so nothing would pass it on.
-        const QFont f = scalato(c.carattere, sf);
+        const QFont f = scalato(c.carattere, std::min(fx, fy));
         if (c.widget->font() != f)
             c.widget->setFont(f);
         // A drop-down list opens in a window of its own, which does not

@@ -38,13 +38,15 @@ private:
     struct Controllo {
         QPointer<QWidget> widget;
         QPointer<QWidget> genitore;
+        QPointer<QWidget> riferimento; // whose scale the font follows
         QRect geometria;
         QFont carattere;
         bool posizionato;   // false: a layout places it
         bool proporzionato; // keeps its aspect
     };
-    void raccogli(QWidget *contenitore);
+    void raccogli(QWidget *contenitore, QWidget *riferimento);
     QSize progettoDi(const QWidget *genitore) const;
+    bool scala(const QWidget *contenitore, double &sx, double &sy) const;
 
     QPointer<QWidget> m_schermata;
     QSize m_progetto;

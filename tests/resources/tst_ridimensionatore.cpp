@@ -1,6 +1,8 @@
 #include "resources/Ridimensionatore.h"
 #include "resources/Twips.h"
 
+#include "Finti.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -9,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -100,6 +103,74 @@ protected:
     }
 };
 
+// The make-up of an exercise screen, at its designed twips positions.
+class FinestraEsercizio : public QWidget
+{
+public:
+    FinestraEsercizio()
+    {
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        auto *menu = new QMenuBar(this);
+        menu->addMenu(QStringLiteral("Azzera conteggio"));
+        layout->setMenuBar(menu);
+        client = new QWidget(this);
+        layout->addWidget(client);
+
+        riquadro = new QFrame(client);
+        riquadro->setGeometry(Twips::rect(120, 120, 5535, 5295));
+        lettore = new LettoreFinto(registro, riquadro);
+        lettore->setGeometry(Twips::rect(1080, 1200, 2655, 3255));
+        for (int i = 0; i < 8; ++i) {
+            auto *l = new QLabel(QStringLiteral("Label%1").arg(i + 1), client);
+            l->setFont(QFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold));
+            l->setGeometry(Twips::rect(5880, 240 + 600 * i, 4455, 495));
+            controlli << l;
+        }
+        for (int i = 0; i <= 10; ++i) {
+            auto *b = new QPushButton(QString::number(i), client);
+            b->setFont(QFont(QStringLiteral("DejaVu Sans"), 16, QFont::Bold));
+            b->setGeometry(Twips::rect(120 + 840 * i, 5640, 615, 615));
+            numeri << b;
+        }
+        barra = new QStatusBar(client);
+        barra->setSizeGripEnabled(false);
+        for (const char *testo : {"Esatti  0", "Errati  0", "Avanti"}) {
+            auto *pannello = new QLabel(QString::fromLatin1(testo));
+            pannello->setFont(QFont(QStringLiteral("DejaVu Sans"), 12, QFont::Bold));
+            barra->addWidget(pannello, 1);
+            pannelli << pannello;
+        }
+        barra->setGeometry(Twips::rect(0, 6315, 10620, 495));
+        // Receives the keys only: it lies outside the designed area.
+        fuori = new QWidget(client);
+        fuori->setGeometry(Twips::rect(13200, 1560, 615, 495));
+
+        resize(Twips::size(10620, 6810) + QSize(0, menu->sizeHint().height()));
+        ridimensionatore = std::make_unique<Ridimensionatore>(client);
+        ridimensionatore->registra();
+    }
+
+    Registro registro;
+    QWidget *client;
+    QFrame *riquadro;
+    LettoreFinto *lettore;
+    QStatusBar *barra;
+    QWidget *fuori;
+    QList<QWidget *> controlli, numeri;
+    QList<QLabel *> pannelli;
+    std::unique_ptr<Ridimensionatore> ridimensionatore;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (ridimensionatore)
+            ridimensionatore->ridimensiona();
+    }
+};
+
 struct Progetto {
     QRect geometria;
     qreal punti;
@@ -125,6 +196,9 @@ private slots:
     void windowCannotShrinkBelowHalfTheDesign();
     void menuBarKeepsItsSystemFont();
     void forgottenControlsAreSkipped();
+    void givenTheWholeWindowItLeavesTheLayoutAlone();
+    void exerciseScreenKeepsItsMakeUp_data();
+    void exerciseScreenKeepsItsMakeUp();
 };
 
 void TestRidimensionatore::designedSizeIsTheClientAreaNotTheWindow()
@@ -259,6 +333,90 @@ void TestRidimensionatore::forgottenControlsAreSkipped()
     f.resize(900, 700);
     QCoreApplication::processEvents();
     QVERIFY(f.titolo->width() > 300);
+}
+
+void TestRidimensionatore::givenTheWholeWindowItLeavesTheLayoutAlone()
+{
+    // A screen may hand the resizer its window rather than its client area.
+    QWidget finestra;
+    auto *layout = new QVBoxLayout(&finestra);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *menu = new QMenuBar(&finestra);
+    menu->addMenu(QStringLiteral("Esci"));
+    layout->setMenuBar(menu);
+    auto *client = new QWidget(&finestra);
+    layout->addWidget(client);
+    auto *etichetta = new QLabel(QStringLiteral("Velocità"), client);
+    etichetta->setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
+    etichetta->setGeometry(20, 10, 300, 60);
+    const int altezzaMenu = menu->sizeHint().height();
+    finestra.resize(600, 400 + altezzaMenu);
+    Ridimensionatore r(&finestra);
+    r.registra();
+    finestra.show();
+    QCoreApplication::processEvents();
+
+    finestra.resize(1200, 800 + altezzaMenu);
+    r.ridimensiona();
+    QCoreApplication::processEvents();
+    QCOMPARE(client->geometry(), QRect(0, menu->height(), 1200, 800));
+    QCOMPARE(etichetta->geometry(), QRect(40, 20, 600, 120));
+    QCOMPARE(etichetta->font().pointSizeF(), 28.0);
+    QCOMPARE(menu->y(), 0);
+}
+
+void TestRidimensionatore::exerciseScreenKeepsItsMakeUp_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("designed") << Twips::size(10620, 6810);
+    QTest::newRow("twice") << Twips::size(10620, 6810) * 2;
+    QTest::newRow("three quarters") << Twips::size(10620, 6810) * 0.75;
+    QTest::newRow("full hd screen") << QSize(1920, 1020);
+    QTest::newRow("wide and low") << QSize(1400, 480);
+    QTest::newRow("narrow and tall") << QSize(520, 900);
+}
+
+void TestRidimensionatore::exerciseScreenKeepsItsMakeUp()
+{
+    QFETCH(QSize, client);
+    FinestraEsercizio f;
+    const QSize progetto = f.client->size();
+    QCOMPARE(progetto, Twips::size(10620, 6810));
+    const QRect lettoreProgettato = f.lettore->geometry();
+    const QRect fuoriProgettato = f.fuori->geometry();
+    f.show();
+    f.resize(client + QSize(0, f.height() - progetto.height()));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.client->size(), client);
+    const double sx = double(client.width()) / progetto.width();
+    const double sy = double(client.height()) / progetto.height();
+
+    // The story keeps its aspect, inside its picture box.
+    const QRect l = f.lettore->geometry();
+    QVERIFY(f.riquadro->rect().contains(l));
+    QVERIFY2(qAbs(double(l.width()) / l.height() - double(lettoreProgettato.width()) / lettoreProgettato.height()) < 0.03,
+             qPrintable(QStringLiteral("%1x%2").arg(l.width()).arg(l.height())));
+
+    // The status bar spans the width and keeps its band at the bottom,
+    // whatever the minimum height its own layout asks for.
+    QCOMPARE(f.barra->geometry(), atteso(Twips::rect(0, 6315, 10620, 495), sx, sy));
+    QCOMPARE(f.barra->geometry().bottom(), f.client->height() - 1);
+    for (QLabel *p : std::as_const(f.pannelli))
+        QVERIFY(qAbs(p->font().pointSizeF() - 12 * std::min(sx, sy)) < 0.05);
+
+    QList<QWidget *> tutti = f.controlli + f.numeri;
+    tutti << f.riquadro << f.barra;
+    for (int i = 0; i < tutti.size(); ++i) {
+        QVERIFY(f.client->rect().contains(tutti[i]->geometry()));
+        QVERIFY(tutti[i]->width() > 0 && tutti[i]->height() > 0);
+        for (int j = i + 1; j < tutti.size(); ++j)
+            QVERIFY2(!tutti[i]->geometry().intersects(tutti[j]->geometry()),
+                     qPrintable(tutti[i]->objectName() + QLatin1Char('/') + tutti[j]->objectName()));
+    }
+    // What was outside the designed area stays outside.
+    QCOMPARE(f.fuori->geometry(), atteso(fuoriProgettato, sx, sy));
+    QVERIFY(!f.client->rect().intersects(f.fuori->geometry()));
 }
 
 QTEST_MAIN(TestRidimensionatore)
