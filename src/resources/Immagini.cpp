@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QEvent>
 #include <QHash>
+#include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -79,7 +81,6 @@ QSvgRenderer *renderer(const char *file)
     auto &r = cache[percorso];
     if (!r) {
         r = std::make_shared<QSvgRenderer>(percorso);
-        r->setAspectRatioMode(Qt::KeepAspectRatio);
     }
     return r.get();
 }
@@ -90,32 +91,78 @@ qreal densita()
     return qGuiApp ? std::max<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
 }
 
-QPixmap disegna(const char *file, const QSize &logica, qreal dpr)
+QPixmap disegna(const char *file, const QSize &logica, qreal dpr,
+                Qt::AspectRatioMode modo = Qt::KeepAspectRatio)
 {
     QPixmap pixmap(logica * dpr);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    renderer(file)->render(&p, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
+    QSvgRenderer *r = renderer(file);
+    r->setAspectRatioMode(modo);
+    r->render(&p, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
     p.end();
     pixmap.setDevicePixelRatio(dpr);
     return pixmap;
 }
 
+// Lives on the label it serves, so it goes with it.
+class FiguraViva : public QObject
+{
+public:
+    static constexpr const char *Nome = "figuraViva";
+
+    FiguraViva(QLabel *etichetta, Immagine quale, Qt::AspectRatioMode modo)
+        : QObject(etichetta), m_quale(quale), m_modo(modo)
+    {
+        setObjectName(QLatin1String(Nome));
+        etichetta->installEventFilter(this);
+    }
+    void ridisegna(QLabel *etichetta)
+    {
+        if (!etichetta->size().isEmpty())
+            etichetta->setPixmap(Immagini::immagine(m_quale, etichetta->size(), m_modo));
+    }
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Resize)
+            ridisegna(static_cast<QLabel *>(oggetto));
+        return false;
+    }
+
+private:
+    Immagine m_quale;
+    Qt::AspectRatioMode m_modo;
+};
+
 }
 
 namespace Immagini {
+
+void mostra(QLabel *etichetta, Immagine quale, Qt::AspectRatioMode modo)
+{
+    if (!etichetta)
+        return;
+    // A second call replaces the picture rather than stacking a second filter.
+    delete etichetta->findChild<QObject *>(QLatin1String(FiguraViva::Nome), Qt::FindDirectChildrenOnly);
+    etichetta->setScaledContents(false);
+    etichetta->setAlignment(Qt::AlignCenter);
+    auto *figura = new FiguraViva(etichetta, quale, modo);
+    figura->ridisegna(etichetta);
+}
 
 QSize dimensioneNaturale(Immagine quale)
 {
     return disegnoDi(quale).naturale;
 }
 
-QPixmap immagine(Immagine quale, const QSize &dimensione)
+QPixmap immagine(Immagine quale, const QSize &dimensione, Qt::AspectRatioMode modo)
 {
     return disegna(disegnoDi(quale).file,
-                   dimensione.isEmpty() ? disegnoDi(quale).naturale : dimensione, densita());
+                   dimensione.isEmpty() ? disegnoDi(quale).naturale : dimensione, densita(), modo);
 }
 
 QIcon icona(Immagine quale)

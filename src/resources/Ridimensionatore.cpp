@@ -126,7 +126,9 @@ void Ridimensionatore::raccogli(QWidget *contenitore, QWidget *riferimento)
         // A menu bar keeps the system's size, as everywhere else on the desktop.
         if (qobject_cast<QMenuBar *>(w))
             continue;
-        m_controlli.push_back({w, contenitore, riferimento, w->geometry(), w->font(), !daLayout,
+        auto *pulsante = qobject_cast<QAbstractButton *>(w);
+        const QSize icona = pulsante && !pulsante->icon().isNull() ? pulsante->iconSize() : QSize();
+        m_controlli.push_back({w, contenitore, riferimento, w->geometry(), w->font(), icona, !daLayout,
                                w->inherits("AnimationPlayer")
                                    || w->property("mantieniProporzioni").toBool()});
         if (!composto(w)) {
@@ -176,6 +178,15 @@ void Ridimensionatore::ridimensiona()
         const QFont f = scalato(c.carattere, std::min(fx, fy));
         if (c.widget->font() != f)
             c.widget->setFont(f);
+        // A picture on a button grows with the button; the icons hold sizes up
+        // to 256 pixels, so they stay sharp.
+        if (!c.icona.isEmpty()) {
+            if (auto *pulsante = qobject_cast<QAbstractButton *>(c.widget.data())) {
+                const double si = std::min(fx, fy);
+                pulsante->setIconSize(QSize(std::max(8, int(std::lround(c.icona.width() * si))),
+                                            std::max(8, int(std::lround(c.icona.height() * si)))));
+            }
+        }
         // A drop-down list opens in a window of its own, which does not
         // inherit the font of its combo box.
         if (auto *combo = qobject_cast<QComboBox *>(c.widget.data())) {

@@ -41,6 +41,7 @@ private:
         QPointer<QWidget> riferimento; // whose scale the font follows
         QRect geometria;
         QFont carattere;
+        QSize icona;        // of a button showing a picture
         bool posizionato;   // false: a layout places it
         bool proporzionato; // keeps its aspect
     };

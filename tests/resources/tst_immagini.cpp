@@ -1,6 +1,7 @@
 #include "resources/Immagini.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QSet>
 #include <QTest>
 
@@ -63,6 +64,9 @@ private slots:
     void everyPictureIsDrawn();
     void picturesKeepTheirProportionsInAnyBox_data();
     void picturesKeepTheirProportionsInAnyBox();
+    void stretchedPictureFillsItsBox_data();
+    void stretchedPictureFillsItsBox();
+    void pictureBoxRedrawsAtItsNewSize();
     void iconsComeInEveryCommonSize();
     void everyPointerIsDrawn_data();
     void everyPointerIsDrawn();
@@ -143,6 +147,46 @@ void TestImmagini::picturesKeepTheirProportionsInAnyBox()
     } else {
         QVERIFY(a.contorno.width() <= atteso.width() + 1);
     }
+}
+
+void TestImmagini::stretchedPictureFillsItsBox_data()
+{
+    QTest::addColumn<Immagine>("quale");
+    QTest::addColumn<QSize>("riquadro");
+    QTest::newRow("birds, wide") << Immagine::MenuUccelli << QSize(400, 100);
+    QTest::newRow("candles, tall") << Immagine::MenuCandele << QSize(60, 200);
+    QTest::newRow("locomotives, menu box") << Immagine::MenuLocomotive << QSize(81, 73);
+}
+
+void TestImmagini::stretchedPictureFillsItsBox()
+{
+    QFETCH(Immagine, quale);
+    QFETCH(QSize, riquadro);
+    const QPixmap pm = Immagini::immagine(quale, riquadro, Qt::IgnoreAspectRatio);
+    QCOMPARE(pm.deviceIndependentSize().toSize(), riquadro);
+    QCOMPARE(analizza(pm.toImage()).contorno, QRect(QPoint(0, 0), pm.size()));
+    // The default keeps the proportions, so it does not fill a box of another shape.
+    if (riquadro.width() > 2 * riquadro.height() || riquadro.height() > 2 * riquadro.width())
+        QVERIFY(analizza(Immagini::immagine(quale, riquadro).toImage()).contorno != QRect(QPoint(0, 0), pm.size()));
+}
+
+void TestImmagini::pictureBoxRedrawsAtItsNewSize()
+{
+    QLabel riquadro;
+    riquadro.resize(81, 73);
+    Immagini::mostra(&riquadro, Immagine::MenuLampadine);
+    Immagini::mostra(&riquadro, Immagine::MenuFoche, Qt::IgnoreAspectRatio);
+    QCOMPARE(riquadro.pixmap().deviceIndependentSize().toSize(), QSize(81, 73));
+    riquadro.show();
+    riquadro.resize(243, 100);
+    QCoreApplication::processEvents();
+    // Drawn afresh at the new size, not a small picture stretched.
+    QCOMPARE(riquadro.pixmap().deviceIndependentSize().toSize(), QSize(243, 100));
+    QCOMPARE(riquadro.pixmap().devicePixelRatio(), qApp->devicePixelRatio());
+    // The second call replaced the first picture.
+    QCOMPARE(riquadro.pixmap().toImage(),
+             Immagini::immagine(Immagine::MenuFoche, QSize(243, 100), Qt::IgnoreAspectRatio).toImage());
+    QCOMPARE(riquadro.findChildren<QObject *>(QStringLiteral("figuraViva")).size(), 1);
 }
 
 void TestImmagini::iconsComeInEveryCommonSize()

@@ -47,6 +47,10 @@ public:
         pulsante = new QPushButton(QStringLiteral("avanti"), client);
         pulsante->setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
         pulsante->setGeometry(330, 10, 120, 60);
+        QPixmap freccia(32, 32);
+        freccia.fill(Qt::blue);
+        pulsante->setIcon(QIcon(freccia));
+        pulsante->setIconSize(QSize(24, 20));
 
         pixel = new QCheckBox(QStringLiteral("Suoni attivati"), client);
         QFont f(QStringLiteral("DejaVu Sans"));
@@ -273,6 +277,7 @@ void TestRidimensionatore::controlsScaleInProportion()
         else
             QCOMPARE(w->font().pixelSize(), std::max(5, qRound(progetto[w].pixel * sf)));
     }
+    QCOMPARE(f.pulsante->iconSize(), QSize(std::max(8, qRound(24 * sf)), std::max(8, qRound(20 * sf))));
     // The open list of a combo box is a window of its own: it gets the font too.
     QCOMPARE(f.combo->view()->font().pointSizeF(), f.combo->font().pointSizeF());
 }
