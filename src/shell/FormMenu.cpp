@@ -270,10 +270,10 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
         cediA(navigatore.creaEsercizio(Scelta + 1));
         break;
     case 5:
-        avviaLivelloMisto(6, 7);
-        break;
     case 6:
-        avviaLivelloMisto(8, 9);
+        // Both screens of the pair, linked, so that "avanti" can hand the turn
+        // over and leaving the level takes the hidden one away too.
+        FormEsercizio::avviaLivelloMisto(servizi(), this, Scelta == 5 ? 6 : 8);
         break;
     case VoceEsci:
         Esci();
@@ -281,17 +281,6 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
     default:
         break;
     }
-}
-
-void FormMenu::avviaLivelloMisto(int formAddizione, int formSottrazione)
-{
-    StatoProgramma &stato = servizi().stato;
-    stato.Casuale = int16_t(servizi().casuale.Int(2));
-    Navigatore &navigatore = *servizi().navigatore;
-    FormEsercizio *addizione = navigatore.creaEsercizio(formAddizione);
-    FormEsercizio *sottrazione = navigatore.creaEsercizio(formSottrazione);
-    // The other one waits, hidden, for its turn.
-    cediA(stato.Casuale != 0 ? sottrazione : addizione);
 }
 
 void FormMenu::Esci()

@@ -61,7 +61,6 @@ private:
     void ImpostaModalitaInput();
     void Check1_Click(bool spuntata);
     void Esci();
-    void avviaLivelloMisto(int formAddizione, int formSottrazione);
     QColor coloreEvidenza() const;
 
     QWidget *m_area;  // the designed client area, below the menu bar
