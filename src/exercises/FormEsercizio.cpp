@@ -699,8 +699,18 @@ void FormEsercizio::ricominciaEvidenziazione(bool segni)
 {
     StatoProgramma &stato = servizi().stato;
     stato.SceltaCorrente = 0;
-    if (stato.ModalitaInput != Modalita::Mouse)
-        dipingi(segni ? m_command2[0] : m_command1[0], coloreScansione());
+    if (stato.ModalitaInput == Modalita::Mouse)
+        return;
+    // A key handled while the step spoke may have moved the highlight after
+    // the group was repainted: it must not stay lit beside button 0.
+    const uint32_t evidenza = coloreScansione();
+    const int quanti = segni ? 3 : 11;
+    for (int i = 1; i < quanti; ++i) {
+        QWidget *bottone = segni ? static_cast<QWidget *>(m_command2[i]) : m_command1[i];
+        if (colore(bottone) == evidenza)
+            dipingi(bottone, Colori::Neutro);
+    }
+    dipingi(segni ? m_command2[0] : m_command1[0], evidenza);
 }
 
 void FormEsercizio::cammina(bool segni, int verso)
