@@ -118,8 +118,10 @@ void FormMenu::creaMenu()
     about->setObjectName(QStringLiteral("mnuabout"));
 
     auto apri = [this](IdSchermata id) {
-        if (!congedata() && servizi().navigatore)
+        if (!congedata() && servizi().navigatore) {
+            m_controllo.sospendi();
             cediA(servizi().navigatore->crea(id));
+        }
     };
     connect(voce, &QAction::triggered, this, [apri] { apri(IdSchermata::Voce); });
     connect(conf, &QAction::triggered, this, [apri] { apri(IdSchermata::Configura); });
@@ -261,6 +263,10 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
     if (congedata() || m_uscito || !servizi().navigatore)
         return;
     Navigatore &navigatore = *servizi().navigatore;
+    // The menu waits hidden for its deletion, while the next screen may
+    // already speak: its scan must not tick meanwhile.
+    if (Scelta >= 0 && Scelta < VoceEsci)
+        m_controllo.sospendi();
     switch (Scelta) {
     case 0:
     case 1:
