@@ -323,6 +323,10 @@ void FormEsercizio::GeneraEsercizio()
     for (int n : {1, 2, 3, 4, 5, 6, 8})
         m_label[n]->clear();
     m_label[7]->hide();
+    // No step until the first question is asked: a choice made while it is
+    // being read must not be taken as an answer to the previous exercise's
+    // last step (that finished the new exercise with an operation like « 5»).
+    m_passoCorrente = 0;
 
     m_totale = int16_t(rnd.Int(9) + 2);
     stato.Casuale = int16_t(rnd.Int(3));
