@@ -2,7 +2,8 @@
 
 #include "shell/Servizi.h"
 
-// The colour chooser over Qt's colour dialog.
+// The colour chooser over Qt's colour dialog. Custom colours are not
+// remembered: every opening starts with all of them black.
 class SceltaColoreDialogo : public SceltaColore
 {
 public:
