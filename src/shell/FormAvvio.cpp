@@ -1,7 +1,128 @@
 #include "shell/FormAvvio.h"
 
+#include "resources/Immagini.h"
+#include "resources/Twips.h"
+#include "shell/Navigatore.h"
+#include "shell/Servizi.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QFont comicSans(int punti)
+{
+    QFont carattere(QStringLiteral("Comic Sans MS"), punti, QFont::Bold);
+    return carattere;
+}
+
+QLabel *etichetta(QWidget *genitore, int indice, const QString &testo, int punti, const QRect &dove)
+{
+    auto *label = new QLabel(testo, genitore);
+    label->setObjectName(QStringLiteral("Label2_%1").arg(indice));
+    label->setAccessibleName(testo);
+    label->setFont(comicSans(punti));
+    QPalette tavolozza = label->palette();
+    tavolozza.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    label->setPalette(tavolozza);
+    label->setGeometry(dove);
+    return label;
+}
+
+}
+
 FormAvvio::FormAvvio(Servizi &servizi, QWidget *parent)
     : Schermata(servizi, parent)
+    , m_ridimensionatore(this)
 {
-    resize(640, 480);
+    setObjectName(QStringLiteral("FormAvvio"));
+    setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Calcolotti"));
+    QPalette tavolozza = palette();
+    tavolozza.setColor(QPalette::Window, QColor(0, 192, 0));
+    setPalette(tavolozza);
+    setCursor(Immagini::puntatore(Puntatore::Orsetto));
+
+    etichetta(this, 0, QStringLiteral("Calcolotti"), 72, Twips::rect(600, 600, 8535, 3135));
+    etichetta(this, 1, QStringLiteral("28/01/2006"), 18, Twips::rect(6600, 5880, 2415, 615));
+
+    auto *image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setAccessibleName(QStringLiteral("Tastiera, sensore e altoparlante"));
+    const QRect riquadro = Twips::rect(600, 5400, 1335, 1215);
+    image1->setGeometry(riquadro);
+    image1->setPixmap(Immagini::immagine(Immagine::Emblema, riquadro.size()));
+    image1->setScaledContents(true);
+
+    m_command1 = new QPushButton(this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setAccessibleName(QStringLiteral("Entra nel menù"));
+    m_command1->setIcon(Immagini::icona(Immagine::Orsetto));
+    m_command1->setIconSize(QSize(32, 32));
+    m_command1->setFont(comicSans(24));
+    m_command1->setCursor(Immagini::puntatore(Puntatore::Orsetto));
+    m_command1->setGeometry(Twips::rect(2880, 5640, 3375, 975));
+    // The only control that takes the focus: Space and Enter press it, so a
+    // switch user can start as well.
+    m_command1->setFocusPolicy(Qt::StrongFocus);
+    m_command1->setDefault(true);
+    connect(m_command1, &QPushButton::clicked, this, &FormAvvio::Command1_Click);
+
+    resize(Twips::size(9645, 7230));
+    m_ridimensionatore.registra();
+    m_command1->setFocus();
+}
+
+QColor FormAvvio::coloreFascia(int i)
+{
+    return QColor(255 - i, 255, 255 - i);
+}
+
+void FormAvvio::Form_Activate()
+{
+    dipingiSfondo();
+    update();
+    activateWindow();
+    m_command1->setFocus(Qt::OtherFocusReason);
+}
+
+void FormAvvio::dipingiSfondo()
+{
+    const QSize dimensione = size();
+    if (dimensione.isEmpty())
+        return;
+    m_sfondo = QPixmap(dimensione);
+    QPainter pittore(&m_sfondo);
+    // 256 full-width bands, white at the top to pure green at the bottom.
+    const double altezza = dimensione.height();
+    for (int i = 0; i < 256; ++i) {
+        const int alto = int(i * altezza / 256.0);
+        const int basso = int((i + 1) * altezza / 256.0);
+        if (basso > alto)
+            pittore.fillRect(0, alto, dimensione.width(), basso - alto, coloreFascia(i));
+    }
+}
+
+void FormAvvio::paintEvent(QPaintEvent *)
+{
+    QPainter pittore(this);
+    if (m_sfondo.size() != size())
+        dipingiSfondo();
+    pittore.drawPixmap(0, 0, m_sfondo);
+}
+
+void FormAvvio::resizeEvent(QResizeEvent *evento)
+{
+    Schermata::resizeEvent(evento);
+    m_ridimensionatore.ridimensiona();
+    // A larger window must not show bare edges below or beside the gradient.
+    dipingiSfondo();
+}
+
+void FormAvvio::Command1_Click()
+{
+    if (congedata() || !servizi().navigatore)
+        return;
+    cediA(servizi().navigatore->crea(IdSchermata::Menu));
 }

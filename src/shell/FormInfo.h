@@ -1,10 +1,36 @@
 #pragma once
 
+#include "resources/Ridimensionatore.h"
 #include "shell/Schermata.h"
 
+class QLabel;
+class QPushButton;
+
+// Who made the program and on what terms; "Chiudi" goes back to a fresh menu.
 class FormInfo : public Schermata
 {
     Q_OBJECT
 public:
     explicit FormInfo(Servizi &servizi, QWidget *parent = nullptr);
+
+    // The maker's line: name, web site and contact address.
+    static QString rigaAttribuzione();
+    static QString testoAttribuzione();  // Label1
+    static QString testoCondizioni();    // Label3
+
+    QLabel *Label1() const { return m_label1; }
+    QLabel *Label3() const { return m_label3; }
+    QPushButton *Command1() const { return m_command1; }
+
+protected:
+    void Form_Activate() override;
+    void resizeEvent(QResizeEvent *evento) override;
+
+private:
+    void Command1_Click();
+
+    Ridimensionatore m_ridimensionatore;
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QPushButton *m_command1 = nullptr;
 };

@@ -1,7 +1,391 @@
 #include "shell/FormMenu.h"
 
+#include "exercises/FormEsercizio.h"
+#include "input/Evidenziazione.h"
+#include "media/SpeechEngine.h"
+#include "media/Voce.h"
+#include "resources/Immagini.h"
+#include "resources/Twips.h"
+#include "shell/Colori.h"
+#include "shell/Generatore.h"
+#include "shell/ModuloPerIni.h"
+#include "shell/Navigatore.h"
+#include "shell/Servizi.h"
+#include "shell/StatoProgramma.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace {
+
+struct VoceMenu {
+    const char *didascalia;
+    int sinistraEtichetta, altoEtichetta;
+    int sinistraImmagine, altoImmagine;
+    Immagine immagine;
+    const char *descrizione;  // what the picture shows, for screen readers
+};
+
+const VoceMenu Voci[FormMenu::NumeroVoci] = {
+    {"Addizione - 1°", 1440, 360, 120, 240, Immagine::MenuUccelli, "uccellini rossi e verdi"},
+    {"Addizione - 2°", 1440, 1560, 120, 1440, Immagine::MenuPereMele, "pere e mele"},
+    {"Addizione - 3°", 1440, 2760, 120, 2640, Immagine::MenuStelleMarine, "stelle marine"},
+    {"Sottrazione - 1°", 1440, 3960, 120, 3840, Immagine::MenuLocomotive, "locomotive a vapore"},
+    {"Sottrazione - 2°", 1440, 5160, 120, 5040, Immagine::MenuCandele, "candele"},
+    {"Addizione e sottrazione - 1°", 6240, 360, 4920, 240, Immagine::MenuLampadine, "lampadine"},
+    {"Addizione e sottrazione - 2°", 6240, 1560, 4920, 1440, Immagine::MenuFoche, "foche con la palla"},
+    {"Esci", 6240, 5160, 4920, 5040, Immagine::MenuEsci, "porta aperta con una freccia rossa"},
+};
+
+std::function<void()> &termina()
+{
+    static std::function<void()> funzione = [] { QCoreApplication::exit(0); };
+    return funzione;
+}
+
+QFont verdana()
+{
+    QFont carattere(QStringLiteral("Verdana"));
+    carattere.setPointSizeF(14.25);
+    return carattere;
+}
+
+}
+
+void FormMenu::impostaTermina(std::function<void()> funzione)
+{
+    termina() = funzione ? std::move(funzione) : [] { QCoreApplication::exit(0); };
+}
+
 FormMenu::FormMenu(Servizi &servizi, QWidget *parent)
     : Schermata(servizi, parent)
+    , m_area(new QWidget(this))
+    , m_ridimensionatore(m_area)
+    , m_controllo(this, *this, TipoSchermata::Menu, servizi.stato)
 {
-    resize(640, 480);
+    setObjectName(QStringLiteral("FormMenu"));
+    setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Menù di Calcolotti"));
+    QPalette tavolozza = palette();
+    tavolozza.setColor(QPalette::Window, coloreSfondo());
+    setPalette(tavolozza);
+    setAutoFillBackground(true);
+
+    // The load: layout first (the resizer records it), then the mode, then the sound box.
+    creaMenu();
+    creaControlli();
+    auto *disposizione = new QVBoxLayout(this);
+    disposizione->setContentsMargins(0, 0, 0, 0);
+    disposizione->setSpacing(0);
+    disposizione->setMenuBar(m_barra);
+    disposizione->addWidget(m_area);
+    const QSize progetto = Twips::size(9405, 6195);
+    m_area->resize(progetto);
+    resize(progetto.width(), progetto.height() + m_barra->sizeHint().height());
+    m_ridimensionatore.registra();
+    m_area->installEventFilter(this);
+
+    ImpostaModalitaInput();
+    m_check1->setChecked(servizi.stato.SuoniAttivati);
+    Evidenziazione::colora(m_check1, coloreSfondo());
+}
+
+void FormMenu::creaMenu()
+{
+    m_barra = new QMenuBar(this);
+    m_barra->setObjectName(QStringLiteral("MenuBar"));
+    // The menu bar stays in the window on every desktop, so that a child
+    // always finds it in the same place.
+    m_barra->setNativeMenuBar(false);
+
+    QMenu *imposta = m_barra->addMenu(QStringLiteral("Impostazioni"));
+    imposta->setObjectName(QStringLiteral("mnuImposta"));
+    QAction *voce = imposta->addAction(QStringLiteral("Voce"));
+    voce->setObjectName(QStringLiteral("mnuVoce"));
+    QAction *conf = imposta->addAction(QStringLiteral("Modalità di input"));
+    conf->setObjectName(QStringLiteral("mnuConf"));
+
+    QMenu *inf = m_barra->addMenu(QStringLiteral("Informazioni"));
+    inf->setObjectName(QStringLiteral("mnuInf"));
+    QAction *doc = inf->addAction(QStringLiteral("documentazione"));
+    doc->setObjectName(QStringLiteral("mnuDoc"));
+    QAction *about = inf->addAction(QStringLiteral("about"));
+    about->setObjectName(QStringLiteral("mnuabout"));
+
+    auto apri = [this](IdSchermata id) {
+        if (!congedata() && servizi().navigatore)
+            cediA(servizi().navigatore->crea(id));
+    };
+    connect(voce, &QAction::triggered, this, [apri] { apri(IdSchermata::Voce); });
+    connect(conf, &QAction::triggered, this, [apri] { apri(IdSchermata::Configura); });
+    connect(about, &QAction::triggered, this, [apri] { apri(IdSchermata::Info); });
+    connect(doc, &QAction::triggered, this, [this] {
+        servizi().documenti.ApriDocumento(this, servizi().cartellaProgramma
+                                                    + QStringLiteral("/calcolottisv.pdf"));
+    });
+}
+
+void FormMenu::creaControlli()
+{
+    m_area->setObjectName(QStringLiteral("AreaMenu"));
+    m_area->setMouseTracking(true);
+    for (int i = 0; i < NumeroVoci; ++i) {
+        const VoceMenu &voce = Voci[i];
+        const QString didascalia = QString::fromUtf8(voce.didascalia);
+
+        auto *etichetta = new QLabel(didascalia, m_area);
+        etichetta->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        etichetta->setAccessibleName(didascalia);
+        etichetta->setFont(verdana());
+        etichetta->setWordWrap(true);
+        etichetta->setGeometry(Twips::rect(voce.sinistraEtichetta, voce.altoEtichetta, 2775, 855));
+        etichetta->setMouseTracking(true);
+        Evidenziazione::colora(etichetta, coloreSfondo());
+        etichetta->installEventFilter(this);
+        m_label1 << etichetta;
+
+        auto *immagine = new QLabel(m_area);
+        immagine->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        immagine->setAccessibleName(didascalia);
+        immagine->setAccessibleDescription(QString::fromUtf8(voce.descrizione));
+        const QRect riquadro = Twips::rect(voce.sinistraImmagine, voce.altoImmagine, 1215, 1095);
+        immagine->setGeometry(riquadro);
+        immagine->setPixmap(Immagini::immagine(voce.immagine, riquadro.size()));
+        immagine->setScaledContents(true);
+        immagine->setMouseTracking(true);
+        immagine->installEventFilter(this);
+        m_image1 << immagine;
+    }
+    // The program's hand pointer is defined on caption 0; the preparation
+    // hands it on to the others.
+    m_label1[0]->setCursor(Immagini::puntatore(Puntatore::Mano));
+
+    m_check1 = new QCheckBox(QStringLiteral("Suoni attivati"), m_area);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check1->setAccessibleName(QStringLiteral("Suoni attivati"));
+    m_check1->setFont(verdana());
+    m_check1->setGeometry(Twips::rect(5400, 4080, 3735, 375));
+    m_check1->setCursor(Immagini::puntatore(Puntatore::ChiaveDiViolino));
+    m_check1->setMouseTracking(true);
+    m_check1->installEventFilter(this);
+    Evidenziazione::colora(m_check1, coloreSfondo());
+    connect(m_check1, &QCheckBox::toggled, this, &FormMenu::Check1_Click);
+}
+
+QColor FormMenu::coloreEvidenza() const
+{
+    return Colori::scansione(servizi().stato.ColoreScansione);
+}
+
+void FormMenu::ImpostaModalitaInput()
+{
+    const StatoProgramma &stato = servizi().stato;
+    const int16_t modo = stato.ModalitaInput;
+    if (modo == Modalita::Mouse) {
+        if (!stato.DisabilitaMousePersonalizzato) {
+            const QCursor mano = m_label1[0]->cursor();
+            for (int i = 0; i < NumeroVoci; ++i) {
+                m_label1[i]->setCursor(mano);
+                m_image1[i]->setCursor(mano);
+            }
+        } else {
+            for (int i = 0; i < NumeroVoci; ++i) {
+                m_label1[i]->setCursor(Qt::ArrowCursor);
+                m_image1[i]->setCursor(Qt::ArrowCursor);
+            }
+            m_check1->setCursor(Qt::ArrowCursor);
+        }
+    } else if (modo >= Modalita::ScansioneManuale && modo <= Modalita::Frecce) {
+        for (QLabel *etichetta : std::as_const(m_label1))
+            etichetta->setCursor(Qt::ArrowCursor);
+        m_check1->setCursor(Qt::ArrowCursor);
+        m_voceCorrente = 0;
+        Evidenziazione::colora(m_label1[0], coloreEvidenza());
+    }
+    // The timer and the keys, mode by mode (nothing at all for an unknown mode).
+    m_controllo.prepara();
+}
+
+void FormMenu::Form_Activate()
+{
+    QPointer<FormMenu> vivo(this);
+    SpeechEngine &motore = servizi().voce.motore();
+    QCoreApplication::processEvents();
+    // A click handled just now may have left the menu already.
+    if (!vivo || congedata())
+        return;
+    motore.selectVoice(servizi().stato.NumeroVoce);
+    motore.setRate(servizi().stato.VelocitaVoce);
+    if (m_controllo.inAscolto())
+        setFocus(Qt::OtherFocusReason);
+}
+
+void FormMenu::Check1_Click(bool spuntata)
+{
+    servizi().stato.SuoniAttivati = spuntata;
+}
+
+void FormMenu::seguente()
+{
+    Evidenziazione::colora(m_label1[m_voceCorrente], coloreSfondo());
+    ++m_voceCorrente;
+    if (m_voceCorrente == NumeroVoci)
+        m_voceCorrente = 0;
+    Evidenziazione::colora(m_label1[m_voceCorrente], coloreEvidenza());
+    Evidenziazione::annunciaEvidenziato(m_label1[m_voceCorrente]);
+}
+
+void FormMenu::precedente()
+{
+    Evidenziazione::colora(m_label1[m_voceCorrente], coloreSfondo());
+    --m_voceCorrente;
+    if (m_voceCorrente < 0)
+        m_voceCorrente = NumeroVoci - 1;
+    Evidenziazione::colora(m_label1[m_voceCorrente], coloreEvidenza());
+    Evidenziazione::annunciaEvidenziato(m_label1[m_voceCorrente]);
+}
+
+void FormMenu::seleziona()
+{
+    AvviaEsercizi(m_voceCorrente);
+}
+
+void FormMenu::AvviaEsercizi(int16_t Scelta)
+{
+    // A second click or key on the way out must not open a second screen.
+    if (congedata() || m_uscito || !servizi().navigatore)
+        return;
+    Navigatore &navigatore = *servizi().navigatore;
+    switch (Scelta) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+        cediA(navigatore.creaEsercizio(Scelta + 1));
+        break;
+    case 5:
+        avviaLivelloMisto(6, 7);
+        break;
+    case 6:
+        avviaLivelloMisto(8, 9);
+        break;
+    case VoceEsci:
+        Esci();
+        break;
+    default:
+        break;
+    }
+}
+
+void FormMenu::avviaLivelloMisto(int formAddizione, int formSottrazione)
+{
+    StatoProgramma &stato = servizi().stato;
+    stato.Casuale = int16_t(servizi().casuale.Int(2));
+    Navigatore &navigatore = *servizi().navigatore;
+    FormEsercizio *addizione = navigatore.creaEsercizio(formAddizione);
+    FormEsercizio *sottrazione = navigatore.creaEsercizio(formSottrazione);
+    // The other one waits, hidden, for its turn.
+    cediA(stato.Casuale != 0 ? sottrazione : addizione);
+}
+
+void FormMenu::Esci()
+{
+    m_uscito = true;
+    m_controllo.sospendi();
+    ModuloPerIni::SalvaImpostazioni(servizi().stato);
+    termina()();
+}
+
+void FormMenu::richiestaChiusura()
+{
+    // The menu is the program's last stop: closing it ends the run, and the
+    // settings are kept as "Esci" would keep them.
+    if (!m_uscito)
+        Esci();
+}
+
+void FormMenu::Label1_MouseMove(int indice)
+{
+    if (servizi().stato.ModalitaInput != Modalita::Mouse || indice < 0 || indice >= NumeroVoci)
+        return;
+    const QColor evidenza = coloreEvidenza();
+    if (Evidenziazione::colore(m_label1[indice]) == evidenza)
+        return;
+    for (QLabel *etichetta : std::as_const(m_label1))
+        Evidenziazione::colora(etichetta, coloreSfondo());
+    Evidenziazione::colora(m_label1[indice], evidenza);
+}
+
+void FormMenu::Image1_MouseMove(int indice)
+{
+    Label1_MouseMove(indice);
+}
+
+void FormMenu::Check1_MouseMove()
+{
+    if (servizi().stato.ModalitaInput != Modalita::Mouse)
+        return;
+    if (Evidenziazione::colore(m_check1) != coloreEvidenza())
+        Evidenziazione::colora(m_check1, coloreEvidenza());
+}
+
+void FormMenu::Form_MouseMove()
+{
+    if (servizi().stato.ModalitaInput != Modalita::Mouse)
+        return;
+    for (QLabel *etichetta : std::as_const(m_label1)) {
+        if (Evidenziazione::colore(etichetta) != coloreSfondo())
+            Evidenziazione::colora(etichetta, coloreSfondo());
+    }
+    if (Evidenziazione::colore(m_check1) != coloreSfondo())
+        Evidenziazione::colora(m_check1, coloreSfondo());
+}
+
+bool FormMenu::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (oggetto == m_area && evento->type() == QEvent::Resize) {
+        m_ridimensionatore.ridimensiona();
+        return false;
+    }
+    if (evento->type() != QEvent::MouseMove && evento->type() != QEvent::MouseButtonRelease)
+        return false;
+    const bool movimento = evento->type() == QEvent::MouseMove;
+    if (oggetto == m_area) {
+        // A move that a caption or the check box passed up is not a move over
+        // the background.
+        const QPoint dove = static_cast<QMouseEvent *>(evento)->position().toPoint();
+        if (movimento && !m_area->childAt(dove))
+            Form_MouseMove();
+        return false;
+    }
+    if (oggetto == m_check1) {
+        if (movimento)
+            Check1_MouseMove();
+        return false;
+    }
+    auto *etichetta = qobject_cast<QLabel *>(oggetto);
+    int indice = int(m_label1.indexOf(etichetta));
+    const bool immagine = indice < 0;
+    if (immagine)
+        indice = int(m_image1.indexOf(etichetta));
+    if (indice < 0)
+        return false;
+    if (movimento) {
+        if (immagine)
+            Image1_MouseMove(indice);
+        else
+            Label1_MouseMove(indice);
+        return false;
+    }
+    auto *rilascio = static_cast<QMouseEvent *>(evento);
+    // A click: released over the control it was pressed on.
+    if (rilascio->button() == Qt::LeftButton && etichetta->rect().contains(rilascio->position().toPoint()))
+        AvviaEsercizi(int16_t(indice));
+    return false;
 }

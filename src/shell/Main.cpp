@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPointer>
 
 int Main(int argc, char **argv)
 {
@@ -53,7 +54,15 @@ int Main(int argc, char **argv)
     Navigatore navigatore(servizi);
     navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
     const int esito = app.exec();
-    // Screens still alive go before the services they use.
-    qDeleteAll(QApplication::topLevelWidgets());
+    // Screens still alive go before the services they use. Only the screens:
+    // their menus' popups go with them, and the speech host has its owner.
+    // A screen may take its partner with it, hence the guards.
+    QList<QPointer<Schermata>> schermate;
+    const auto finestre = QApplication::topLevelWidgets();
+    for (QWidget *finestra : finestre)
+        if (auto *schermata = qobject_cast<Schermata *>(finestra))
+            schermate << schermata;
+    for (const QPointer<Schermata> &schermata : std::as_const(schermate))
+        delete schermata.data();
     return esito;
 }
