@@ -543,6 +543,7 @@ void TestSchermataEsercizio::avantiDuranteLaLetturaDellOperazioneNonLasciaCode()
         if (fatto || !testo.contains(QLatin1Char('=')))
             return;
         fatto = true;
+        f.stato.ModalitaInput = Modalita::ScansioneManuale;
         // "avanti" is already shown while the operation is read out.
         f.casuale.imposta(QVector<double>{estrai(1, 2)} + estrazioni(Esercizio{}, false));
         QTest::mouseClick(avanti, Qt::LeftButton);
