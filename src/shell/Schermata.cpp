@@ -49,8 +49,11 @@ void Schermata::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] {
         m_attivazioneInAttesa = false;
         if (isVisible() && !m_congedata) {
+            // Activation may speak and wait; the screen can be closed meanwhile.
+            QPointer<Schermata> io(this);
             Form_Activate();
-            emit attivata();
+            if (io)
+                emit attivata();
         }
     });
 }

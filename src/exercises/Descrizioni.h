@@ -1,0 +1,79 @@
+#pragma once
+
+#include "exercises/catalog/Catalogo.h"
+
+#include <cstdint>
+#include <vector>
+
+// What makes Form1 .. Form9 differ: the family, the level, the partner of a
+// mixed level, the look, and the order of the actions inside each step.
+namespace Esercizi {
+
+struct Descrizione {
+    int numero;                   // 1..9
+    Catalogo::Famiglia famiglia;
+    int livello;                  // 1, 2 or 3
+    int partner;                  // the other screen of a mixed level, 0 if none
+    int valoreCambio;             // the draw on "avanti" that hands over to the partner
+    uint32_t sfondo;              // 0x00BBGGRR
+    int larghezza;                // designed client width, twips
+    int sinistraEtichette;        // left of Label1..Label8, twips
+    int abbassaEtichette;         // extra top offset of the labels, twips
+};
+
+// numero outside 1..9 gives Form4's description.
+const Descrizione &descrizione(int numero);
+
+// Steps with a name of their own in the program's numbering.
+namespace Passo {
+constexpr int Totale = 1;          // also: first group, normal order
+constexpr int Secondo = 2;
+constexpr int Intero = 3;
+constexpr int PrimoTermine = 4;
+constexpr int PrimoSegno = 5;
+constexpr int SecondoTermine = 6;
+constexpr int Uguale = 7;
+constexpr int Risultato = 8;
+constexpr int PrimoInverso = 51;   // addition, reversed order
+constexpr int SecondoInverso = 52;
+// Keys of the start-of-exercise sequences in the table below.
+constexpr int InizioNormale = 0;
+constexpr int InizioInverso = 50;
+}
+
+// The clips an action works on. Subtraction: the objects that act (1..Parte),
+// those that stay (Parte+1..Totale), all of them. Addition: the group asked
+// first (1..Resto) and the group asked second (1..Parte).
+enum class Clip : uint8_t { Nessuna, Agenti, Fermi, Tutti, Primo, Secondo };
+
+enum class Op : uint8_t {
+    Scrivi,        // LabelN gets its text for this exercise
+    Parla,         // speak LabelN
+    Passo,         // PassoCorrente = n
+    PrimoPasso,    // PassoCorrente = 1 or 51, by the order of the exercise
+    Pausa,
+    Ridipingi,     // number buttons back to the neutral colour
+    Evidenzia,     // restart the highlight on the number buttons
+    MostraLabel7,
+    SegnaScena,    // ScenaPrecedente = Scena
+    Mostra,        // visible and still
+    MostraTenue,   // visible, opacity 35, still
+    Opacita,       // opacity n percent
+    Gioca,         // TPlay
+};
+
+struct Azione {
+    Op op;
+    int n = 0;
+    Clip clip = Clip::Nessuna;
+    double secondi = 0;
+};
+
+using Sequenza = std::vector<Azione>;
+
+// The sequence that a right answer at `passo` runs on screen `numero` (steps 1,
+// 2, 3, 51, 52), or the start of an exercise (InizioNormale, InizioInverso).
+// nullptr where the screen has none: the operation steps 4 to 8 are code.
+const Sequenza *sequenza(int numero, int passo);
+
+}
