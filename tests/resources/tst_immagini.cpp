@@ -258,18 +258,14 @@ void TestImmagini::pointersAreSharpAtTheScreenDensity()
     const QPixmap numero = Immagini::puntatoreNumero(7).pixmap();
     QCOMPARE(numero.size(), QSize(64, 64));
     QCOMPARE(Immagini::immagine(Immagine::MenuCandele, QSize(81, 73)).size(), QSize(162, 146));
-    // Drawn at that density, not enlarged: more distinct colours along the
-    // smoothed edges than a 32x32 drawing blown up to 64x64 could have.
+    // Drawn at that density, not enlarged: a 32x32 drawing blown up to 64x64
+    // would repeat every pixel in 2x2 blocks.
     const QImage fine = alDoppio(pm);
-    const QImage grossa = alDoppio(Immagini::figuraNumero(7, 1.0).scaled(64, 64));
-    int differenzeFini = 0, differenzeGrosse = 0;
+    int differenze = 0;
     for (int y = 0; y < 64; y += 2)
-        for (int x = 0; x < 64; x += 2) {
-            differenzeFini += fine.pixel(x, y) != fine.pixel(x + 1, y + 1);
-            differenzeGrosse += grossa.pixel(x, y) != grossa.pixel(x + 1, y + 1);
-        }
-    QCOMPARE(differenzeGrosse, 0);
-    QVERIFY(differenzeFini > 10);
+        for (int x = 0; x < 64; x += 2)
+            differenze += fine.pixel(x, y) != fine.pixel(x + 1, y + 1);
+    QVERIFY2(differenze > 10, qPrintable(QString::number(differenze)));
 }
 
 void TestImmagini::whiteArrowPointsWithItsTipAtThreeOne()
