@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QSize>
 
+class QLabel;
+
 // The pictures and mouse pointers the program carries inside itself.
 enum class Immagine {
     Orsetto,          // pink teddy bear with a blue bow: program icon, splash button
@@ -37,10 +39,32 @@ enum class Puntatore {
 };
 
 namespace Immagini {
-QPixmap immagine(Immagine quale, const QSize &dimensione);
+// Drawn to fit the size given, on a transparent ground: by default keeping its
+// proportions, centred; with Qt::IgnoreAspectRatio stretched to fill the size.
+QPixmap immagine(Immagine quale, const QSize &dimensione,
+                 Qt::AspectRatioMode modo = Qt::KeepAspectRatio);
 QIcon icona(Immagine quale);
 QIcon iconaProgramma();
 QCursor puntatore(Puntatore quale);
 // The number pointers: the number in dark blue on a light blue square.
 QCursor puntatoreNumero(int numero);
+
+// Shows a picture in a label (a picture box), filling it as immagine() does,
+// and draws it again whenever the label changes size, so
+// that it stays sharp at any window size.
+void mostra(QLabel *etichetta, Immagine quale, Qt::AspectRatioMode modo = Qt::KeepAspectRatio);
+
+// The faces of the status bar move: a picture has one or more frames, and
+// immagine() draws the first.
+int numeroFotogrammi(Immagine quale);
+QPixmap fotogramma(Immagine quale, int numero, const QSize &dimensione,
+                   Qt::AspectRatioMode modo = Qt::KeepAspectRatio);
+constexpr int DurataFotogramma = 600;  // ms
+
+// The size each picture was designed at (what immagine() draws for an empty size).
+QSize dimensioneNaturale(Immagine quale);
+// A pointer's hot spot, in its 32x32 logical pixels.
+QPoint puntaDi(Puntatore quale);
+// The picture of a number pointer, drawn at the given device pixel ratio.
+QPixmap figuraNumero(int numero, qreal dpr = 1.0);
 }
