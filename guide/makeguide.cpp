@@ -1,14 +1,17 @@
 // Turns the user guide's Markdown text into the PDF that the program opens:
-//   makeguide <guida.md> <screenshot folder> <calcolottisv.pdf>
+//   makeguide <guida.md> <screenshot folder> <calcolottisv.pdf> [picture folder]
 // A picture line "![caption](file.png)" shows the screenshot with its caption
-// when the file is in the folder, and is left out when it is not, so the guide
-// builds before anyone has taken the screenshots.
+// when the file is in the screenshot folder, and is left out when it is not, so
+// the guide builds before anyone has taken the screenshots. A line naming an
+// SVG file shows that picture of the program, from the picture folder, without
+// a caption.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QScreen>
@@ -26,7 +29,25 @@ namespace {
 
 const QColor Titoli(0x1a, 0x3a, 0x8a);
 
-QString preparaTesto(const QString &sorgente, const QDir &cartella, QHash<QString, QImage> &figure)
+struct Figure {
+    QHash<QString, QImage> immagini;
+    QHash<QString, qreal> larghezze;  // of the program's pictures, in the document's pixels
+};
+
+// The program's pictures are drawn four times larger than shown, so that they
+// stay sharp when the PDF is zoomed or printed.
+QImage disegnoDelProgramma(const QString &percorso, qreal &larghezza)
+{
+    QImageReader lettore(percorso);
+    const QSize naturale = lettore.size();
+    if (!naturale.isValid())
+        return QImage();
+    larghezza = 96.0 * naturale.width() / std::max(naturale.width(), naturale.height());
+    lettore.setScaledSize(naturale.scaled(QSize(384, 384), Qt::KeepAspectRatio));
+    return lettore.read();
+}
+
+QString preparaTesto(const QString &sorgente, const QDir &schermate, const QDir &disegni, Figure &figure)
 {
     static const QRegularExpression figura(QStringLiteral(R"(^!\[([^\]]*)\]\(([^)\s]+)\)\s*$)"));
     QStringList righe;
@@ -38,18 +59,28 @@ QString preparaTesto(const QString &sorgente, const QDir &cartella, QHash<QStrin
             continue;
         }
         const QString file = m.captured(2);
-        const QImage immagine(cartella.filePath(file));
+        QImage immagine;
+        if (file.endsWith(QLatin1String(".svg"))) {
+            qreal larghezza = 0;
+            immagine = disegnoDelProgramma(disegni.filePath(file), larghezza);
+            figure.larghezze.insert(file, larghezza);
+        } else {
+            immagine = QImage(schermate.filePath(file));
+        }
         if (immagine.isNull())
             continue;
-        figure.insert(file, immagine);
-        righe << riga << QString() << QStringLiteral("*%1*").arg(m.captured(1));
+        figure.immagini.insert(file, immagine);
+        // Qt drops a picture whose alternative text is empty.
+        righe << (m.captured(1).isEmpty() ? QStringLiteral("![%1](%1)").arg(file) : riga);
+        if (!figure.larghezze.contains(file) && !m.captured(1).isEmpty())
+            righe << QString() << QStringLiteral("*%1*").arg(m.captured(1));
     }
     return righe.join(QLatin1Char('\n'));
 }
 
 // Screenshots are drawn at most three quarters as wide as the text, never
 // enlarged, centred.
-void adattaFigure(QTextDocument &doc, qreal larghezzaTesto)
+void adattaFigure(QTextDocument &doc, qreal larghezzaTesto, const Figure &figure)
 {
     struct Figura {
         int posizione;
@@ -57,19 +88,20 @@ void adattaFigure(QTextDocument &doc, qreal larghezzaTesto)
     };
     // Collected first: changing a format while walking the fragments would
     // split and merge the very fragments being walked.
-    QVector<Figura> figure;
+    QVector<Figura> trovate;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             if (it.fragment().charFormat().isImageFormat())
-                figure.push_back({it.fragment().position(), it.fragment().charFormat().toImageFormat()});
+                trovate.push_back({it.fragment().position(), it.fragment().charFormat().toImageFormat()});
         }
     }
-    for (Figura &f : figure) {
-        const QImage immagine =
-            doc.resource(QTextDocument::ImageResource, QUrl(f.formato.name())).value<QImage>();
+    for (Figura &f : trovate) {
+        const QImage immagine = figure.immagini.value(f.formato.name());
         if (immagine.isNull())
             continue;
-        const qreal larghezza = std::min<qreal>(immagine.width(), larghezzaTesto * 0.75);
+        const qreal larghezza = figure.larghezze.contains(f.formato.name())
+            ? figure.larghezze.value(f.formato.name())
+            : std::min<qreal>(immagine.width(), larghezzaTesto * 0.75);
         f.formato.setWidth(larghezza);
         f.formato.setHeight(larghezza * immagine.height() / immagine.width());
         QTextCursor c(&doc);
@@ -100,7 +132,8 @@ void abbellisci(QTextDocument &doc)
             c.mergeCharFormat(colore);
         }
         // Captions of the screenshots: centred under their picture.
-        if (b.previous().isValid() && b.previous().text() == QString(QChar::ObjectReplacementCharacter)) {
+        if (b.previous().isValid() && b.previous().text() == QString(QChar::ObjectReplacementCharacter)
+            && b.charFormat().fontItalic()) {
             QTextBlockFormat centrato = b.blockFormat();
             centrato.setAlignment(Qt::AlignHCenter);
             centrato.setBottomMargin(10);
@@ -137,8 +170,8 @@ int main(int argc, char **argv)
     // Runs during the build, where there may be no display at all.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "uso: makeguide <guida.md> <cartella delle immagini> <uscita.pdf>\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "uso: makeguide <guida.md> <cartella delle schermate> <uscita.pdf> [cartella dei disegni]\n");
         return 2;
     }
     QFile sorgente(QString::fromLocal8Bit(argv[1]));
@@ -148,16 +181,17 @@ int main(int argc, char **argv)
     }
     const QString testo = QString::fromUtf8(sorgente.readAll());
     const QDir cartella(QString::fromLocal8Bit(argv[2]));
+    const QDir disegni(argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString());
     const QString uscita = QString::fromLocal8Bit(argv[3]);
 
     QTextDocument doc;
     QFont carattere(QStringLiteral("DejaVu Sans"));
     carattere.setPointSizeF(10.5);
     doc.setDefaultFont(carattere);
-    QHash<QString, QImage> figure;
-    doc.setMarkdown(preparaTesto(testo, cartella, figure), QTextDocument::MarkdownDialectGitHub);
+    Figure figure;
+    doc.setMarkdown(preparaTesto(testo, cartella, disegni, figure), QTextDocument::MarkdownDialectGitHub);
     // After the text: setMarkdown() clears the document's resources.
-    for (auto it = figure.cbegin(); it != figure.cend(); ++it)
+    for (auto it = figure.immagini.cbegin(); it != figure.immagini.cend(); ++it)
         doc.addResource(QTextDocument::ImageResource, QUrl(it.key()), it.value());
 
     // Written to a temporary name: a failed run never leaves half a guide.
@@ -172,7 +206,7 @@ int main(int argc, char **argv)
         pdf.setTitle(QStringLiteral("Calcolotti - Guida per genitori e insegnanti"));
         pdf.setCreator(QStringLiteral("Calcolotti"));
         const qreal dpi = app.primaryScreen() ? app.primaryScreen()->logicalDotsPerInchX() : 96.0;
-        adattaFigure(doc, (210.0 - 40.0) / 25.4 * dpi);
+        adattaFigure(doc, (210.0 - 40.0) / 25.4 * dpi, figure);
         abbellisci(doc);
         doc.print(&pdf);
     }

@@ -33,6 +33,9 @@ int main(int argc, char **argv)
     }
     for (int i = 0; i <= int(Immagine::Conferma); ++i)
         metti(Immagini::immagine(Immagine(i), QSize(81, 73)));
+    for (int i = 0; i <= int(Immagine::Conferma); ++i)
+        for (int n = 1; n < Immagini::numeroFotogrammi(Immagine(i)); ++n)
+            metti(Immagini::fotogramma(Immagine(i), n, QSize(98, 64)));
     x = 10;
     y += riga + 20;
     riga = 0;

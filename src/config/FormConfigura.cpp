@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -202,9 +203,13 @@ void FormConfigura::CheckDisabilitaMousePersonalizzato_Click()
 
 void FormConfigura::Command1_Click()
 {
-    if (servizi().colore.ScegliColore(this, m_labelPerColore))
-        servizi().stato.ColoreScansione =
-            Colori::aBGR(m_labelPerColore->palette().color(QPalette::WindowText));
+    // The dialog runs a loop of its own, in which the screen may go away.
+    QPointer<FormConfigura> io(this);
+    const bool scelto = servizi().colore.ScegliColore(this, m_labelPerColore);
+    if (!io || congedata())
+        return;
+    if (scelto)
+        servizi().stato.ColoreScansione = Colori::aBGR(m_labelPerColore->palette().color(QPalette::WindowText));
     coloraCommand1();
 }
 

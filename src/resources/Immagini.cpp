@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,6 +28,16 @@ struct Disegno {
     const char *file;
     QSize naturale;  // the size the screens were designed around
 };
+
+// Frames after the first, in the order they are shown.
+QStringList altriFotogrammi(Immagine quale)
+{
+    switch (quale) {
+    case Immagine::FacciaEsatti: return {QStringLiteral("faccia_esatti_2")};
+    case Immagine::FacciaErrati: return {QStringLiteral("faccia_errati_2")};
+    default: return {};
+    }
+}
 
 Disegno disegnoDi(Immagine quale)
 {
@@ -73,11 +84,11 @@ Cursore cursoreDi(Puntatore quale)
 
 constexpr int LatoPuntatore = 32;
 
-QSvgRenderer *renderer(const char *file)
+QSvgRenderer *renderer(const QString &file)
 {
     caricaRisorse();
     static QHash<QString, std::shared_ptr<QSvgRenderer>> cache;
-    const QString percorso = QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(file));
+    const QString percorso = QStringLiteral(":/pictures/%1.svg").arg(file);
     auto &r = cache[percorso];
     if (!r) {
         r = std::make_shared<QSvgRenderer>(percorso);
@@ -91,7 +102,7 @@ qreal densita()
     return qGuiApp ? std::max<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
 }
 
-QPixmap disegna(const char *file, const QSize &logica, qreal dpr,
+QPixmap disegna(const QString &file, const QSize &logica, qreal dpr,
                 Qt::AspectRatioMode modo = Qt::KeepAspectRatio)
 {
     QPixmap pixmap(logica * dpr);
@@ -114,28 +125,56 @@ public:
     static constexpr const char *Nome = "figuraViva";
 
     FiguraViva(QLabel *etichetta, Immagine quale, Qt::AspectRatioMode modo)
-        : QObject(etichetta), m_quale(quale), m_modo(modo)
+        : QObject(etichetta), m_etichetta(etichetta), m_quale(quale), m_modo(modo)
     {
         setObjectName(QLatin1String(Nome));
         etichetta->installEventFilter(this);
+        m_tempo.setInterval(Immagini::DurataFotogramma);
+        QObject::connect(&m_tempo, &QTimer::timeout, this, [this] {
+            m_fotogramma = (m_fotogramma + 1) % Immagini::numeroFotogrammi(m_quale);
+            ridisegna();
+        });
+        animaSeVisibile();
     }
-    void ridisegna(QLabel *etichetta)
+    void ridisegna()
     {
-        if (!etichetta->size().isEmpty())
-            etichetta->setPixmap(Immagini::immagine(m_quale, etichetta->size(), m_modo));
+        if (!m_etichetta->size().isEmpty())
+            m_etichetta->setPixmap(
+                Immagini::fotogramma(m_quale, m_fotogramma, m_etichetta->size(), m_modo));
     }
 
 protected:
-    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    bool eventFilter(QObject *, QEvent *evento) override
     {
-        if (evento->type() == QEvent::Resize)
-            ridisegna(static_cast<QLabel *>(oggetto));
+        switch (evento->type()) {
+        case QEvent::Resize:
+            ridisegna();
+            break;
+        case QEvent::Show:
+        case QEvent::Hide:
+            animaSeVisibile();
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
+    // A hidden face costs nothing: the timer runs only while it is seen.
+    void animaSeVisibile()
+    {
+        if (Immagini::numeroFotogrammi(m_quale) > 1 && m_etichetta->isVisible())
+            m_tempo.start();
+        else
+            m_tempo.stop();
+    }
+
+    QLabel *m_etichetta;
     Immagine m_quale;
     Qt::AspectRatioMode m_modo;
+    QTimer m_tempo;
+    int m_fotogramma = 0;
 };
 
 }
@@ -151,7 +190,21 @@ void mostra(QLabel *etichetta, Immagine quale, Qt::AspectRatioMode modo)
     etichetta->setScaledContents(false);
     etichetta->setAlignment(Qt::AlignCenter);
     auto *figura = new FiguraViva(etichetta, quale, modo);
-    figura->ridisegna(etichetta);
+    figura->ridisegna();
+}
+
+int numeroFotogrammi(Immagine quale)
+{
+    return 1 + int(altriFotogrammi(quale).size());
+}
+
+QPixmap fotogramma(Immagine quale, int numero, const QSize &dimensione, Qt::AspectRatioMode modo)
+{
+    const QStringList altri = altriFotogrammi(quale);
+    if (numero <= 0 || numero > altri.size())
+        return immagine(quale, dimensione, modo);
+    return disegna(altri.at(numero - 1),
+                   dimensione.isEmpty() ? disegnoDi(quale).naturale : dimensione, densita(), modo);
 }
 
 QSize dimensioneNaturale(Immagine quale)
@@ -161,7 +214,7 @@ QSize dimensioneNaturale(Immagine quale)
 
 QPixmap immagine(Immagine quale, const QSize &dimensione, Qt::AspectRatioMode modo)
 {
-    return disegna(disegnoDi(quale).file,
+    return disegna(QLatin1String(disegnoDi(quale).file),
                    dimensione.isEmpty() ? disegnoDi(quale).naturale : dimensione, densita(), modo);
 }
 
@@ -169,7 +222,7 @@ QIcon icona(Immagine quale)
 {
     QIcon icona;
     for (int lato : {16, 22, 24, 32, 48, 64, 128, 256})
-        icona.addPixmap(disegna(disegnoDi(quale).file, QSize(lato, lato), 1.0));
+        icona.addPixmap(disegna(QLatin1String(disegnoDi(quale).file), QSize(lato, lato), 1.0));
     return icona;
 }
 
@@ -186,7 +239,7 @@ QPoint puntaDi(Puntatore quale)
 QCursor puntatore(Puntatore quale)
 {
     const Cursore c = cursoreDi(quale);
-    return QCursor(disegna(c.file, QSize(LatoPuntatore, LatoPuntatore), densita()), c.punta.x(),
+    return QCursor(disegna(QLatin1String(c.file), QSize(LatoPuntatore, LatoPuntatore), densita()), c.punta.x(),
                    c.punta.y());
 }
 

@@ -54,6 +54,13 @@ QCursor puntatoreNumero(int numero);
 // that it stays sharp at any window size.
 void mostra(QLabel *etichetta, Immagine quale, Qt::AspectRatioMode modo = Qt::KeepAspectRatio);
 
+// The faces of the status bar move: a picture has one or more frames, and
+// immagine() draws the first.
+int numeroFotogrammi(Immagine quale);
+QPixmap fotogramma(Immagine quale, int numero, const QSize &dimensione,
+                   Qt::AspectRatioMode modo = Qt::KeepAspectRatio);
+constexpr int DurataFotogramma = 600;  // ms
+
 // The size each picture was designed at (what immagine() draws for an empty size).
 QSize dimensioneNaturale(Immagine quale);
 // A pointer's hot spot, in its 32x32 logical pixels.

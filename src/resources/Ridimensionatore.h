@@ -18,7 +18,9 @@ class QWidget;
 // font scaled; the parts of a compound control (a combo box's list, a scroll
 // area's bars) follow their owner. An animation player keeps its aspect and is
 // centred in its proportional box; so does any widget with the dynamic property
-// "mantieniProporzioni" set to true.
+// "mantieniProporzioni" set to true. Fonts, inherited ones included, and the
+// pictures on buttons scale with the smaller of the two factors, so that text
+// always fits its control.
 class Ridimensionatore
 {
 public:

@@ -76,7 +76,7 @@ FormMenu::FormMenu(Servizi &servizi, QWidget *parent)
     setPalette(tavolozza);
     setAutoFillBackground(true);
 
-    // Form_Load
+    // The load: layout first (the resizer records it), then the mode, then the sound box.
     creaMenu();
     creaControlli();
     auto *disposizione = new QVBoxLayout(this);

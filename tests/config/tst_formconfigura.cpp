@@ -35,6 +35,7 @@ private slots:
     void colourChooserOkStoresAndCancelKeeps_data();
     void colourChooserOkStoresAndCancelKeeps();
     void esciHandsOverToAFreshMenuKeepingChanges();
+    void leavingWhileTheColourDialogIsOpenIsHarmless();
     void controlsKeepTheirProportionsWhenResized();
 
 private:
@@ -308,6 +309,49 @@ void TestFormConfigura::esciHandsOverToAFreshMenuKeepingChanges()
     QCOMPARE(int(banco.finti.stato.VelocitaScansione), 60);
     QCOMPARE(banco.finti.stato.ColoreScansione, double(0x030201));
     QVERIFY(!QFile::exists(banco.finti.stato.PercorsoIni));
+}
+
+namespace {
+
+// A chooser whose OK comes after the screen has already gone, as an event
+// handled inside the dialog's own loop could make it happen.
+class SceltaConUscita : public SceltaColore
+{
+public:
+    bool ScegliColore(QWidget *finestra, QLabel *portatore) override
+    {
+        QPointer<QLabel> vivo(portatore);
+        finestra->findChild<QAction *>(QStringLiteral("mnuEsci"))->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (vivo) {
+            QPalette palette = vivo->palette();
+            palette.setColor(QPalette::WindowText, QColor(1, 2, 3));
+            vivo->setPalette(palette);
+        }
+        return true;
+    }
+};
+
+}
+
+void TestFormConfigura::leavingWhileTheColourDialogIsOpenIsHarmless()
+{
+    Banco banco;
+    SceltaConUscita colore;
+    Servizi servizi{banco.finti.stato,  banco.finti.casuale,  banco.finti.voce,
+                    banco.finti.attesa, banco.finti.suoni,    banco.finti.dialoghi,
+                    colore,             banco.finti.documenti, banco.finti.servizi.creaLettore,
+                    banco.finti.servizi.creaMotoreVoce, banco.finti.servizi.cartellaProgramma};
+    Navigatore navigatore(servizi);
+    QPointer<FormConfigura> form = new FormConfigura(servizi);
+    QVERIFY(mostraEAttiva(form));
+
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(!form);
+    QCOMPARE(banco.finti.stato.ColoreScansione, 255.0);
+    QTRY_VERIFY(unicaVisibile<FormMenu>());
+    // The menu uses these local services: it goes before them.
+    chiudiFinestre();
 }
 
 void TestFormConfigura::controlsKeepTheirProportionsWhenResized()

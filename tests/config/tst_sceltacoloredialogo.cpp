@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -18,7 +19,7 @@ private slots:
 
 namespace {
 
-enum class Risposta { Ok, Annulla, Chiudi };
+enum class Risposta { Ok, Annulla, Chiudi, VaViaLaFinestra };
 
 struct Osservato {
     bool aperto = false;
@@ -27,11 +28,11 @@ struct Osservato {
 };
 
 // Waits for the modal colour dialog, notes what it shows, then answers.
-void rispondi(Risposta risposta, const QColor &scelta, Osservato &visto)
+void rispondi(Risposta risposta, const QColor &scelta, Osservato &visto, QWidget *finestra)
 {
     auto *dialogo = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
     if (!dialogo) {
-        QTimer::singleShot(10, [=, &visto] { rispondi(risposta, scelta, visto); });
+        QTimer::singleShot(10, [=, &visto] { rispondi(risposta, scelta, visto, finestra); });
         return;
     }
     visto.aperto = true;
@@ -48,6 +49,10 @@ void rispondi(Risposta risposta, const QColor &scelta, Osservato &visto)
         break;
     case Risposta::Chiudi:
         dialogo->close();
+        break;
+    case Risposta::VaViaLaFinestra:
+        dialogo->setCurrentColor(scelta);
+        delete finestra;
         break;
     }
 }
@@ -67,6 +72,8 @@ void TestSceltaColoreDialogo::answersAndStartsAfresh_data()
     QTest::newRow("OK on pure red") << int(Risposta::Ok) << QColor(255, 0, 0) << true << QColor(255, 0, 0);
     QTest::newRow("cancel changes nothing") << int(Risposta::Annulla) << QColor(12, 34, 56) << false << prima;
     QTest::newRow("closing changes nothing") << int(Risposta::Chiudi) << QColor(12, 34, 56) << false << prima;
+    QTest::newRow("owner going away while open answers no")
+        << int(Risposta::VaViaLaFinestra) << QColor(12, 34, 56) << false << QColor();
 }
 
 void TestSceltaColoreDialogo::answersAndStartsAfresh()
@@ -80,24 +87,28 @@ void TestSceltaColoreDialogo::answersAndStartsAfresh()
     QColorDialog::setCustomColor(0, QColor(255, 0, 0));
     QColorDialog::setCustomColor(QColorDialog::customCount() - 1, QColor(0, 255, 0));
 
-    QWidget finestra;
-    QLabel portatore(QStringLiteral("LabelPerColore"), &finestra);
-    QPalette palette = portatore.palette();
+    QPointer<QWidget> finestra = new QWidget;
+    QPointer<QLabel> portatore = new QLabel(QStringLiteral("LabelPerColore"), finestra);
+    QPalette palette = portatore->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    portatore.setPalette(palette);
-    finestra.show();
+    portatore->setPalette(palette);
+    finestra->show();
 
     Osservato visto;
-    QTimer::singleShot(0, [&] { rispondi(Risposta(risposta), scelta, visto); });
+    QTimer::singleShot(0, [&] { rispondi(Risposta(risposta), scelta, visto, finestra); });
     SceltaColoreDialogo scelta_;
-    QCOMPARE(scelta_.ScegliColore(&finestra, &portatore), esito);
+    QCOMPARE(scelta_.ScegliColore(finestra, portatore), esito);
 
     QVERIFY(visto.aperto);
     QCOMPARE(visto.iniziale, QColor(Qt::black));
     QCOMPARE(visto.personalizzati.size(), QColorDialog::customCount());
     for (const QColor &colore : std::as_const(visto.personalizzati))
         QCOMPARE(colore, QColor(Qt::black));
-    QCOMPARE(portatore.palette().color(QPalette::WindowText), portatoreDopo);
+    if (portatoreDopo.isValid())
+        QCOMPARE(portatore->palette().color(QPalette::WindowText), portatoreDopo);
+    else
+        QVERIFY(!portatore);
+    delete finestra.data();
 }
 
 QTEST_MAIN(TestSceltaColoreDialogo)

@@ -188,10 +188,10 @@ public:
 
     // Expands a compact expectation ("Parla 2; @2*; TPlay Agenti; Pausa 0.5")
     // into the log lines. `scelta` is the button chosen, highlighted by the walk.
-    QStringList atteso(const QString &spec, int scelta) const
+    QStringList atteso(const QString &traccia, int scelta) const
     {
         QStringList righe;
-        for (QString voce : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (QString voce : traccia.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             voce = voce.trimmed();
             const QStringList p = voce.split(QLatin1Char(' '));
             if (voce.startsWith(QLatin1Char('@'))) {

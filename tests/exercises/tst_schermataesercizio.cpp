@@ -36,6 +36,8 @@ private slots:
     void chiudereDuranteUnAttesaFermaLaSequenza_data();
     void chiudereDuranteUnAttesaFermaLaSequenza();
     void unaVoceInterrottaPerLUscitaFermaLaSequenza();
+    void avantiDuranteLaLetturaDellOperazioneNonLasciaCode_data();
+    void avantiDuranteLaLetturaDellOperazioneNonLasciaCode();
 
     void unEsercizioCompletoSiLeggeCosi_data();
     void unEsercizioCompletoSiLeggeCosi();
@@ -497,6 +499,74 @@ void TestSchermataEsercizio::unEsercizioCompletoSiLeggeCosi()
         QCOMPARE(b.etichetta(n)->text(), etichette.at(n - 1));
     QCOMPARE(b.f.registro.voci.last(), QStringLiteral("@ p8 ..........."));
     QCOMPARE(b.f.registro.voci.at(b.f.registro.voci.size() - 2), QStringLiteral("Parla ") + etichette.last());
+}
+
+void TestSchermataEsercizio::avantiDuranteLaLetturaDellOperazioneNonLasciaCode_data()
+{
+    QTest::addColumn<bool>("misto");
+    QTest::newRow("livello singolo: nuovo esercizio") << false;
+    QTest::newRow("livello misto: tocca al compagno") << true;
+}
+
+void TestSchermataEsercizio::avantiDuranteLaLetturaDellOperazioneNonLasciaCode()
+{
+    QFETCH(bool, misto);
+
+    ServiziFinti f;
+    f.stato.ModalitaInput = Modalita::ScansioneManuale;
+    f.stato.ColoreScansione = ColoreEvidenziato;
+    QPointer<FormEsercizio> s;
+    if (misto) {
+        f.casuale.imposta(QVector<double>{estrai(0, 2)} + estrazioni(Esercizio{}, true));
+        s = FormEsercizio::avviaLivelloMisto(f.servizi, nullptr, 6);
+    } else {
+        f.casuale.imposta(estrazioni(Esercizio{}, false));
+        s = new FormEsercizio(f.servizi, 4);
+        s->show();
+    }
+    QPointer<FormEsercizio> compagno = s->partner();
+    QVERIFY(attendiAttivazione(s));
+    auto *avanti = s->findChild<QPushButton *>(QStringLiteral("Command3"));
+    f.stato.ModalitaInput = Modalita::Mouse;
+    for (int giri = 0; s->PassoCorrente() != 8 && giri < 10; ++giri) {
+        const int passo = s->PassoCorrente();
+        if (passo == 5 || passo == 7)
+            s->Command2_Click(indovina(s));
+        else
+            s->Command1_Click(indovina(s));
+    }
+    QCOMPARE(int(s->PassoCorrente()), 8);
+    f.stato.ModalitaInput = Modalita::ScansioneManuale;
+
+    bool fatto = false;
+    f.voce.durante = [&](const QString &testo) {
+        if (fatto || !testo.contains(QLatin1Char('=')))
+            return;
+        fatto = true;
+        f.stato.ModalitaInput = Modalita::ScansioneManuale;
+        // "avanti" is already shown while the operation is read out.
+        f.casuale.imposta(QVector<double>{estrai(1, 2)} + estrazioni(Esercizio{}, false));
+        QTest::mouseClick(avanti, Qt::LeftButton);
+    };
+    s->Command1_Click(0);  // ignored outside the mouse mode
+    f.stato.ModalitaInput = Modalita::Mouse;
+    s->Command1_Click(indovina(s));
+    f.stato.ModalitaInput = Modalita::ScansioneManuale;
+    QVERIFY(fatto);
+
+    // The interrupted step did not go on to highlight "avanti" afterwards.
+    QVERIFY(avanti->isHidden());
+    QCOMPARE(FormEsercizio::colore(avanti), Colori::Neutro);
+    if (misto) {
+        QVERIFY(!s->inTurno());
+        QVERIFY(QTest::qWaitFor([&] { return compagno->inTurno(); }));
+        QCOMPARE(compagno->numero(), 7);
+    } else {
+        QCOMPARE(int(s->PassoCorrente()), 1);
+        QCOMPARE(f.stato.SceltaCorrente, int16_t(0));
+    }
+    delete s.data();
+    delete compagno.data();
 }
 
 void TestSchermataEsercizio::laDisposizioneSegueLaDescrizione_data()

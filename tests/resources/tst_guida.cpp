@@ -19,10 +19,14 @@ struct Esito {
     QByteArray pdf;
 };
 
-Esito genera(const QString &sorgente, const QString &immagini, const QString &uscita)
+Esito genera(const QString &sorgente, const QString &immagini, const QString &uscita,
+             const QString &disegni = QString())
 {
     QProcess p;
-    p.start(QStringLiteral(CALCOLOTTI_MAKEGUIDE), {sorgente, immagini, uscita});
+    QStringList argomenti{sorgente, immagini, uscita};
+    if (!disegni.isEmpty())
+        argomenti << disegni;
+    p.start(QStringLiteral(CALCOLOTTI_MAKEGUIDE), argomenti);
     if (!p.waitForFinished(120000))
         return {};
     Esito e;
@@ -39,10 +43,13 @@ int pagine(const QByteArray &pdf)
     return int(QString::fromLatin1(pdf).count(pagina));
 }
 
+// A picture with transparency is two images in the PDF: itself and its mask.
 int figure(const QByteArray &pdf)
 {
-    static const QRegularExpression figura(QStringLiteral(R"(/Subtype\s*/Image\b)"));
-    return int(QString::fromLatin1(pdf).count(figura));
+    static const QRegularExpression immagine(QStringLiteral(R"(/Subtype\s*/Image\b)"));
+    static const QRegularExpression maschera(QStringLiteral(R"(/SMask\s+\d+)"));
+    const QString testo = QString::fromLatin1(pdf);
+    return int(testo.count(immagine) - testo.count(maschera));
 }
 
 void scriviSchermata(const QString &percorso, int seme)
@@ -70,18 +77,22 @@ private slots:
 void TestGuida::guideShowsTheScreenshotsThatExist_data()
 {
     QTest::addColumn<QStringList>("presenti");
+    QTest::addColumn<bool>("conDisegni");
     QTest::addColumn<int>("figureAttese");
     QTest::addColumn<int>("pagineMinime");
-    QTest::newRow("no screenshots yet") << QStringList() << 0 << 4;
-    QTest::newRow("only the menu") << QStringList{QStringLiteral("menu.png")} << 1 << 4;
+    // The teddy bear of the title page comes from the program's pictures.
+    QTest::newRow("no screenshots yet") << QStringList() << true << 1 << 4;
+    QTest::newRow("no pictures either") << QStringList() << false << 0 << 4;
+    QTest::newRow("only the menu") << QStringList{QStringLiteral("menu.png")} << true << 2 << 4;
     QTest::newRow("a file the guide does not name")
-        << QStringList{QStringLiteral("prova.png")} << 0 << 4;
-    QTest::newRow("every screen") << TutteLeSchermate << 6 << 6;
+        << QStringList{QStringLiteral("prova.png")} << true << 1 << 4;
+    QTest::newRow("every screen") << TutteLeSchermate << true << 7 << 6;
 }
 
 void TestGuida::guideShowsTheScreenshotsThatExist()
 {
     QFETCH(QStringList, presenti);
+    QFETCH(bool, conDisegni);
     QFETCH(int, figureAttese);
     QFETCH(int, pagineMinime);
     QTemporaryDir cartella;
@@ -92,7 +103,8 @@ void TestGuida::guideShowsTheScreenshotsThatExist()
         scriviSchermata(immagini.filePath(presenti[i]), i);
 
     const QString uscita = cartella.filePath(QStringLiteral("calcolottisv.pdf"));
-    const Esito e = genera(QStringLiteral(CALCOLOTTI_GUIDA_SORGENTE), immagini.path(), uscita);
+    const Esito e = genera(QStringLiteral(CALCOLOTTI_GUIDA_SORGENTE), immagini.path(), uscita,
+                           conDisegni ? QStringLiteral(CALCOLOTTI_GUIDA_DISEGNI) : QString());
     QCOMPARE(e.codice, 0);
     QVERIFY(e.pdf.startsWith("%PDF-"));
     QVERIFY(e.pdf.trimmed().endsWith("%%EOF"));

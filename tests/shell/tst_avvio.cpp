@@ -42,8 +42,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void fasceDelloSfondo_data();
-    void fasceDelloSfondo();
     void sfondoResisteARidimensionamentiECoperture_data();
     void sfondoResisteARidimensionamentiECoperture();
     void pulsanteApreIlMenu_data();
@@ -88,23 +86,6 @@ FormAvvio *TestAvvio::apri()
         return nullptr;
     QCoreApplication::processEvents();
     return avvio;
-}
-
-void TestAvvio::fasceDelloSfondo_data()
-{
-    QTest::addColumn<int>("fascia");
-    QTest::addColumn<QColor>("colore");
-    QTest::newRow("top: white") << 0 << QColor(255, 255, 255);
-    QTest::newRow("a quarter: pale green") << 64 << QColor(191, 255, 191);
-    QTest::newRow("middle") << 128 << QColor(127, 255, 127);
-    QTest::newRow("bottom: pure green") << 255 << QColor(0, 255, 0);
-}
-
-void TestAvvio::fasceDelloSfondo()
-{
-    QFETCH(int, fascia);
-    QFETCH(QColor, colore);
-    QCOMPARE(FormAvvio::coloreFascia(fascia), colore);
 }
 
 void TestAvvio::sfondoResisteARidimensionamentiECoperture_data()

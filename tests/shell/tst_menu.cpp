@@ -92,6 +92,7 @@ private slots:
     void documentazione();
     void spazioNonToccaLaCasellaNeiModiAScansione();
     void nienteDueSchermateDaUnDoppioClic();
+    void ridimensionataTieneLeProporzioni();
 
 private:
     FormMenu *apriMenu();
@@ -102,6 +103,22 @@ private:
     std::unique_ptr<Navigatore> m_navigatore;
     int m_terminazioni = 0;
 };
+
+void TestMenu::ridimensionataTieneLeProporzioni()
+{
+    FormMenu *menu = apriMenu();
+    QVERIFY(menu);
+    const QSize progetto = menu->areaCliente()->size();
+    const QRect prima = menu->Label1(5)->geometry();
+    const qreal caratterePrima = menu->Label1(5)->font().pointSizeF();
+    menu->resize(menu->width() * 2, menu->height() + progetto.height());
+    QTRY_COMPARE(menu->areaCliente()->size(), progetto * 2);
+    const QRect dopo = menu->Label1(5)->geometry();
+    QVERIFY(qAbs(dopo.left() - 2 * prima.left()) <= 2);
+    QVERIFY(qAbs(dopo.top() - 2 * prima.top()) <= 2);
+    QVERIFY(qAbs(dopo.width() - 2 * prima.width()) <= 2);
+    QVERIFY(menu->Label1(5)->font().pointSizeF() > 1.5 * caratterePrima);
+}
 
 void TestMenu::initTestCase()
 {
