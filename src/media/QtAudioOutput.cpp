@@ -68,7 +68,7 @@ void QtAudioOutput::startStream(int sampleRate)
     if (m_sink)
         m_sink->stop();
     m_flusso.svuota();
-    m_scritti = 0;
+    m_campioni = 0;
     m_orologio.startStream(sampleRate);
     if (!m_sink || m_frequenzaSink != sampleRate) {
         QAudioFormat formato;
@@ -85,8 +85,7 @@ void QtAudioOutput::write(const QByteArray &pcm)
 {
     m_flusso.accoda(pcm);
     m_orologio.write(pcm);
-    if (m_frequenzaSink > 0)
-        m_scritti += qint64(pcm.size() / 2) * 1000000 / m_frequenzaSink;
+    m_campioni += pcm.size() / 2;
 }
 
 void QtAudioOutput::stopStream()
@@ -95,14 +94,14 @@ void QtAudioOutput::stopStream()
         m_sink->stop();
     m_flusso.svuota();
     m_orologio.stopStream();
-    m_scritti = 0;
+    m_campioni = 0;
 }
 
 qint64 QtAudioOutput::playedUs() const
 {
     if (!sinkFunziona())
         return m_orologio.playedUs();
-    return qMin(m_sink->processedUSecs(), m_scritti);
+    return qMin(m_sink->processedUSecs(), m_campioni * 1000000 / m_frequenzaSink);
 }
 
 void QtAudioOutput::playEffect(const QString &path)

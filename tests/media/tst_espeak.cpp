@@ -287,6 +287,34 @@ private slots:
                  qPrintable(QStringLiteral("%1 s of speech ended after %2 ms").arg(secondi).arg(t.elapsed())));
     }
 
+    void uscitaMutaSuonaFinoAllUltimoCampione_data()
+    {
+        QTest::addColumn<int>("frequenza");
+        QTest::addColumn<QVector<int>>("pezzi");  // samples in each write
+        QTest::newRow("pezzi dispari") << 22050 << QVector<int>{1, 3, 7, 2205, 11, 1};
+        QTest::newRow("molti pezzi piccoli") << 22050 << QVector<int>(300, 7);
+        QTest::newRow("un pezzo solo") << 44100 << QVector<int>{4410};
+    }
+    void uscitaMutaSuonaFinoAllUltimoCampione()
+    {
+        QFETCH(int, frequenza);
+        QFETCH(QVector<int>, pezzi);
+        NullAudioOutput uscita;
+        uscita.startStream(frequenza);
+        QCOMPARE(uscita.playedUs(), 0);
+        qint64 campioni = 0;
+        for (int n : pezzi) {
+            uscita.write(QByteArray(n * 2, '\0'));
+            campioni += n;
+        }
+        const qint64 durata = campioni * 1000000 / frequenza;
+        QTRY_COMPARE(uscita.playedUs(), durata);
+        QTest::qWait(20);
+        QCOMPARE(uscita.playedUs(), durata);  // and never more
+        uscita.stopStream();
+        QCOMPARE(uscita.playedUs(), 0);
+    }
+
     void testoNuovoTaglialPrecedente()
     {
         Motore m;
