@@ -181,7 +181,6 @@ private slots:
             QVERIFY(m.motore.selectVoice(i));
             QVERIFY(parlaTutto(m.motore, saluto));
             const Impronta nuova = impronta(m.uscita->pcm);
-            qDebug() << m.motore.nomeEspeak(i) << nuova.campioni << nuova.livello << nuova.incroci;
             for (const Impronta &altra : impronte)
                 QVERIFY2(diverse(nuova, altra), qPrintable(m.motore.nomeEspeak(i)));
             impronte << nuova;
@@ -285,6 +284,32 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!muto.isSpeaking(), 10000);
         QVERIFY2(t.nsecsElapsed() >= qint64(secondi * 0.95e9),
                  qPrintable(QStringLiteral("%1 s of speech ended after %2 ms").arg(secondi).arg(t.elapsed())));
+    }
+
+    void parlaSulMotoreVeroAttendeLaFine()
+    {
+        UscitaFinta *uscita = nullptr;
+        VoceProgramma voce([&uscita] {
+            auto u = std::make_unique<UscitaFinta>();
+            u->manuale = true;  // only this test's clock says what has played
+            uscita = u.get();
+            return std::unique_ptr<SpeechEngine>(new EspeakEngine(std::move(u)));
+        });
+        SpeechEngine &motore = voce.motore();
+        bool durante = false;
+        QTimer tempo;
+        connect(&tempo, &QTimer::timeout, [&] {
+            if (uscita->pcm.isEmpty())
+                return;
+            durante = durante || motore.isSpeaking();
+            uscita->suonatiUs += 100000;  // 100 ms of playback per tick
+        });
+        tempo.start(5);
+        QVERIFY(voce.Parla(QStringLiteral("Perché è così?")));
+        QVERIFY(durante);
+        QVERIFY(!motore.isSpeaking());
+        QVERIFY(uscita->suonatiUs + 2000 >= qint64(uscita->secondi() * 1e6));
+        QVERIFY(quotaSonora(uscita->pcm, 22050) > 0.4);
     }
 
     void uscitaMutaSuonaFinoAllUltimoCampione_data()
