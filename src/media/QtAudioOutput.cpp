@@ -47,7 +47,6 @@ qint64 FlussoPcm::writeData(const char *data, qint64 size)
 
 QtAudioOutput::QtAudioOutput(QObject *parent)
     : AudioOutput(parent)
-    , m_effetto(new QSoundEffect(this))
 {
     m_flusso.open(QIODevice::ReadWrite);
 }
@@ -108,6 +107,9 @@ void QtAudioOutput::playEffect(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return;
+    // Made on first use: the speech engines' outputs never play effects.
+    if (!m_effetto)
+        m_effetto = new QSoundEffect(this);
     m_effetto->stop();
     m_effetto->setSource(QUrl::fromLocalFile(path));
     m_effetto->play();
