@@ -68,6 +68,7 @@ void QtAudioOutput::startStream(int sampleRate)
         m_sink->stop();
     m_flusso.svuota();
     m_campioni = 0;
+    m_avviato = false;
     m_orologio.startStream(sampleRate);
     if (!m_sink || m_frequenzaSink != sampleRate) {
         QAudioFormat formato;
@@ -77,7 +78,6 @@ void QtAudioOutput::startStream(int sampleRate)
         m_sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), formato);
         m_frequenzaSink = sampleRate;
     }
-    m_sink->start(&m_flusso);
 }
 
 void QtAudioOutput::write(const QByteArray &pcm)
@@ -85,6 +85,12 @@ void QtAudioOutput::write(const QByteArray &pcm)
     m_flusso.accoda(pcm);
     m_orologio.write(pcm);
     m_campioni += pcm.size() / 2;
+    // The sink starts with the first samples, so its first pull finds some
+    // and its clock counts from the speech's start.
+    if (!m_avviato && m_sink) {
+        m_avviato = true;
+        m_sink->start(&m_flusso);
+    }
 }
 
 void QtAudioOutput::stopStream()
@@ -94,6 +100,7 @@ void QtAudioOutput::stopStream()
     m_flusso.svuota();
     m_orologio.stopStream();
     m_campioni = 0;
+    m_avviato = false;
 }
 
 qint64 QtAudioOutput::playedUs() const

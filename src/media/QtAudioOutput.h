@@ -53,5 +53,6 @@ private:
     FlussoPcm m_flusso;
     NullAudioOutput m_orologio;  // stands in when the sink fails
     qint64 m_campioni = 0;       // written to the current stream
+    bool m_avviato = false;      // the sink is playing the current stream
     QSoundEffect *m_effetto = nullptr;
 };
