@@ -88,6 +88,9 @@ int main(int argc, char **argv)
 
     voce.motore().setRate(135);
     misuraCpu("Parla (catalog sentence, 135)", [&] { voce.Parla(QStringLiteral("Clicca sulla bocca per ascoltare la voce impostata.")); });
+    VoceProgramma voceVera([] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); });
+    voceVera.Parla(QStringLiteral("Pronti."));
+    misuraCpu("Parla on the default output", [&] { voceVera.Parla(QStringLiteral("Clicca sulla bocca per ascoltare la voce impostata.")); });
     AttesaProgramma attesa;
     misuraCpu("Pausa(2.0)", [&] { attesa.Pausa(2.0); });
     misuraCpu("polling loop, 2 s (for comparison)", [] {

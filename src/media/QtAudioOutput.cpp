@@ -70,7 +70,10 @@ void QtAudioOutput::startStream(int sampleRate)
     m_campioni = 0;
     m_avviato = false;
     m_orologio.startStream(sampleRate);
-    if (!m_sink || m_frequenzaSink != sampleRate) {
+    // A fresh sink for every speech: a pulse stream stopped and started again
+    // stalls for seconds before it plays on.
+    {
+        m_sink.reset();
         QAudioFormat formato;
         formato.setSampleRate(sampleRate);
         formato.setChannelCount(1);

@@ -1,8 +1,10 @@
+#include "media/EspeakEngine.h"
 #include "media/QtAudioOutput.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QtTest>
+#include <cmath>
 
 // The real Qt output. On a machine without sound it must fall back to keeping
 // time, so speech keeps its pace.
@@ -59,6 +61,37 @@ private slots:
         QCOMPARE(uscita.playedUs(), 0);
     }
 
+    // Run by hand on a machine with a sound server (a null sink will do).
+    void conDispositivoSuonaFinoAllaFine()
+    {
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            QSKIP("no sound device here");
+        QtAudioOutput uscita;
+        QByteArray tono(2 * 11025, '\0');  // half a second of a quiet 441 Hz tone
+        auto *c = reinterpret_cast<qint16 *>(tono.data());
+        for (int i = 0; i < 11025; ++i)
+            c[i] = qint16(2000 * std::sin(2 * M_PI * 441 * i / 22050.0));
+        for (int volta = 1; volta <= 3; ++volta) {
+            // The same output plays one speech after another.
+            uscita.startStream(22050);
+            QElapsedTimer t;
+            t.start();
+            uscita.write(tono);
+            while (uscita.playedUs() < 500000 - 2000 && t.elapsed() < 3000)
+                QTest::qWait(20);
+            qInfo("stream %d: half a second played after %lld ms", volta, t.elapsed());
+            QVERIFY(t.elapsed() >= 400 && t.elapsed() < 3000);
+        }
+
+        EspeakEngine motore;
+        QElapsedTimer parlato;
+        parlato.start();
+        motore.speak(QStringLiteral("Quante locomotive rimangono ferme?"));
+        QVERIFY(motore.isSpeaking());
+        QTRY_VERIFY_WITH_TIMEOUT(!motore.isSpeaking(), 10000);
+        qInfo("speech of about 2.4 s ended after %lld ms", parlato.elapsed());
+        QVERIFY(parlato.elapsed() >= 2000);
+    }
 };
 
 QTEST_MAIN(TestUscitaAudio)
