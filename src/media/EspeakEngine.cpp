@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMetaObject>
-#include <QPointer>
 #include <QThread>
 
 #include <espeak-ng/speak_lib.h>

@@ -73,6 +73,17 @@ private slots:
         QCOMPARE(bocca.apertura(), 0.0);
     }
 
+    void motoreDistruttoPrimaDellaBocca()
+    {
+        auto motore = std::make_unique<MotoreFinto>();
+        motore->fineAutomatica = false;
+        Bocca bocca(*motore);
+        motore->speak(QStringLiteral("ciao"));
+        motore.reset();
+        QTRY_COMPARE(bocca.apertura(), 0.0);
+        bocca.grab();
+    }
+
     void disegnaAperteEChiuse()
     {
         // Painting at any opening and size must leave a visible mouth.
