@@ -77,10 +77,11 @@ private slots:
             QElapsedTimer t;
             t.start();
             uscita.write(tono);
-            while (uscita.playedUs() < 500000 - 2000 && t.elapsed() < 3000)
+            while (uscita.playedUs() < 500000 - 2000 && t.elapsed() < 10000)
                 QTest::qWait(20);
             qInfo("stream %d: half a second played after %lld ms", volta, t.elapsed());
-            QVERIFY(t.elapsed() >= 400 && t.elapsed() < 3000);
+            QVERIFY(uscita.playedUs() >= 500000 - 2000);
+            QVERIFY(t.elapsed() >= 400);  // played, not skipped
         }
 
         EspeakEngine motore;
