@@ -20,7 +20,14 @@ void NullAudioOutput::startStream(int sampleRate)
 {
     m_frequenza = sampleRate > 0 ? sampleRate : 22050;
     m_inizio = -1;
-    m_durata = 0;
+    m_campioni = 0;
+}
+
+// From the sample count, never summed per piece: rounding each piece down
+// would leave the stream forever short of the speech's own length.
+qint64 NullAudioOutput::durataUs() const
+{
+    return m_campioni * 1000000 / m_frequenza;
 }
 
 void NullAudioOutput::write(const QByteArray &pcm)
@@ -30,22 +37,22 @@ void NullAudioOutput::write(const QByteArray &pcm)
     const qint64 adesso = orologioUs();
     if (m_inizio < 0)
         m_inizio = adesso;
-    else if (adesso - m_inizio > m_durata)
-        m_inizio = adesso - m_durata;
-    m_durata += qint64(pcm.size() / 2) * 1000000 / m_frequenza;
+    else if (adesso - m_inizio > durataUs())
+        m_inizio = adesso - durataUs();
+    m_campioni += pcm.size() / 2;
 }
 
 void NullAudioOutput::stopStream()
 {
     m_inizio = -1;
-    m_durata = 0;
+    m_campioni = 0;
 }
 
 qint64 NullAudioOutput::playedUs() const
 {
     if (m_inizio < 0)
         return 0;
-    return qMin(orologioUs() - m_inizio, m_durata);
+    return qMin(orologioUs() - m_inizio, durataUs());
 }
 
 std::unique_ptr<AudioOutput> creaUscitaAudio()

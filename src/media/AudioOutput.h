@@ -42,8 +42,10 @@ public:
     void playEffect(const QString &) override {}
 
 private:
-    qint64 m_inizio = -1;  // monotonic µs of the first sample, -1 before it
-    qint64 m_durata = 0;   // µs of samples written
+    qint64 durataUs() const;
+
+    qint64 m_inizio = -1;   // monotonic µs of the first sample, -1 before it
+    qint64 m_campioni = 0;  // written to the stream
     int m_frequenza = 22050;
 };
 

@@ -16,7 +16,7 @@ constexpr int passi = int(sizeof(sequenza) / sizeof(sequenza[0]));
 
 Bocca::Bocca(SpeechEngine &motore, QWidget *parent)
     : QWidget(parent)
-    , m_motore(motore)
+    , m_motore(&motore)
 {
     setObjectName(QStringLiteral("Bocca"));
     setAccessibleName(QStringLiteral("Bocca: clicca per ascoltare la voce"));
@@ -24,8 +24,8 @@ Bocca::Bocca(SpeechEngine &motore, QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     m_movimento.setInterval(90);
     connect(&m_movimento, &QTimer::timeout, this, &Bocca::muovi);
-    connect(&m_motore, &SpeechEngine::speakingChanged, this, &Bocca::parlaCambiato);
-    parlaCambiato(m_motore.isSpeaking());
+    connect(&motore, &SpeechEngine::speakingChanged, this, &Bocca::parlaCambiato);
+    parlaCambiato(motore.isSpeaking());
 }
 
 QSize Bocca::sizeHint() const
@@ -50,7 +50,7 @@ void Bocca::parlaCambiato(bool parla)
 
 void Bocca::muovi()
 {
-    if (!m_motore.isSpeaking()) {
+    if (!m_motore || !m_motore->isSpeaking()) {
         parlaCambiato(false);
         return;
     }

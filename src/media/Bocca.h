@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,7 +30,8 @@ private:
     void parlaCambiato(bool parla);
     void muovi();
 
-    SpeechEngine &m_motore;
+    // The screen that owns both may destroy the engine before this widget.
+    QPointer<SpeechEngine> m_motore;
     QTimer m_movimento;
     double m_apertura = 0.0;
     int m_passo = 0;

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMetaObject>
-#include <QPointer>
 #include <QThread>
 
 #include <espeak-ng/speak_lib.h>
@@ -294,7 +293,8 @@ void EspeakEngine::controllaFine()
     const qint64 durata = m_campioni * 1000000 / frequenzaCampioni();
     const qint64 suonati = m_uscita->playedUs();
     const qint64 trascorsi = orologioUs() - m_inizioUs;
-    if (suonati >= durata || trascorsi >= durata + MargineUs) {
+    // A sink may round its clock down by a few samples: 2 ms is nothing to hear.
+    if (suonati + 2000 >= durata || trascorsi >= durata + MargineUs) {
         m_lavoro = 0;
         m_uscita->stopStream();
         m_parla = false;

@@ -45,7 +45,6 @@ public:
     int frequenzaCampioni() const;
     int voceCorrente() const { return m_voce; }
     QString nomeEspeak(int numero) const;  // e.g. "it+f4"; empty outside the list
-    AudioOutput &uscita() { return *m_uscita; }
 
     // VelocitaVoce (70..200, default 135) in espeak-ng words per minute.
     static int paroleAlMinuto(int velocitaVoce);

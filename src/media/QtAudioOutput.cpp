@@ -47,7 +47,6 @@ qint64 FlussoPcm::writeData(const char *data, qint64 size)
 
 QtAudioOutput::QtAudioOutput(QObject *parent)
     : AudioOutput(parent)
-    , m_effetto(new QSoundEffect(this))
 {
     m_flusso.open(QIODevice::ReadWrite);
 }
@@ -68,9 +67,13 @@ void QtAudioOutput::startStream(int sampleRate)
     if (m_sink)
         m_sink->stop();
     m_flusso.svuota();
-    m_scritti = 0;
+    m_campioni = 0;
+    m_avviato = false;
     m_orologio.startStream(sampleRate);
-    if (!m_sink || m_frequenzaSink != sampleRate) {
+    // A fresh sink for every speech: a pulse stream stopped and started again
+    // stalls for seconds before it plays on.
+    {
+        m_sink.reset();
         QAudioFormat formato;
         formato.setSampleRate(sampleRate);
         formato.setChannelCount(1);
@@ -78,15 +81,19 @@ void QtAudioOutput::startStream(int sampleRate)
         m_sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), formato);
         m_frequenzaSink = sampleRate;
     }
-    m_sink->start(&m_flusso);
 }
 
 void QtAudioOutput::write(const QByteArray &pcm)
 {
     m_flusso.accoda(pcm);
     m_orologio.write(pcm);
-    if (m_frequenzaSink > 0)
-        m_scritti += qint64(pcm.size() / 2) * 1000000 / m_frequenzaSink;
+    m_campioni += pcm.size() / 2;
+    // The sink starts with the first samples, so its first pull finds some
+    // and its clock counts from the speech's start.
+    if (!m_avviato && m_sink) {
+        m_avviato = true;
+        m_sink->start(&m_flusso);
+    }
 }
 
 void QtAudioOutput::stopStream()
@@ -95,20 +102,24 @@ void QtAudioOutput::stopStream()
         m_sink->stop();
     m_flusso.svuota();
     m_orologio.stopStream();
-    m_scritti = 0;
+    m_campioni = 0;
+    m_avviato = false;
 }
 
 qint64 QtAudioOutput::playedUs() const
 {
     if (!sinkFunziona())
         return m_orologio.playedUs();
-    return qMin(m_sink->processedUSecs(), m_scritti);
+    return qMin(m_sink->processedUSecs(), m_campioni * 1000000 / m_frequenzaSink);
 }
 
 void QtAudioOutput::playEffect(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return;
+    // Made on first use: the speech engines' outputs never play effects.
+    if (!m_effetto)
+        m_effetto = new QSoundEffect(this);
     m_effetto->stop();
     m_effetto->setSource(QUrl::fromLocalFile(path));
     m_effetto->play();

@@ -52,6 +52,7 @@ private:
     int m_frequenzaSink = 0;
     FlussoPcm m_flusso;
     NullAudioOutput m_orologio;  // stands in when the sink fails
-    qint64 m_scritti = 0;        // µs written to the current stream
+    qint64 m_campioni = 0;       // written to the current stream
+    bool m_avviato = false;      // the sink is playing the current stream
     QSoundEffect *m_effetto = nullptr;
 };

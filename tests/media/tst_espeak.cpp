@@ -181,7 +181,6 @@ private slots:
             QVERIFY(m.motore.selectVoice(i));
             QVERIFY(parlaTutto(m.motore, saluto));
             const Impronta nuova = impronta(m.uscita->pcm);
-            qDebug() << m.motore.nomeEspeak(i) << nuova.campioni << nuova.livello << nuova.incroci;
             for (const Impronta &altra : impronte)
                 QVERIFY2(diverse(nuova, altra), qPrintable(m.motore.nomeEspeak(i)));
             impronte << nuova;
@@ -285,6 +284,60 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!muto.isSpeaking(), 10000);
         QVERIFY2(t.nsecsElapsed() >= qint64(secondi * 0.95e9),
                  qPrintable(QStringLiteral("%1 s of speech ended after %2 ms").arg(secondi).arg(t.elapsed())));
+    }
+
+    void parlaSulMotoreVeroAttendeLaFine()
+    {
+        UscitaFinta *uscita = nullptr;
+        VoceProgramma voce([&uscita] {
+            auto u = std::make_unique<UscitaFinta>();
+            u->manuale = true;  // only this test's clock says what has played
+            uscita = u.get();
+            return std::unique_ptr<SpeechEngine>(new EspeakEngine(std::move(u)));
+        });
+        SpeechEngine &motore = voce.motore();
+        bool durante = false;
+        QTimer tempo;
+        connect(&tempo, &QTimer::timeout, [&] {
+            if (uscita->pcm.isEmpty())
+                return;
+            durante = durante || motore.isSpeaking();
+            uscita->suonatiUs += 100000;  // 100 ms of playback per tick
+        });
+        tempo.start(5);
+        QVERIFY(voce.Parla(QStringLiteral("Perché è così?")));
+        QVERIFY(durante);
+        QVERIFY(!motore.isSpeaking());
+        QVERIFY(uscita->suonatiUs + 2000 >= qint64(uscita->secondi() * 1e6));
+        QVERIFY(quotaSonora(uscita->pcm, 22050) > 0.4);
+    }
+
+    void uscitaMutaSuonaFinoAllUltimoCampione_data()
+    {
+        QTest::addColumn<int>("frequenza");
+        QTest::addColumn<QVector<int>>("pezzi");  // samples in each write
+        QTest::newRow("pezzi dispari") << 22050 << QVector<int>{1, 3, 7, 2205, 11, 1};
+        QTest::newRow("molti pezzi piccoli") << 22050 << QVector<int>(300, 7);
+        QTest::newRow("un pezzo solo") << 44100 << QVector<int>{4410};
+    }
+    void uscitaMutaSuonaFinoAllUltimoCampione()
+    {
+        QFETCH(int, frequenza);
+        QFETCH(QVector<int>, pezzi);
+        NullAudioOutput uscita;
+        uscita.startStream(frequenza);
+        QCOMPARE(uscita.playedUs(), 0);
+        qint64 campioni = 0;
+        for (int n : pezzi) {
+            uscita.write(QByteArray(n * 2, '\0'));
+            campioni += n;
+        }
+        const qint64 durata = campioni * 1000000 / frequenza;
+        QTRY_COMPARE(uscita.playedUs(), durata);
+        QTest::qWait(20);
+        QCOMPARE(uscita.playedUs(), durata);  // and never more
+        uscita.stopStream();
+        QCOMPARE(uscita.playedUs(), 0);
     }
 
     void testoNuovoTaglialPrecedente()

@@ -141,14 +141,6 @@ private slots:
         QCOMPARE(motori.size(), 1);
     }
 
-    void testoDelChiamanteInvariato()
-    {
-        const QString originale = QStringLiteral("Perché & così");
-        QString testo = originale;
-        voce->Parla(testo);
-        QCOMPARE(testo, originale);
-    }
-
     void formBoccaDistruttoDaFuoriNonFaDanni()
     {
         voce->motore();
