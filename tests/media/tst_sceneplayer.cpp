@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -106,6 +107,8 @@ private slots:
     void siRidisegnaSoloMentreUnaClipVisibileSiMuove();
     void unNuovoFileRiportaTutteLeClipNascoste();
     void laScenaStaInteraNelWidgetConLeProporzioni();
+    void loSchermoNonTrattieneTracceDelleClipInMoto_data();
+    void loSchermoNonTrattieneTracceDelleClipInMoto();
 
     void fileMancantiOMalformatiMostranoSoloLoSfondo_data();
     void fileMancantiOMalformatiMostranoSoloLoSfondo();
@@ -511,6 +514,45 @@ void TestScenePlayer::laScenaStaInteraNelWidgetConLeProporzioni()
     const QImage doppia = fotografa(lettore, QSize(1100, 1060));
     const QImage ridotta = doppia.scaled(Tela, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QVERIFY(pixelDiversi(ridotta, normale, QRect(QPoint(0, 0), Tela)) < 550 * 530 / 4);
+}
+
+void TestScenePlayer::loSchermoNonTrattieneTracceDelleClipInMoto_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("locomotive che partono") << 1;
+    QTest::newRow("elefantini che ballano") << 2;
+    QTest::newRow("goccioline che cadono") << 9;
+    QTest::newRow("marziani che oscillano") << 10;
+    QTest::newRow("fiori che pulsano") << 15;
+    QTest::newRow("missili lanciati") << 19;
+}
+
+// The widget repaints only where clips move: what is on screen after each
+// frame must match a full repaint of the same moment.
+void TestScenePlayer::loSchermoNonTrattieneTracceDelleClipInMoto()
+{
+    QFETCH(int, n);
+    OrologioManuale orologio;
+    ScenePlayer lettore(nullptr, &orologio);
+    lettore.resize(Tela);
+    lettore.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lettore));
+    lettore.Movie(fileScena('b', n));
+    lettore.BGColor(QStringLiteral("336699"));
+    for (int i = 1; i <= 10; ++i)
+        mostra(lettore, i);
+    QTest::qWait(50);
+    for (int i = 1; i <= 10; i += 2)
+        lettore.TPlay(clip(i));
+
+    const auto schermo = [&] {
+        return lettore.screen()->grabWindow(lettore.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    for (int passo = 0; passo < 12 && lettore.inMovimento(); ++passo) {
+        orologio.avanza(170);
+        QTest::qWait(40);
+        QCOMPARE(schermo(), fotografa(lettore).convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 void TestScenePlayer::fileMancantiOMalformatiMostranoSoloLoSfondo_data()

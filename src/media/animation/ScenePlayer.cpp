@@ -75,6 +75,9 @@ void ScenePlayer::TPlay(const QString &clip)
     const int i = indiceDi(clip);
     if (i < 0 || m_stati[i].inCorsa || m_stati[i].secondi >= m_scena.clip()[i].azione.fine())
         return;
+    // The first frame must also clear where the clip stood still.
+    if (m_stati[i].visibile && m_cache.scala > 0)
+        m_disegnateInMoto += areaClip(i, m_stati[i].secondi);
     m_stati[i].inCorsa = true;
     m_stati[i].avvio = m_orologio->millisecondi();
     aggiorna();
