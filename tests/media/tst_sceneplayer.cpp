@@ -92,6 +92,11 @@ private slots:
     void ogniEffettoPartedaFermoEFinisceNelloStatoAgito();
     void ilCicloSiRiposaNellaPosaFinale();
 
+    void trasformazioniSvg_data();
+    void trasformazioniSvg();
+    void laTrasformazioneDelGruppoSpostaLOggetto_data();
+    void laTrasformazioneDelGruppoSpostaLOggetto();
+
     void ogniScenaHaEsattamenteLeClipDelContratto_data();
     void ogniScenaHaEsattamenteLeClipDelContratto();
     void oggettiInOrdineDiLetturaSenzaSovrapporsiNeUscireDallaTela_data();
@@ -210,6 +215,73 @@ void TestScenePlayer::ilCicloSiRiposaNellaPosaFinale()
     QVERIFY(posaAl(azione, azione.fine()) == ferma);
     QVERIFY(posaAl(azione, azione.fine() + 100) == ferma);
     QCOMPARE(posaAl(azione, azione.fine() - 0.3).dx, 50.0);
+}
+
+void TestScenePlayer::trasformazioniSvg_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QPointF>("punto");
+    QTest::addColumn<QPointF>("atteso");
+    QTest::newRow("nessuna") << QString() << QPointF(3, 4) << QPointF(3, 4);
+    QTest::newRow("translate") << QStringLiteral("translate(10,20)") << QPointF(3, 4) << QPointF(13, 24);
+    QTest::newRow("translate con uno solo") << QStringLiteral("translate(10)") << QPointF(3, 4) << QPointF(13, 4);
+    QTest::newRow("scale") << QStringLiteral("scale(2 3)") << QPointF(3, 4) << QPointF(6, 12);
+    QTest::newRow("prima la scala a destra") << QStringLiteral("translate(10,0) scale(2)") << QPointF(3, 4) << QPointF(16, 8);
+    QTest::newRow("rotate attorno a un punto") << QStringLiteral("rotate(90 10 10)") << QPointF(20, 10) << QPointF(10, 20);
+    QTest::newRow("matrix") << QStringLiteral("matrix(1,0,0,1,5,-5)") << QPointF(3, 4) << QPointF(8, -1);
+    QTest::newRow("illeggibile") << QStringLiteral("translate(a,b)") << QPointF(3, 4) << QPointF(3, 4);
+    QTest::newRow("sconosciuta") << QStringLiteral("wobble(3)") << QPointF(3, 4) << QPointF(3, 4);
+}
+
+void TestScenePlayer::trasformazioniSvg()
+{
+    QFETCH(QString, testo);
+    QFETCH(QPointF, punto);
+    QFETCH(QPointF, atteso);
+    const QPointF ottenuto = Scena::trasformazioneSvg(testo).map(punto);
+    QVERIFY2(qAbs(ottenuto.x() - atteso.x()) < 1e-9 && qAbs(ottenuto.y() - atteso.y()) < 1e-9,
+             qPrintable(QStringLiteral("(%1, %2)").arg(ottenuto.x()).arg(ottenuto.y())));
+}
+
+void TestScenePlayer::laTrasformazioneDelGruppoSpostaLOggetto_data()
+{
+    QTest::addColumn<QString>("gruppo");
+    QTest::addColumn<QString>("parti");
+    QTest::addColumn<QPoint>("dentro");
+    QTest::addColumn<QPoint>("fuori");
+    const QString quadrato = QStringLiteral("<rect width='40' height='40' fill='#ff0000'/>");
+    QTest::newRow("sul gruppo") << QStringLiteral("transform='translate(100,50)'")
+                                << QStringLiteral("<g id='a1-prima'>%1</g>").arg(quadrato) << QPoint(120, 70) << QPoint(20, 20);
+    QTest::newRow("sul gruppo e sulla parte") << QStringLiteral("transform='translate(100,50)'")
+                                << QStringLiteral("<g id='a1-prima' transform='translate(0,100)'>%1</g>").arg(quadrato)
+                                << QPoint(120, 170) << QPoint(120, 70);
+    QTest::newRow("gruppo ingrandito") << QStringLiteral("transform='scale(3)'")
+                                << QStringLiteral("<g id='a1-prima'>%1</g>").arg(quadrato) << QPoint(110, 110) << QPoint(130, 130);
+    QTest::newRow("gruppo senza parti") << QStringLiteral("transform='translate(300,300)'") << quadrato
+                                << QPoint(320, 320) << QPoint(20, 20);
+}
+
+void TestScenePlayer::laTrasformazioneDelGruppoSpostaLOggetto()
+{
+    QFETCH(QString, gruppo);
+    QFETCH(QString, parti);
+    QFETCH(QPoint, dentro);
+    QFETCH(QPoint, fuori);
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("a1.svg"));
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 550 530'>"
+                           "<g id='a1' %1>%2</g></svg>").arg(gruppo, parti).toUtf8());
+    f.close();
+
+    ScenePlayer lettore;
+    lettore.Movie(percorso);
+    lettore.BGColor(QStringLiteral("FFFFFF"));
+    mostra(lettore, 1);
+    const QImage immagine = fotografa(lettore);
+    QCOMPARE(immagine.pixel(dentro), qRgb(0xFF, 0, 0));
+    QCOMPARE(immagine.pixel(fuori), qRgb(0xFF, 0xFF, 0xFF));
 }
 
 void TestScenePlayer::ogniScenaHaEsattamenteLeClipDelContratto_data()

@@ -188,13 +188,14 @@ void ScenePlayer::paintEvent(QPaintEvent *)
     dipingi(painter, rect());
 }
 
-ScenePlayer::Immagine ScenePlayer::rendi(const QString &id, double scala, qreal rapporto) const
+ScenePlayer::Immagine ScenePlayer::rendi(const QString &id, double scala, qreal rapporto,
+                                         const QTransform &gruppo) const
 {
     Immagine risultato;
-    const QRectF limiti = m_scena.renderer()->boundsOnElement(id);
-    const QRectF pixel(limiti.topLeft() * scala, limiti.size() * scala);
-    const QRect intero = pixel.toAlignedRect().adjusted(-1, -1, 1, 1);
-    if (intero.isEmpty())
+    const QRectF proprio = m_scena.renderer()->boundsOnElement(id);
+    const QTransform inPixel = gruppo * QTransform::fromScale(scala, scala);
+    const QRect intero = inPixel.mapRect(proprio).toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (intero.isEmpty() || proprio.isEmpty())
         return risultato;
     risultato.immagine = QImage(intero.size() * rapporto, QImage::Format_ARGB32_Premultiplied);
     risultato.immagine.setDevicePixelRatio(rapporto);
@@ -202,7 +203,10 @@ ScenePlayer::Immagine ScenePlayer::rendi(const QString &id, double scala, qreal 
     risultato.origine = intero.topLeft();
     QPainter painter(&risultato.immagine);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_scena.renderer()->render(&painter, id, pixel.translated(-intero.topLeft()));
+    painter.translate(-intero.topLeft());
+    painter.setTransform(inPixel, true);
+    // Rendered onto its own bounds, the part keeps the file's coordinates.
+    m_scena.renderer()->render(&painter, id, proprio);
     return risultato;
 }
 
@@ -251,10 +255,10 @@ void ScenePlayer::disegnaClip(QPainter &painter, int i, double scala)
     if (!m_cache.pronte[i]) {
         // Rendered on first sight only: most clips of a scene never show.
         if (!clip.base.isEmpty())
-            parti[0] = rendi(clip.base, scala, m_cache.rapporto);
-        parti[1] = rendi(clip.prima, scala, m_cache.rapporto);
+            parti[0] = rendi(clip.base, scala, m_cache.rapporto, clip.gruppo);
+        parti[1] = rendi(clip.prima, scala, m_cache.rapporto, clip.gruppo);
         if (!clip.dopo.isEmpty())
-            parti[2] = rendi(clip.dopo, scala, m_cache.rapporto);
+            parti[2] = rendi(clip.dopo, scala, m_cache.rapporto, clip.gruppo);
         m_cache.pronte[i] = true;
     }
 

@@ -70,7 +70,8 @@ private:
     void fotogramma();
     double secondiDi(const Stato &stato) const;
     void aggiorna();
-    Immagine rendi(const QString &id, double scala, qreal rapporto) const;
+    Immagine rendi(const QString &id, double scala, qreal rapporto,
+                   const QTransform &gruppo = QTransform()) const;
     void preparaCache(double scala, qreal rapporto);
     void disegnaClip(QPainter &painter, int i, double scala);
 
