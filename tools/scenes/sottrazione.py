@@ -231,13 +231,13 @@ LEGNO = f'''
 <path d="M8,132 C30,128 50,136 82,130 M8,146 C34,142 56,150 82,144" fill="none" stroke="#7a4a1e" stroke-width="2"/>
 '''
 CHIODO = f'''
-<rect x="30" y="40" width="30" height="9" rx="3" fill="#9aa5ad" {TRATTO}/>
-<path d="M40,49 L50,49 L50,110 L45,120 L40,110 Z" fill="#c3ccd2" {TRATTO}/>
+<rect x="24" y="20" width="42" height="12" rx="4" fill="#9aa5ad" {TRATTO}/>
+<path d="M38,32 L52,32 L52,104 L45,120 L38,104 Z" fill="#c3ccd2" {TRATTO}/>
+<path d="M42,36 L42,100" stroke="#ffffff" stroke-width="2.5"/>
 '''
 CHIODO_PIANTATO = f'''
-<rect x="30" y="109" width="30" height="9" rx="3" fill="#9aa5ad" {TRATTO}/>
-<rect x="40" y="118" width="10" height="4" fill="#c3ccd2"/>
-<path d="M22,104 L16,98 M68,104 L74,98 M45,100 L45,92" stroke="#ffffff" stroke-width="3" stroke-linecap="round"/>
+<rect x="24" y="108" width="42" height="12" rx="4" fill="#9aa5ad" {TRATTO}/>
+<path d="M16,104 L8,96 M74,104 L82,96 M45,100 L45,88 M28,100 L22,90 M62,100 L68,90" stroke="#ffffff" stroke-width="3" stroke-linecap="round"/>
 '''
 
 
