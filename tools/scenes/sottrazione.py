@@ -42,7 +42,7 @@ def piccolo(disegno):
     return f'<g transform="scale(0.9)">{disegno}</g>'
 
 
-# ---- drawings, each in its own box with the origin at its top left ----
+# Drawings, each in its own box with the origin at its top left.
 
 LOCOMOTIVA = f'''
 <rect x="8" y="6" width="30" height="40" rx="3" fill="#2f6fdf" {TRATTO}/>
@@ -206,7 +206,6 @@ def vasca(piena):
 GOCCIA = f'''
 <path d="M20,0 C30,18 40,28 40,40 C40,52 31,60 20,60 C9,60 0,52 0,40 C0,28 10,18 20,0 Z" fill="#8fe3ff" stroke="#ffffff" stroke-width="3"/>
 <ellipse cx="12" cy="38" rx="4" ry="8" fill="#ffffff"/>
-<circle cx="14" cy="44" r="0" fill="none"/>
 '''
 POZZANGHERA = '<ellipse cx="20" cy="218" rx="30" ry="9" fill="#5fb4ff" stroke="#ffffff" stroke-width="2"/>'
 
@@ -434,7 +433,7 @@ FOCA_PALLA = palla(80, -4, 16)
 SCOGLIO = f'<path d="M0,112 C4,96 20,94 40,96 C62,94 84,96 90,112 Z" fill="#b0bec5" {TRATTO}/>'
 
 
-# ---- the 23 scenes, in the order of the story catalog ----
+# The 23 scenes, in the order of the story catalog.
 # Each: posti (ten top-left corners), prima, dopo, base, azione attributes,
 # scenario, colour of the catalog (a hint for previews).
 
@@ -506,7 +505,7 @@ SCENE = {
 }
 
 
-def parte(id_clip, nome, x, y, disegno):
+def parte(id_clip, nome, x, y):
     return f'<g id="{id_clip}-{nome}" transform="translate({x:g},{y:g})"><use xlink:href="#{nome}"/></g>'
 
 
@@ -530,10 +529,10 @@ def scrivi(numero, s, cartella):
         clip = f'a{i}'
         dentro = ''
         if s['base']:
-            dentro += parte(clip, 'base', x, y, s['base'])
-        dentro += parte(clip, 'prima', x, y, s['prima'])
+            dentro += parte(clip, 'base', x, y)
+        dentro += parte(clip, 'prima', x, y)
         if s['dopo']:
-            dentro += parte(clip, 'dopo', x, y, s['dopo'])
+            dentro += parte(clip, 'dopo', x, y)
         righe_svg.append(f'<g id="{clip}" {attributi}>{dentro}</g>')
     righe_svg.append('</svg>')
     testo = '\n'.join(righe_svg)
