@@ -179,6 +179,7 @@ void TestScenePlayer::ogniEffettoPartedaFermoEFinisceNelloStatoAgito_data()
     QTest::newRow("pulsa torna alla misura") << C{{"azione", "pulsa"}, {"scala", "1.5"}} << 0.0 << 0.0 << 0.0 << 1.0 << 1.0 << 1.0 << 0.0;
     QTest::newRow("dissolvi") << C{{"azione", "dissolvi"}, {"opacita", "0.5"}} << 0.0 << 0.0 << 0.0 << 1.0 << 0.5 << 1.0 << 0.0;
     QTest::newRow("dissolvi non sparisce oltre zero") << C{{"azione", "dissolvi"}, {"opacita", "-3"}} << 0.0 << 0.0 << 0.0 << 1.0 << 0.0 << 1.0 << 0.0;
+    QTest::newRow("spostamento assurdo limitato") << C{{"azione", "sposta"}, {"dx", "1e308"}, {"dy", "-1e308"}} << 10000.0 << -10000.0 << 0.0 << 1.0 << 1.0 << 1.0 << 0.0;
     QTest::newRow("insieme") << C{{"azione", "sposta aggiungi ruota"}, {"dx", "10"}, {"gradi", "-20"}} << 10.0 << 0.0 << -20.0 << 1.0 << 1.0 << 1.0 << 1.0;
 }
 
@@ -633,6 +634,7 @@ void TestScenePlayer::fileMancantiOMalformatiMostranoSoloLoSfondo_data()
     QTest::newRow("vuoto") << QByteArray();
     QTest::newRow("non xml") << QByteArray("GIF89a\x01\x02");
     QTest::newRow("xml non svg") << QByteArray("<html><body id='a1'>ciao</body></html>");
+    QTest::newRow("una cartella") << QByteArray("/");
     QTest::newRow("tronco") << [] {
         QFile f(fileScena('b', 5));
         f.open(QIODevice::ReadOnly);
@@ -654,6 +656,8 @@ void TestScenePlayer::fileMancantiOMalformatiMostranoSoloLoSfondo()
     QString percorso = cartella.filePath(QStringLiteral("b1.svg"));
     if (contenuto == "-") {
         percorso = cartella.filePath(QStringLiteral("nessuno.svg"));
+    } else if (contenuto == "/") {
+        percorso = cartella.path();
     } else {
         QFile f(percorso);
         QVERIFY(f.open(QIODevice::WriteOnly));
