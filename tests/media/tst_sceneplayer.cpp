@@ -623,8 +623,8 @@ void TestScenePlayer::loSchermoNonTrattieneTracceDelleClipInMoto()
     };
     for (int passo = 0; passo < 12 && lettore.inMovimento(); ++passo) {
         orologio.avanza(170);
-        QTest::qWait(40);
-        QCOMPARE(schermo(), fotografa(lettore).convertToFormat(QImage::Format_RGB32));
+        // Waits for the next frame; a trail would stay on screen however long we wait.
+        QTRY_COMPARE_WITH_TIMEOUT(schermo(), fotografa(lettore).convertToFormat(QImage::Format_RGB32), 3000);
     }
 }
 
