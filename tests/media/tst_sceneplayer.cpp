@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -91,6 +92,11 @@ private slots:
     void ogniEffettoPartedaFermoEFinisceNelloStatoAgito();
     void ilCicloSiRiposaNellaPosaFinale();
 
+    void trasformazioniSvg_data();
+    void trasformazioniSvg();
+    void laTrasformazioneDelGruppoSpostaLOggetto_data();
+    void laTrasformazioneDelGruppoSpostaLOggetto();
+
     void ogniScenaHaEsattamenteLeClipDelContratto_data();
     void ogniScenaHaEsattamenteLeClipDelContratto();
     void oggettiInOrdineDiLetturaSenzaSovrapporsiNeUscireDallaTela_data();
@@ -106,6 +112,8 @@ private slots:
     void siRidisegnaSoloMentreUnaClipVisibileSiMuove();
     void unNuovoFileRiportaTutteLeClipNascoste();
     void laScenaStaInteraNelWidgetConLeProporzioni();
+    void loSchermoNonTrattieneTracceDelleClipInMoto_data();
+    void loSchermoNonTrattieneTracceDelleClipInMoto();
 
     void fileMancantiOMalformatiMostranoSoloLoSfondo_data();
     void fileMancantiOMalformatiMostranoSoloLoSfondo();
@@ -171,6 +179,7 @@ void TestScenePlayer::ogniEffettoPartedaFermoEFinisceNelloStatoAgito_data()
     QTest::newRow("pulsa torna alla misura") << C{{"azione", "pulsa"}, {"scala", "1.5"}} << 0.0 << 0.0 << 0.0 << 1.0 << 1.0 << 1.0 << 0.0;
     QTest::newRow("dissolvi") << C{{"azione", "dissolvi"}, {"opacita", "0.5"}} << 0.0 << 0.0 << 0.0 << 1.0 << 0.5 << 1.0 << 0.0;
     QTest::newRow("dissolvi non sparisce oltre zero") << C{{"azione", "dissolvi"}, {"opacita", "-3"}} << 0.0 << 0.0 << 0.0 << 1.0 << 0.0 << 1.0 << 0.0;
+    QTest::newRow("spostamento assurdo limitato") << C{{"azione", "sposta"}, {"dx", "1e308"}, {"dy", "-1e308"}} << 10000.0 << -10000.0 << 0.0 << 1.0 << 1.0 << 1.0 << 0.0;
     QTest::newRow("insieme") << C{{"azione", "sposta aggiungi ruota"}, {"dx", "10"}, {"gradi", "-20"}} << 10.0 << 0.0 << -20.0 << 1.0 << 1.0 << 1.0 << 1.0;
 }
 
@@ -207,6 +216,73 @@ void TestScenePlayer::ilCicloSiRiposaNellaPosaFinale()
     QVERIFY(posaAl(azione, azione.fine()) == ferma);
     QVERIFY(posaAl(azione, azione.fine() + 100) == ferma);
     QCOMPARE(posaAl(azione, azione.fine() - 0.3).dx, 50.0);
+}
+
+void TestScenePlayer::trasformazioniSvg_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QPointF>("punto");
+    QTest::addColumn<QPointF>("atteso");
+    QTest::newRow("nessuna") << QString() << QPointF(3, 4) << QPointF(3, 4);
+    QTest::newRow("translate") << QStringLiteral("translate(10,20)") << QPointF(3, 4) << QPointF(13, 24);
+    QTest::newRow("translate con uno solo") << QStringLiteral("translate(10)") << QPointF(3, 4) << QPointF(13, 4);
+    QTest::newRow("scale") << QStringLiteral("scale(2 3)") << QPointF(3, 4) << QPointF(6, 12);
+    QTest::newRow("prima la scala a destra") << QStringLiteral("translate(10,0) scale(2)") << QPointF(3, 4) << QPointF(16, 8);
+    QTest::newRow("rotate attorno a un punto") << QStringLiteral("rotate(90 10 10)") << QPointF(20, 10) << QPointF(10, 20);
+    QTest::newRow("matrix") << QStringLiteral("matrix(1,0,0,1,5,-5)") << QPointF(3, 4) << QPointF(8, -1);
+    QTest::newRow("illeggibile") << QStringLiteral("translate(a,b)") << QPointF(3, 4) << QPointF(3, 4);
+    QTest::newRow("sconosciuta") << QStringLiteral("wobble(3)") << QPointF(3, 4) << QPointF(3, 4);
+}
+
+void TestScenePlayer::trasformazioniSvg()
+{
+    QFETCH(QString, testo);
+    QFETCH(QPointF, punto);
+    QFETCH(QPointF, atteso);
+    const QPointF ottenuto = Scena::trasformazioneSvg(testo).map(punto);
+    QVERIFY2(qAbs(ottenuto.x() - atteso.x()) < 1e-9 && qAbs(ottenuto.y() - atteso.y()) < 1e-9,
+             qPrintable(QStringLiteral("(%1, %2)").arg(ottenuto.x()).arg(ottenuto.y())));
+}
+
+void TestScenePlayer::laTrasformazioneDelGruppoSpostaLOggetto_data()
+{
+    QTest::addColumn<QString>("gruppo");
+    QTest::addColumn<QString>("parti");
+    QTest::addColumn<QPoint>("dentro");
+    QTest::addColumn<QPoint>("fuori");
+    const QString quadrato = QStringLiteral("<rect width='40' height='40' fill='#ff0000'/>");
+    QTest::newRow("sul gruppo") << QStringLiteral("transform='translate(100,50)'")
+                                << QStringLiteral("<g id='a1-prima'>%1</g>").arg(quadrato) << QPoint(120, 70) << QPoint(20, 20);
+    QTest::newRow("sul gruppo e sulla parte") << QStringLiteral("transform='translate(100,50)'")
+                                << QStringLiteral("<g id='a1-prima' transform='translate(0,100)'>%1</g>").arg(quadrato)
+                                << QPoint(120, 170) << QPoint(120, 70);
+    QTest::newRow("gruppo ingrandito") << QStringLiteral("transform='scale(3)'")
+                                << QStringLiteral("<g id='a1-prima'>%1</g>").arg(quadrato) << QPoint(110, 110) << QPoint(130, 130);
+    QTest::newRow("gruppo senza parti") << QStringLiteral("transform='translate(300,300)'") << quadrato
+                                << QPoint(320, 320) << QPoint(20, 20);
+}
+
+void TestScenePlayer::laTrasformazioneDelGruppoSpostaLOggetto()
+{
+    QFETCH(QString, gruppo);
+    QFETCH(QString, parti);
+    QFETCH(QPoint, dentro);
+    QFETCH(QPoint, fuori);
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("a1.svg"));
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 550 530'>"
+                           "<g id='a1' %1>%2</g></svg>").arg(gruppo, parti).toUtf8());
+    f.close();
+
+    ScenePlayer lettore;
+    lettore.Movie(percorso);
+    lettore.BGColor(QStringLiteral("FFFFFF"));
+    mostra(lettore, 1);
+    const QImage immagine = fotografa(lettore);
+    QCOMPARE(immagine.pixel(dentro), qRgb(0xFF, 0, 0));
+    QCOMPARE(immagine.pixel(fuori), qRgb(0xFF, 0xFF, 0xFF));
 }
 
 void TestScenePlayer::ogniScenaHaEsattamenteLeClipDelContratto_data()
@@ -513,12 +589,52 @@ void TestScenePlayer::laScenaStaInteraNelWidgetConLeProporzioni()
     QVERIFY(pixelDiversi(ridotta, normale, QRect(QPoint(0, 0), Tela)) < 550 * 530 / 4);
 }
 
+void TestScenePlayer::loSchermoNonTrattieneTracceDelleClipInMoto_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("locomotive che partono") << 1;
+    QTest::newRow("elefantini che ballano") << 2;
+    QTest::newRow("goccioline che cadono") << 9;
+    QTest::newRow("marziani che oscillano") << 10;
+    QTest::newRow("fiori che pulsano") << 15;
+    QTest::newRow("missili lanciati") << 19;
+}
+
+// The widget repaints only where clips move: what is on screen after each
+// frame must match a full repaint of the same moment.
+void TestScenePlayer::loSchermoNonTrattieneTracceDelleClipInMoto()
+{
+    QFETCH(int, n);
+    OrologioManuale orologio;
+    ScenePlayer lettore(nullptr, &orologio);
+    lettore.resize(Tela);
+    lettore.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lettore));
+    lettore.Movie(fileScena('b', n));
+    lettore.BGColor(QStringLiteral("336699"));
+    for (int i = 1; i <= 10; ++i)
+        mostra(lettore, i);
+    QTest::qWait(50);
+    for (int i = 1; i <= 10; i += 2)
+        lettore.TPlay(clip(i));
+
+    const auto schermo = [&] {
+        return lettore.screen()->grabWindow(lettore.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    for (int passo = 0; passo < 12 && lettore.inMovimento(); ++passo) {
+        orologio.avanza(170);
+        // Waits for the next frame; a trail would stay on screen however long we wait.
+        QTRY_COMPARE_WITH_TIMEOUT(schermo(), fotografa(lettore).convertToFormat(QImage::Format_RGB32), 3000);
+    }
+}
+
 void TestScenePlayer::fileMancantiOMalformatiMostranoSoloLoSfondo_data()
 {
     QTest::addColumn<QByteArray>("contenuto");
     QTest::newRow("vuoto") << QByteArray();
     QTest::newRow("non xml") << QByteArray("GIF89a\x01\x02");
     QTest::newRow("xml non svg") << QByteArray("<html><body id='a1'>ciao</body></html>");
+    QTest::newRow("una cartella") << QByteArray("/");
     QTest::newRow("tronco") << [] {
         QFile f(fileScena('b', 5));
         f.open(QIODevice::ReadOnly);
@@ -540,6 +656,8 @@ void TestScenePlayer::fileMancantiOMalformatiMostranoSoloLoSfondo()
     QString percorso = cartella.filePath(QStringLiteral("b1.svg"));
     if (contenuto == "-") {
         percorso = cartella.filePath(QStringLiteral("nessuno.svg"));
+    } else if (contenuto == "/") {
+        percorso = cartella.path();
     } else {
         QFile f(percorso);
         QVERIFY(f.open(QIODevice::WriteOnly));

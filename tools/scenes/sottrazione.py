@@ -42,7 +42,7 @@ def piccolo(disegno):
     return f'<g transform="scale(0.9)">{disegno}</g>'
 
 
-# ---- drawings, each in its own box with the origin at its top left ----
+# Drawings, each in its own box with the origin at its top left.
 
 LOCOMOTIVA = f'''
 <rect x="8" y="6" width="30" height="40" rx="3" fill="#2f6fdf" {TRATTO}/>
@@ -206,7 +206,6 @@ def vasca(piena):
 GOCCIA = f'''
 <path d="M20,0 C30,18 40,28 40,40 C40,52 31,60 20,60 C9,60 0,52 0,40 C0,28 10,18 20,0 Z" fill="#8fe3ff" stroke="#ffffff" stroke-width="3"/>
 <ellipse cx="12" cy="38" rx="4" ry="8" fill="#ffffff"/>
-<circle cx="14" cy="44" r="0" fill="none"/>
 '''
 POZZANGHERA = '<ellipse cx="20" cy="218" rx="30" ry="9" fill="#5fb4ff" stroke="#ffffff" stroke-width="2"/>'
 
@@ -231,13 +230,13 @@ LEGNO = f'''
 <path d="M8,132 C30,128 50,136 82,130 M8,146 C34,142 56,150 82,144" fill="none" stroke="#7a4a1e" stroke-width="2"/>
 '''
 CHIODO = f'''
-<rect x="30" y="40" width="30" height="9" rx="3" fill="#9aa5ad" {TRATTO}/>
-<path d="M40,49 L50,49 L50,110 L45,120 L40,110 Z" fill="#c3ccd2" {TRATTO}/>
+<rect x="24" y="20" width="42" height="12" rx="4" fill="#9aa5ad" {TRATTO}/>
+<path d="M38,32 L52,32 L52,104 L45,120 L38,104 Z" fill="#c3ccd2" {TRATTO}/>
+<path d="M42,36 L42,100" stroke="#ffffff" stroke-width="2.5"/>
 '''
 CHIODO_PIANTATO = f'''
-<rect x="30" y="109" width="30" height="9" rx="3" fill="#9aa5ad" {TRATTO}/>
-<rect x="40" y="118" width="10" height="4" fill="#c3ccd2"/>
-<path d="M22,104 L16,98 M68,104 L74,98 M45,100 L45,92" stroke="#ffffff" stroke-width="3" stroke-linecap="round"/>
+<rect x="24" y="108" width="42" height="12" rx="4" fill="#9aa5ad" {TRATTO}/>
+<path d="M16,104 L8,96 M74,104 L82,96 M45,100 L45,88 M28,100 L22,90 M62,100 L68,90" stroke="#ffffff" stroke-width="3" stroke-linecap="round"/>
 '''
 
 
@@ -434,7 +433,7 @@ FOCA_PALLA = palla(80, -4, 16)
 SCOGLIO = f'<path d="M0,112 C4,96 20,94 40,96 C62,94 84,96 90,112 Z" fill="#b0bec5" {TRATTO}/>'
 
 
-# ---- the 23 scenes, in the order of the story catalog ----
+# The 23 scenes, in the order of the story catalog.
 # Each: posti (ten top-left corners), prima, dopo, base, azione attributes,
 # scenario, colour of the catalog (a hint for previews).
 
@@ -506,7 +505,7 @@ SCENE = {
 }
 
 
-def parte(id_clip, nome, x, y, disegno):
+def parte(id_clip, nome, x, y):
     return f'<g id="{id_clip}-{nome}" transform="translate({x:g},{y:g})"><use xlink:href="#{nome}"/></g>'
 
 
@@ -530,10 +529,10 @@ def scrivi(numero, s, cartella):
         clip = f'a{i}'
         dentro = ''
         if s['base']:
-            dentro += parte(clip, 'base', x, y, s['base'])
-        dentro += parte(clip, 'prima', x, y, s['prima'])
+            dentro += parte(clip, 'base', x, y)
+        dentro += parte(clip, 'prima', x, y)
         if s['dopo']:
-            dentro += parte(clip, 'dopo', x, y, s['dopo'])
+            dentro += parte(clip, 'dopo', x, y)
         righe_svg.append(f'<g id="{clip}" {attributi}>{dentro}</g>')
     righe_svg.append('</svg>')
     testo = '\n'.join(righe_svg)

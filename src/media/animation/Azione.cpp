@@ -40,14 +40,16 @@ Azione Azione::daAttributi(const QXmlStreamAttributes &attributi)
     // A zero or absurd duration would divide by zero or freeze a scene in motion.
     if (durata >= 0.05 && durata <= 60)
         azione.durata = durata;
-    azione.dx = numero(attributi, QStringLiteral("dx"), 0);
-    azione.dy = numero(attributi, QStringLiteral("dy"), 0);
-    azione.altezza = numero(attributi, QStringLiteral("altezza"), azione.altezza);
+    // Far beyond any canvas, but never so far that scaling overflows.
+    constexpr double Limite = 10000;
+    azione.dx = std::clamp(numero(attributi, QStringLiteral("dx"), 0), -Limite, Limite);
+    azione.dy = std::clamp(numero(attributi, QStringLiteral("dy"), 0), -Limite, Limite);
+    azione.altezza = std::clamp(numero(attributi, QStringLiteral("altezza"), azione.altezza), -Limite, Limite);
     azione.salti = std::clamp(int(numero(attributi, QStringLiteral("salti"), azione.salti)), 1, 20);
-    azione.gradi = numero(attributi, QStringLiteral("gradi"), 0);
+    azione.gradi = std::clamp(numero(attributi, QStringLiteral("gradi"), 0), -Limite, Limite);
     azione.scala = std::clamp(numero(attributi, QStringLiteral("scala"), azione.scala), 0.1, 5.0);
     azione.opacita = std::clamp(numero(attributi, QStringLiteral("opacita"), azione.opacita), 0.0, 1.0);
-    azione.ampiezza = numero(attributi, QStringLiteral("ampiezza"), azione.ampiezza);
+    azione.ampiezza = std::clamp(numero(attributi, QStringLiteral("ampiezza"), azione.ampiezza), -Limite, Limite);
 
     const auto ciclo = attributi.value(SpazioNomi, QStringLiteral("ciclo"));
     if (ciclo == QLatin1String("oscilla")) azione.ciclo = Ciclo::Oscilla;

@@ -4,6 +4,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <QSvgRenderer>
 #include <QVector>
 #include <memory>
@@ -18,6 +19,7 @@ public:
         QString base;      // drawn with the clip but never moved; empty if absent
         QString prima;     // the object as it stands
         QString dopo;      // the object after its action; empty if absent
+        QTransform gruppo; // the clip group's own transform, which rendering a part by id leaves out
         QPointF centro;    // turning and scaling happen about this point
         Azione azione;
     };
@@ -37,6 +39,8 @@ public:
     QString coloreAnteprima() const { return m_coloreAnteprima; }
 
     static bool idDiClip(const QString &id);
+    // An SVG `transform` attribute; anything unreadable counts as no transform.
+    static QTransform trasformazioneSvg(const QString &testo);
 
 private:
     std::unique_ptr<QSvgRenderer> m_renderer;

@@ -28,6 +28,7 @@ void ScenePlayer::Movie(const QString &percorso)
     m_scena.carica(percorso);
     m_stati = QVector<Stato>(m_scena.clip().size());
     m_cache = Cache();
+    m_cacheEsterna = Cache();
     aggiorna();
     update();
 }
@@ -75,6 +76,9 @@ void ScenePlayer::TPlay(const QString &clip)
     const int i = indiceDi(clip);
     if (i < 0 || m_stati[i].inCorsa || m_stati[i].secondi >= m_scena.clip()[i].azione.fine())
         return;
+    // The first frame must also clear where the clip stood still.
+    if (m_stati[i].visibile && m_cache.scala > 0)
+        m_disegnateInMoto += areaClip(i, m_stati[i].secondi);
     m_stati[i].inCorsa = true;
     m_stati[i].avvio = m_orologio->millisecondi();
     aggiorna();
@@ -121,9 +125,8 @@ void ScenePlayer::fotogramma()
     aggiorna();
 }
 
-QTransform ScenePlayer::trasformazione(int i, const Posa &posa) const
+QTransform ScenePlayer::trasformazione(int i, const Posa &posa, double scala) const
 {
-    const double scala = m_cache.scala;
     QTransform t;
     if (!qFuzzyIsNull(posa.gradi) || !qFuzzyCompare(posa.scala, 1.0)) {
         const QPointF centro = m_scena.clip()[i].centro * scala;
@@ -148,7 +151,7 @@ QRect ScenePlayer::areaClip(int i, double secondi) const
     for (int p = 1; p < 3; ++p)
         if (!parti[p].immagine.isNull())
             area |= QRectF(parti[p].origine, parti[p].immagine.deviceIndependentSize());
-    const QTransform t = trasformazione(i, posaAl(m_scena.clip()[i].azione, secondi));
+    const QTransform t = trasformazione(i, posaAl(m_scena.clip()[i].azione, secondi), m_cache.scala);
     return t.mapRect(area).translated(m_angolo).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
@@ -185,13 +188,14 @@ void ScenePlayer::paintEvent(QPaintEvent *)
     dipingi(painter, rect());
 }
 
-ScenePlayer::Immagine ScenePlayer::rendi(const QString &id, double scala, qreal rapporto) const
+ScenePlayer::Immagine ScenePlayer::rendi(const QString &id, double scala, qreal rapporto,
+                                         const QTransform &gruppo) const
 {
     Immagine risultato;
-    const QRectF limiti = m_scena.renderer()->boundsOnElement(id);
-    const QRectF pixel(limiti.topLeft() * scala, limiti.size() * scala);
-    const QRect intero = pixel.toAlignedRect().adjusted(-1, -1, 1, 1);
-    if (intero.isEmpty())
+    const QRectF proprio = m_scena.renderer()->boundsOnElement(id);
+    const QTransform inPixel = gruppo * QTransform::fromScale(scala, scala);
+    const QRect intero = inPixel.mapRect(proprio).toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (intero.isEmpty() || proprio.isEmpty())
         return risultato;
     risultato.immagine = QImage(intero.size() * rapporto, QImage::Format_ARGB32_Premultiplied);
     risultato.immagine.setDevicePixelRatio(rapporto);
@@ -199,21 +203,24 @@ ScenePlayer::Immagine ScenePlayer::rendi(const QString &id, double scala, qreal 
     risultato.origine = intero.topLeft();
     QPainter painter(&risultato.immagine);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_scena.renderer()->render(&painter, id, pixel.translated(-intero.topLeft()));
+    painter.translate(-intero.topLeft());
+    painter.setTransform(inPixel, true);
+    // Rendered onto its own bounds, the part keeps the file's coordinates.
+    m_scena.renderer()->render(&painter, id, proprio);
     return risultato;
 }
 
-void ScenePlayer::preparaCache(double scala, qreal rapporto)
+void ScenePlayer::preparaCache(Cache &cache, double scala, qreal rapporto) const
 {
-    if (m_cache.scala == scala && m_cache.rapporto == rapporto)
+    if (cache.scala == scala && cache.rapporto == rapporto)
         return;
-    m_cache = Cache();
-    m_cache.scala = scala;
-    m_cache.rapporto = rapporto;
+    cache = Cache();
+    cache.scala = scala;
+    cache.rapporto = rapporto;
     for (const QString &id : m_scena.fondale())
-        m_cache.fondale << rendi(id, scala, rapporto);
-    m_cache.clip.resize(m_scena.clip().size());
-    m_cache.pronte = QVector<bool>(m_scena.clip().size(), false);
+        cache.fondale << rendi(id, scala, rapporto);
+    cache.clip.resize(m_scena.clip().size());
+    cache.pronte = QVector<bool>(m_scena.clip().size(), false);
 }
 
 void ScenePlayer::dipingi(QPainter &painter, const QRectF &area)
@@ -227,39 +234,45 @@ void ScenePlayer::dipingi(QPainter &painter, const QRectF &area)
     const QSizeF occupata = tela.size() * scala;
     const QPointF angolo = area.center() - QPointF(occupata.width(), occupata.height()) / 2
                            - tela.topLeft() * scala;
-    preparaCache(scala, painter.device()->devicePixelRatioF());
-    m_angolo = QPointF(std::round(angolo.x()), std::round(angolo.y()));
-    m_disegnateInMoto = QRegion();
+    const QPointF angoloIntero(std::round(angolo.x()), std::round(angolo.y()));
+    // Only a paint on the widget itself tells what is on screen.
+    const bool schermo = painter.device() == this;
+    Cache &cache = schermo ? m_cache : m_cacheEsterna;
+    preparaCache(cache, scala, painter.device()->devicePixelRatioF());
+    if (schermo) {
+        m_angolo = angoloIntero;
+        m_disegnateInMoto = QRegion();
+    }
 
     painter.save();
-    painter.translate(m_angolo);
-    for (const Immagine &parte : std::as_const(m_cache.fondale))
+    painter.translate(angoloIntero);
+    for (const Immagine &parte : std::as_const(cache.fondale))
         painter.drawImage(parte.origine, parte.immagine);
     for (int i = 0; i < m_stati.size(); ++i)
         if (m_stati[i].visibile && m_stati[i].opacita > 0)
-            disegnaClip(painter, i, scala);
+            disegnaClip(painter, cache, i, schermo);
     painter.restore();
 }
 
-void ScenePlayer::disegnaClip(QPainter &painter, int i, double scala)
+void ScenePlayer::disegnaClip(QPainter &painter, Cache &cache, int i, bool schermo)
 {
     const Scena::Clip &clip = m_scena.clip()[i];
-    auto &parti = m_cache.clip[i];
-    if (!m_cache.pronte[i]) {
+    auto &parti = cache.clip[i];
+    if (!cache.pronte[i]) {
         // Rendered on first sight only: most clips of a scene never show.
         if (!clip.base.isEmpty())
-            parti[0] = rendi(clip.base, scala, m_cache.rapporto);
-        parti[1] = rendi(clip.prima, scala, m_cache.rapporto);
+            parti[0] = rendi(clip.base, cache.scala, cache.rapporto, clip.gruppo);
+        parti[1] = rendi(clip.prima, cache.scala, cache.rapporto, clip.gruppo);
         if (!clip.dopo.isEmpty())
-            parti[2] = rendi(clip.dopo, scala, m_cache.rapporto);
-        m_cache.pronte[i] = true;
+            parti[2] = rendi(clip.dopo, cache.scala, cache.rapporto, clip.gruppo);
+        cache.pronte[i] = true;
     }
 
     const double secondi = secondiDi(m_stati[i]);
     const Posa posa = posaAl(clip.azione, secondi);
     const double opacita = m_stati[i].opacita * posa.opacita;
     const bool inMoto = siMuove(i);
-    if (inMoto)
+    if (inMoto && schermo)
         m_disegnateInMoto += areaClip(i, secondi);
 
     painter.save();
@@ -267,7 +280,7 @@ void ScenePlayer::disegnaClip(QPainter &painter, int i, double scala)
     if (!parti[0].immagine.isNull())
         painter.drawImage(parti[0].origine, parti[0].immagine);
 
-    const QTransform t = trasformazione(i, posa);
+    const QTransform t = trasformazione(i, posa, cache.scala);
     // Smooth sampling of a turned picture costs twice as much; the eye only
     // sees the difference once the clip stands still.
     if (t.type() > QTransform::TxTranslate && !inMoto)

@@ -65,14 +65,15 @@ private:
 
     int indiceDi(const QString &nome) const;
     bool siMuove(int i) const;
-    QTransform trasformazione(int i, const Posa &posa) const;
+    QTransform trasformazione(int i, const Posa &posa, double scala) const;
     QRect areaClip(int i, double secondi) const;
     void fotogramma();
     double secondiDi(const Stato &stato) const;
     void aggiorna();
-    Immagine rendi(const QString &id, double scala, qreal rapporto) const;
-    void preparaCache(double scala, qreal rapporto);
-    void disegnaClip(QPainter &painter, int i, double scala);
+    Immagine rendi(const QString &id, double scala, qreal rapporto,
+                   const QTransform &gruppo = QTransform()) const;
+    void preparaCache(Cache &cache, double scala, qreal rapporto) const;
+    void disegnaClip(QPainter &painter, Cache &cache, int i, bool schermo);
 
     Orologio *m_orologio;
     std::unique_ptr<Orologio> m_orologioProprio;
@@ -80,7 +81,8 @@ private:
     QVector<Stato> m_stati;
     QColor m_sfondo = Qt::white;
     QTimer m_fotogrammi;
-    Cache m_cache;
-    QPointF m_angolo;           // where the scene's corner fell at the last paint
-    QRegion m_disegnateInMoto;  // what the moving clips covered at the last paint
+    Cache m_cache;              // for the widget itself
+    Cache m_cacheEsterna;       // for pictures painted elsewhere (previews, tests)
+    QPointF m_angolo;           // where the scene's corner fell at the last paint on screen
+    QRegion m_disegnateInMoto;  // what the moving clips covered at the last paint on screen
 };
