@@ -92,10 +92,12 @@ FormEsercizio::FormEsercizio(Servizi &servizi, int numero, QWidget *parent)
     creaControlli();
     creaBarraStato();
 
+    // The window first, at the size that gives the client area its designed
+    // size: the resizer runs the layout before it records that size.
+    resize(progetto.width(), progetto.height() + barraMenu->sizeHint().height());
     m_ridimensionatore = std::make_unique<Ridimensionatore>(m_client);
     m_ridimensionatore->registra();
     m_client->installEventFilter(this);
-    resize(progetto.width(), progetto.height() + barraMenu->sizeHint().height());
 
     m_input = new ControlloreInput(this, *this, TipoSchermata::Esercizio, servizi.stato);
 }
