@@ -92,10 +92,12 @@ FormEsercizio::FormEsercizio(Servizi &servizi, int numero, QWidget *parent)
     creaControlli();
     creaBarraStato();
 
-    m_ridimensionatore = std::make_unique<Ridimensionatore>(m_client);
-    m_ridimensionatore->registra();
-    m_client->installEventFilter(this);
+    // The window takes the designed size first, so that the layout leaves the
+    // client area at the size the controls were placed for.
     resize(progetto.width(), progetto.height() + barraMenu->sizeHint().height());
+    m_ridimensionatore = std::make_unique<Ridimensionatore>(m_client);
+    m_ridimensionatore->registra(progetto);
+    m_client->installEventFilter(this);
 
     m_input = new ControlloreInput(this, *this, TipoSchermata::Esercizio, servizi.stato);
 }

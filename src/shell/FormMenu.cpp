@@ -270,10 +270,10 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
         cediA(navigatore.creaEsercizio(Scelta + 1));
         break;
     case 5:
-        avviaLivelloMisto(6, 7);
+        avviaLivelloMisto(6);
         break;
     case 6:
-        avviaLivelloMisto(8, 9);
+        avviaLivelloMisto(8);
         break;
     case VoceEsci:
         Esci();
@@ -283,15 +283,11 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
     }
 }
 
-void FormMenu::avviaLivelloMisto(int formAddizione, int formSottrazione)
+void FormMenu::avviaLivelloMisto(int formAddizione)
 {
-    StatoProgramma &stato = servizi().stato;
-    stato.Casuale = int16_t(servizi().casuale.Int(2));
-    Navigatore &navigatore = *servizi().navigatore;
-    FormEsercizio *addizione = navigatore.creaEsercizio(formAddizione);
-    FormEsercizio *sottrazione = navigatore.creaEsercizio(formSottrazione);
-    // The other one waits, hidden, for its turn.
-    cediA(stato.Casuale != 0 ? sottrazione : addizione);
+    // Both screens of the pair are made and linked; the drawn one is shown and
+    // the other waits, hidden, for its turn.
+    FormEsercizio::avviaLivelloMisto(servizi(), this, formAddizione);
 }
 
 void FormMenu::Esci()
