@@ -1,11 +1,20 @@
 #include "media/FormBocca.h"
 
+#include "media/Bocca.h"
 #include "media/SpeechEngine.h"
+#include "resources/Twips.h"
 
 FormBocca::FormBocca(std::unique_ptr<SpeechEngine> motore)
     : m_motore(std::move(motore))
 {
+    setObjectName(QStringLiteral("FormBocca"));
     setWindowTitle(QStringLiteral("Form11"));
+    m_bocca = new ::Bocca(*m_motore, this);
+    m_bocca->setGeometry(Twips::rect(720, 480, 3495, 2175));
 }
 
-FormBocca::~FormBocca() = default;
+// The mouth goes first: it watches the engine.
+FormBocca::~FormBocca()
+{
+    delete m_bocca;
+}

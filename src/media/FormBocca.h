@@ -4,8 +4,10 @@
 #include <memory>
 
 class SpeechEngine;
+class Bocca;
 
-// The hidden screen that holds the program-wide speech engine. Never shown.
+// The hidden screen that holds the program-wide speech engine and its mouth.
+// Never shown.
 class FormBocca : public QWidget
 {
     Q_OBJECT
@@ -16,4 +18,5 @@ public:
 
 private:
     std::unique_ptr<SpeechEngine> m_motore;
+    ::Bocca *m_bocca = nullptr;
 };

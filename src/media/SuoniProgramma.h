@@ -3,20 +3,36 @@
 #include "media/Voce.h"
 
 #include <QString>
+#include <memory>
 
+class AudioOutput;
 class Generatore;
 struct StatoProgramma;
 
 // SuonoSi and SuonoNo over the numbered wave files of suoni/si and suoni/no.
+// The folder is listed again at every call, so sounds added while the program
+// runs are heard at once.
 class SuoniProgramma : public Suoni
 {
 public:
+    // Plays on the default audio output.
     SuoniProgramma(const StatoProgramma &stato, Generatore &casuale, const QString &cartellaProgramma);
+    SuoniProgramma(const StatoProgramma &stato, Generatore &casuale, const QString &cartellaProgramma,
+                   AudioOutput &uscita);
+    ~SuoniProgramma() override;
+
     void SuonoSi() override;
     void SuonoNo() override;
 
+    // The file a sound folder would play for the draw r in [0, 1).
+    static QString fileScelto(const QString &cartellaSuoni, double r);
+
 private:
+    void suona(const QString &sottocartella);
+
     const StatoProgramma &m_stato;
     Generatore &m_casuale;
     QString m_cartella;
+    std::unique_ptr<AudioOutput> m_propria;
+    AudioOutput &m_uscita;
 };

@@ -1,32 +1,114 @@
 #include "media/VoceProgramma.h"
 
+#include "media/Attese.h"
 #include "media/FormBocca.h"
 #include "media/SpeechEngine.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+struct Riscrittura {
+    QChar carattere;  // lower-case form
+    const char *sostituto;
+};
+
+// Checked in this order; the first match decides.
+const Riscrittura regole[] = {
+    {QChar(0x00B7), ""},     // middle dot
+    {QChar(0x00E8), "e'"},   // è
+    {QChar(0x00E9), "e'"},   // é
+    {QChar(0x00F2), "o'"},   // ò
+    {QChar(0x00E0), "a'"},   // à
+    {QChar(0x00F9), "u'"},   // ù
+    {QChar(0x00EC), "i'"},   // ì
+    {QChar('_'), ""},
+    {QChar(0x2019), "'"},    // right single quotation mark
+    {QChar('&'), "e commerciale"},
+};
+
+}
+
+QString testoPerLaVoce(const QString &testo)
+{
+    QString risultato;
+    risultato.reserve(testo.size() + 8);
+    for (const QChar c : testo) {
+        const QChar minuscolo = c.toLower();
+        const Riscrittura *regola = nullptr;
+        for (const Riscrittura &r : regole) {
+            if (r.carattere == minuscolo) {
+                regola = &r;
+                break;
+            }
+        }
+        if (regola)
+            risultato += QLatin1String(regola->sostituto);
+        else
+            risultato += c;
+    }
+    return risultato;
+}
 
 VoceProgramma::VoceProgramma(std::function<std::unique_ptr<SpeechEngine>()> creaMotore)
     : m_creaMotore(std::move(creaMotore))
 {
 }
 
-VoceProgramma::~VoceProgramma() = default;
+VoceProgramma::~VoceProgramma()
+{
+    delete m_formBocca.data();
+}
 
 SpeechEngine &VoceProgramma::motore()
 {
     if (!m_formBocca)
-        m_formBocca = std::make_unique<FormBocca>(m_creaMotore());
+        m_formBocca = new FormBocca(m_creaMotore());
     return m_formBocca->Bocca();
 }
 
 bool VoceProgramma::Parla(const QString &testo)
 {
-    SpeechEngine &bocca = motore();
-    bocca.stop();
-    if (!testo.isEmpty())
-        bocca.speak(testo);
+    QPointer<SpeechEngine> bocca(&motore());
+    bocca->stop();
+    if (testo.isEmpty())
+        return !Attese::programmaInChiusura();
+    if (Attese::programmaInChiusura())
+        return false;
+    bocca->speak(testoPerLaVoce(testo));
+    // A nested Parla (from a click handled meanwhile) stops this text and
+    // waits for its own; this one then finds the engine silent and returns.
+    while (bocca && bocca->isSpeaking()) {
+        Attese::Ciclo ciclo;
+        QObject::connect(bocca, &SpeechEngine::speakingChanged, ciclo.contesto(), [&ciclo](bool parla) {
+            if (!parla)
+                ciclo.sveglia();
+        });
+        QObject::connect(bocca, &QObject::destroyed, ciclo.contesto(), [&ciclo] { ciclo.sveglia(); });
+        if (!ciclo.esegui())
+            return false;
+    }
     return true;
 }
 
-bool AttesaProgramma::Pausa(double)
+bool AttesaProgramma::Pausa(double secondi)
 {
-    return true;
+    if (!(secondi > 0))
+        return !Attese::programmaInChiusura();
+    // A day is more than any caller means; it keeps the nanoseconds in range.
+    const qint64 durataNs = qint64(std::min(secondi, 86400.0) * 1e9);
+    QElapsedTimer orologio;
+    orologio.start();
+    for (;;) {
+        const qint64 restoNs = durataNs - orologio.nsecsElapsed();
+        if (restoNs <= 0)
+            return !Attese::programmaInChiusura();
+        Attese::Ciclo ciclo;
+        QTimer::singleShot(int((restoNs + 999999) / 1000000), Qt::PreciseTimer, ciclo.contesto(),
+                           [&ciclo] { ciclo.sveglia(); });
+        if (!ciclo.esegui())
+            return false;
+    }
 }
