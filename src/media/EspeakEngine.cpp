@@ -163,12 +163,12 @@ int LavoratoreEspeak::richiamo(short *campioni, int numero, espeak_EVENT *)
 const QVector<VoceOfferta> &EspeakEngine::vociCurate()
 {
     static const QVector<VoceOfferta> voci{
-        {"it", "Italiano, voce maschile standard"},
-        {"it+f4", "Italiano, voce femminile chiara"},
-        {"it+f2", "Italiano, voce femminile morbida"},
-        {"it+f5", "Italiano, voce femminile acuta"},
-        {"it+m3", "Italiano, voce maschile calda"},
-        {"it+m1", "Italiano, voce maschile profonda"},
+        {"it", "Voce maschile standard"},
+        {"it+f4", "Voce femminile chiara"},
+        {"it+f2", "Voce femminile morbida"},
+        {"it+f5", "Voce femminile acuta"},
+        {"it+m3", "Voce maschile calda"},
+        {"it+m1", "Voce maschile profonda"},
     };
     return voci;
 }
