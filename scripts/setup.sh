@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev
   libespeak-ng-dev espeak-ng-data
-  qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
+  qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
 )
 

@@ -133,6 +133,8 @@ void FormConfigura::creaControlli(QWidget *cliente)
     m_labelPerColore->setAccessibleName(QStringLiteral("Colore scelto"));
     m_labelPerColore->setFont(arial(14.25));
     m_labelPerColore->setGeometry(Twips::rect(8520, 480, 1215, 735));
+    // Only a carrier of the picked colour: its caption means nothing to a user.
+    m_labelPerColore->hide();
 
     setTabOrder(m_command1, m_check);
     setTabOrder(m_check, m_option4[3]);

@@ -1,6 +1,7 @@
 #include "exercises/FormEsercizio.h"
 
 #include "exercises/EtichettaParlante.h"
+#include "input/Evidenziazione.h"
 #include "media/AnimationPlayer.h"
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
@@ -90,13 +91,19 @@ FormEsercizio::FormEsercizio(Servizi &servizi, int numero, QWidget *parent)
     layout->addWidget(m_client);
 
     creaControlli();
+    m_camminatore = std::make_unique<CamminatoreScelte>(
+        QVector<QWidget *>(m_command1.begin(), m_command1.end()),
+        QVector<QWidget *>(m_command2.begin(), m_command2.end()), servizi.stato.SceltaCorrente,
+        [this] { return Colori::daBGR(coloreScansione()); });
+    m_camminatore->impostaPittore(
+        [this](QWidget *bottone, const QColor &colore) { dipingi(bottone, Colori::aBGR(colore)); });
     creaBarraStato();
 
-    // The window first, at the size that gives the client area its designed
-    // size: the resizer runs the layout before it records that size.
+    // The window takes the designed size first, so that the layout leaves the
+    // client area at the size the controls were placed for.
     resize(progetto.width(), progetto.height() + barraMenu->sizeHint().height());
     m_ridimensionatore = std::make_unique<Ridimensionatore>(m_client);
-    m_ridimensionatore->registra();
+    m_ridimensionatore->registra(progetto);
     m_client->installEventFilter(this);
 
     m_input = new ControlloreInput(this, *this, TipoSchermata::Esercizio, servizi.stato);
@@ -719,54 +726,9 @@ void FormEsercizio::ricominciaEvidenziazione(bool segni)
     dipingi(segni ? m_command2[0] : m_command1[0], evidenza);
 }
 
-void FormEsercizio::cammina(bool segni, int verso)
-{
-    StatoProgramma &stato = servizi().stato;
-    const int quanti = segni ? 3 : 11;
-    for (int i = 0; i < quanti; ++i)
-        dipingi(segni ? static_cast<QWidget *>(m_command2[i]) : m_command1[i], Colori::Neutro);
-    int scelta = stato.SceltaCorrente + verso;
-    // Anything outside the group (a stale index) wraps like the ends do.
-    if (scelta >= quanti)
-        scelta = 0;
-    else if (scelta < 0)
-        scelta = quanti - 1;
-    stato.SceltaCorrente = int16_t(scelta);
-    dipingi(segni ? static_cast<QWidget *>(m_command2[scelta]) : m_command1[scelta], coloreScansione());
-}
-
-void FormEsercizio::ColoraSeguente1() { cammina(false, +1); }
-void FormEsercizio::ColoraSeguente2() { cammina(true, +1); }
-void FormEsercizio::ColoraPrecedente1() { cammina(false, -1); }
-void FormEsercizio::ColoraPrecedente2() { cammina(true, -1); }
-
-void FormEsercizio::ColoraSeguente()
-{
-    switch (m_passoCorrente) {
-    case 1: case 2: case 3: case 4: case 6: case 8: case 51: case 52:
-        ColoraSeguente1();
-        break;
-    case 5: case 7:
-        ColoraSeguente2();
-        break;
-    default:
-        break;
-    }
-}
-
-void FormEsercizio::ColoraPrecedente()
-{
-    switch (m_passoCorrente) {
-    case 1: case 2: case 3: case 4: case 6: case 8: case 51: case 52:
-        ColoraPrecedente1();
-        break;
-    case 5: case 7:
-        ColoraPrecedente2();
-        break;
-    default:
-        break;
-    }
-}
+// The walkers are the input model's; this screen only says how a button is painted.
+void FormEsercizio::ColoraSeguente() { m_camminatore->ColoraSeguente(m_passoCorrente); }
+void FormEsercizio::ColoraPrecedente() { m_camminatore->ColoraPrecedente(m_passoCorrente); }
 
 void FormEsercizio::seguente()
 {

@@ -15,6 +15,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class Ridimensionatore;
+class CamminatoreScelte;
 class EtichettaParlante;
 
 // One exercise screen; Form1 .. Form9 are descriptions of this one class
@@ -98,11 +99,6 @@ private:
     void mostraNumeri(bool visibili);
     void mostraSegni(bool visibili);
     void ricominciaEvidenziazione(bool segni);
-    void ColoraSeguente1();
-    void ColoraSeguente2();
-    void ColoraPrecedente1();
-    void ColoraPrecedente2();
-    void cammina(bool segni, int verso);
     uint32_t coloreScansione() const;
     void lascia();
 
@@ -120,6 +116,7 @@ private:
     QAction *m_mnuAzzera = nullptr;
     QAction *m_mnuEsci = nullptr;
     std::unique_ptr<Ridimensionatore> m_ridimensionatore;
+    std::unique_ptr<CamminatoreScelte> m_camminatore;
     ControlloreInput *m_input = nullptr;
 
     int16_t m_totale = 0;

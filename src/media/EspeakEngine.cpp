@@ -163,12 +163,12 @@ int LavoratoreEspeak::richiamo(short *campioni, int numero, espeak_EVENT *)
 const QVector<VoceOfferta> &EspeakEngine::vociCurate()
 {
     static const QVector<VoceOfferta> voci{
-        {"it", "Italiano, voce maschile standard"},
-        {"it+f4", "Italiano, voce femminile chiara"},
-        {"it+f2", "Italiano, voce femminile morbida"},
-        {"it+f5", "Italiano, voce femminile acuta"},
-        {"it+m3", "Italiano, voce maschile calda"},
-        {"it+m1", "Italiano, voce maschile profonda"},
+        {"it", "Voce maschile standard"},
+        {"it+f4", "Voce femminile chiara"},
+        {"it+f2", "Voce femminile morbida"},
+        {"it+f5", "Voce femminile acuta"},
+        {"it+m3", "Voce maschile calda"},
+        {"it+m1", "Voce maschile profonda"},
     };
     return voci;
 }
@@ -240,7 +240,9 @@ void EspeakEngine::speak(const QString &text)
     m_sintesiCompleta = false;
     m_campioni = 0;
     m_inizioUs = -1;
+    m_avvioUs = orologioUs();
     m_uscita->startStream(frequenzaCampioni());
+    m_controllo.start(1000);
 
     Lavoro lavoro;
     lavoro.id = m_lavoro;
@@ -288,8 +290,19 @@ void EspeakEngine::sintesiFinita(quint64 lavoro)
 
 void EspeakEngine::controllaFine()
 {
-    if (!m_parla || !m_sintesiCompleta)
+    if (!m_parla)
         return;
+    if (!m_sintesiCompleta) {
+        // Synthesis runs a thousand times faster than speech: one that has
+        // not ended by now never will, and must not hold Parla for ever.
+        if (orologioUs() - m_avvioUs < LimiteSintesiUs) {
+            m_controllo.start(1000);
+            return;
+        }
+        m_sintesiCompleta = true;
+        if (m_inizioUs < 0)
+            m_inizioUs = orologioUs();
+    }
     const qint64 durata = m_campioni * 1000000 / frequenzaCampioni();
     const qint64 suonati = m_uscita->playedUs();
     const qint64 trascorsi = orologioUs() - m_inizioUs;

@@ -54,6 +54,7 @@ public:
 
     // A speech still playing ends at the latest this long after its own length.
     static constexpr qint64 MargineUs = 750000;
+    static constexpr qint64 LimiteSintesiUs = 20000000;
 
 private:
     void ricevi(quint64 lavoro, const QByteArray &pcm);
@@ -71,6 +72,7 @@ private:
     bool m_parla = false;
     bool m_sintesiCompleta = false;
     qint64 m_campioni = 0;
-    qint64 m_inizioUs = -1;
+    qint64 m_inizioUs = -1;  // the first sample reached the output
+    qint64 m_avvioUs = 0;    // speak() was called
     QTimer m_controllo;
 };

@@ -276,10 +276,10 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
         cediA(navigatore.creaEsercizio(Scelta + 1));
         break;
     case 5:
+        avviaLivelloMisto(6);
+        break;
     case 6:
-        // Both screens of the pair, linked, so that "avanti" can hand the turn
-        // over and leaving the level takes the hidden one away too.
-        FormEsercizio::avviaLivelloMisto(servizi(), this, Scelta == 5 ? 6 : 8);
+        avviaLivelloMisto(8);
         break;
     case VoceEsci:
         Esci();
@@ -287,6 +287,13 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
     default:
         break;
     }
+}
+
+void FormMenu::avviaLivelloMisto(int formAddizione)
+{
+    // Both screens of the pair are made and linked; the drawn one is shown and
+    // the other waits, hidden, for its turn.
+    FormEsercizio::avviaLivelloMisto(servizi(), this, formAddizione);
 }
 
 void FormMenu::Esci()

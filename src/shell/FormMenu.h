@@ -61,6 +61,7 @@ private:
     void ImpostaModalitaInput();
     void Check1_Click(bool spuntata);
     void Esci();
+    void avviaLivelloMisto(int formAddizione);
     QColor coloreEvidenza() const;
 
     QWidget *m_area;  // the designed client area, below the menu bar

@@ -61,7 +61,8 @@ private slots:
         QCOMPARE(uscita.playedUs(), 0);
     }
 
-    // Run by hand on a machine with a sound server (a null sink will do).
+    // Run by hand on a machine with a sound server; a null sink will do:
+    // pulseaudio -n --daemonize=no --load=module-null-sink --load=module-native-protocol-unix
     void conDispositivoSuonaFinoAllaFine()
     {
         if (QMediaDevices::defaultAudioOutput().isNull())

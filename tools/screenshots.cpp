@@ -1,0 +1,149 @@
+// Takes the screenshots of the README and the user guide: every screen at its
+// designed size and at 1920×1080, drawn offscreen with the real scenes.
+//   screenshots <output folder>
+#include "config/SceltaColoreDialogo.h"
+#include "exercises/FormEsercizio.h"
+#include "media/EspeakEngine.h"
+#include "media/Voce.h"
+#include "media/animation/ScenePlayer.h"
+#include "shell/Generatore.h"
+#include "shell/ModuloPerIni.h"
+#include "shell/Navigatore.h"
+#include "shell/Percorsi.h"
+#include "shell/Schermata.h"
+#include "shell/Servizi.h"
+#include "shell/StatoProgramma.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Speech and pauses that do not wait: the pictures only need what is on screen.
+class VoceMuta : public Voce
+{
+public:
+    SpeechEngine &motore() override { return m_motore; }
+    bool Parla(const QString &) override { return true; }
+
+private:
+    EspeakEngine m_motore;
+};
+
+class AttesaNulla : public Attesa
+{
+public:
+    bool Pausa(double) override { return true; }
+};
+
+class SuoniMuti : public Suoni
+{
+public:
+    void SuonoSi() override {}
+    void SuonoNo() override {}
+};
+
+class Silenzio : public Dialoghi, public Documenti
+{
+public:
+    void errore(QWidget *, const QString &, const QString &) override {}
+    bool domanda(QWidget *, const QString &, const QString &) override { return false; }
+    void avviso(QWidget *, const QString &, const QString &) override {}
+    void ApriDocumento(QWidget *, const QString &) override {}
+};
+
+void aspetta(int ms)
+{
+    QEventLoop ciclo;
+    QTimer::singleShot(ms, &ciclo, &QEventLoop::quit);
+    ciclo.exec();
+}
+
+QString g_cartella;
+
+void fotografa(QWidget *schermata, const QString &nome, int attesaMs = 400)
+{
+    aspetta(attesaMs);
+    schermata->grab().save(g_cartella + QLatin1Char('/') + nome + QStringLiteral(".png"));
+    const QSize progetto = schermata->size();
+    schermata->resize(1920, 1080);
+    aspetta(attesaMs);
+    schermata->grab().save(g_cartella + QLatin1Char('/') + nome + QStringLiteral("-1920.png"));
+    schermata->resize(progetto);
+    std::printf("%s\n", qPrintable(nome));
+}
+
+Schermata *mostra(Schermata *s)
+{
+    s->show();
+    aspetta(100);
+    return s;
+}
+
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "uso: screenshots <cartella>\n");
+        return 2;
+    }
+    g_cartella = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_cartella);
+
+    StatoProgramma stato;
+    ModuloPerIni::ImpostazioniPredefinite(stato);
+    stato.ModalitaInput = Modalita::ScansioneAutomatica;  // shows the highlight
+    stato.VelocitaScansione = 60;
+    GeneratoreOrologio casuale(7);
+    VoceMuta voce;
+    AttesaNulla attesa;
+    SuoniMuti suoni;
+    Silenzio silenzio;
+    SceltaColoreDialogo colore;
+    Servizi servizi{stato, casuale, voce, attesa, suoni, silenzio, colore, silenzio,
+                    [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
+                    [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); },
+                    Percorsi::cartellaProgramma()};
+    Navigatore navigatore(servizi);
+
+    for (auto [id, nome] : {std::pair{IdSchermata::Avvio, "avvio"}, std::pair{IdSchermata::Menu, "menu"},
+                            std::pair{IdSchermata::Info, "info"}, std::pair{IdSchermata::Configura, "configura"},
+                            std::pair{IdSchermata::Voce, "voce"}}) {
+        Schermata *s = mostra(navigatore.crea(id));
+        fotografa(s, QString::fromLatin1(nome));
+        delete s;
+    }
+
+    // An exercise in progress: the first question answered right, the next one asked.
+    stato.ModalitaInput = Modalita::Mouse;
+    auto *esercizio = navigatore.creaEsercizio(4);
+    mostra(esercizio);
+    aspetta(300);
+    esercizio->Command1_Click(esercizio->Totale());
+    fotografa(esercizio, QStringLiteral("esercizio"), 1800);
+
+    // The same exercise at its end: the operation written, "avanti" showing.
+    const int risposte[] = {esercizio->Parte(), esercizio->Resto(), esercizio->Totale()};
+    esercizio->Command1_Click(risposte[0]);
+    esercizio->Command1_Click(risposte[1]);
+    esercizio->Command1_Click(risposte[2]);
+    esercizio->Command2_Click(1);
+    esercizio->Command1_Click(risposte[0]);
+    esercizio->Command2_Click(2);
+    esercizio->Command1_Click(risposte[1]);
+    fotografa(esercizio, QStringLiteral("operazione"), 2500);
+    delete esercizio;
+
+    // An addition story with both groups on screen.
+    auto *addizione = navigatore.creaEsercizio(3);
+    mostra(addizione);
+    fotografa(addizione, QStringLiteral("addizione"), 1500);
+    delete addizione;
+    return 0;
+}
