@@ -456,10 +456,10 @@ private:
                 const bool conta = m_profondita == 0;
                 b->click();
                 // Outside the mouse mode a click on a choice must do nothing.
-                if (conta && io && m_modoAttuale() != Modalita::Mouse
+                if (conta && io && modoAttuale() != Modalita::Mouse
                     && (f.stato.Esatti != esatti || f.stato.Errati != errati))
                     viola(QStringLiteral("un clic su un numero ha contato una risposta in modo %1")
-                              .arg(nomeModo(m_modoAttuale())));
+                              .arg(nomeModo(modoAttuale())));
             }
             break;
         }
@@ -510,7 +510,7 @@ private:
         }
     }
 
-    int16_t m_modoAttuale() const { return f.stato.ModalitaInput; }
+    int16_t modoAttuale() const { return f.stato.ModalitaInput; }
 
     // The right answers of each step; an addend already written at the first
     // term of an addition is marked 99 by the screen.
@@ -553,7 +553,7 @@ private:
             }
             m_obiettivoGiusto = giuste(e).contains(m_obiettivo);
         }
-        const int modo = m_modoAttuale();
+        const int modo = modoAttuale();
         const int scelta = f.stato.SceltaCorrente;
         const bool arrivato = fine || scelta == m_obiettivo;
         if (modo == Modalita::Mouse) {
@@ -701,7 +701,7 @@ private:
             }
             return;
         }
-        const int modo = m_modoAttuale();
+        const int modo = modoAttuale();
         if (modo == Modalita::Mouse || modo < 0 || modo > 3) {
             m_bersaglioMenu = -1;
             nota(QStringLiteral("clic sulla voce %1").arg(bersaglio));
@@ -838,7 +838,7 @@ private:
                           .arg(s->objectName(), attiva->objectName(), quando));
         }
 
-        const int modo = m_modoAttuale();
+        const int modo = modoAttuale();
         const uint32_t evidenza = Colori::daDouble(f.stato.ColoreScansione);
         if (esercizio) {
             controllaEsercizio(esercizio, modo, evidenza, quando, inAttesa);
@@ -931,7 +931,7 @@ private:
         ++totali().violazioni;
         Schermata *s = visibile();
         violazioni << QStringLiteral("%1\n    modo %2, livello %3, schermata %4, azione n. %5; ultime azioni:\n      %6")
-                          .arg(cosa, nomeModo(m_modoAttuale()))
+                          .arg(cosa, nomeModo(modoAttuale()))
                           .arg(m_livello + 1)
                           .arg(s ? s->objectName() : QStringLiteral("?"))
                           .arg(totali().azioni)
