@@ -19,9 +19,10 @@ AreaCliente::AreaCliente(QWidget *schermata, QMenuBar *menu, const QSize &proget
 
 void AreaCliente::registra()
 {
-    // The resizer takes the current size as the designed one.
+    // The designed size is named: the window's layout may not have given it to
+    // this area yet, and the controls stand at their designed places already.
     resize(m_progetto);
-    m_ridimensionatore.registra();
+    m_ridimensionatore.registra(m_progetto);
     m_registrato = true;
 }
 

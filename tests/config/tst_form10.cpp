@@ -280,6 +280,7 @@ void TestForm10::leavingKeepsTheChoicesForTheMenu()
     lista(form)->setCurrentIndex(2);
     QTest::keyClick(barra(form), Qt::Key_End);
     QTest::keyClick(barra(form), Qt::Key_PageDown);
+    banco.finti.registro.svuota();
 
     if (conBottone)
         QTest::mouseClick(form->findChild<QAbstractButton *>(QStringLiteral("BottoneEsci")), Qt::LeftButton);
@@ -293,6 +294,14 @@ void TestForm10::leavingKeepsTheChoicesForTheMenu()
     QTRY_VERIFY(unicaVisibile<FormMenu>());
     QCOMPARE(int(banco.finti.stato.NumeroVoce), 3);
     QCOMPARE(int(banco.finti.stato.VelocitaVoce), 190);
+
+    // The new menu hands both to the program-wide engine, the voice first, so
+    // the next exercise speaks with them.
+    const QStringList &registro = banco.finti.registro.voci;
+    QTRY_VERIFY(registro.contains(QStringLiteral("rate 190")));
+    const int voce = registro.indexOf(QStringLiteral("voice 3"));
+    QVERIFY2(voce >= 0 && voce < registro.indexOf(QStringLiteral("rate 190")), qPrintable(registro.join(u'|')));
+    QCOMPARE(static_cast<MotoreFinto &>(banco.finti.voce.motore()).velocita, 190);
 }
 
 namespace {
