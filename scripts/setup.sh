@@ -9,6 +9,7 @@ PACKAGES=(
   libespeak-ng-dev espeak-ng-data
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
+  libx11-dev xvfb xdotool
 )
 
 missing=()
