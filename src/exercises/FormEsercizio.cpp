@@ -220,7 +220,9 @@ void FormEsercizio::creaBarraStato()
         auto *riga = new QHBoxLayout(contenitore);
         riga->setContentsMargins(4, 0, 4, 0);
         auto *figura = new QLabel(contenitore);
-        figura->setPixmap(Immagini::immagine(p.figura, p.dimensione));
+        // The faces move while they are shown, as the status bar's pictures always did.
+        figura->setMinimumSize(p.dimensione);
+        Immagini::mostra(figura, p.figura);
         auto *testo = new QLabel(QString::fromLatin1(p.testo), contenitore);
         testo->setObjectName(QStringLiteral("Pannello%1").arg(n));
         riga->addWidget(figura);

@@ -52,8 +52,7 @@ FormAvvio::FormAvvio(Servizi &servizi, QWidget *parent)
     image1->setAccessibleName(QStringLiteral("Tastiera, sensore e altoparlante"));
     const QRect riquadro = Twips::rect(600, 5400, 1335, 1215);
     image1->setGeometry(riquadro);
-    image1->setPixmap(Immagini::immagine(Immagine::Emblema, riquadro.size()));
-    image1->setScaledContents(true);
+    Immagini::mostra(image1, Immagine::Emblema);
 
     m_command1 = new QPushButton(this);
     m_command1->setObjectName(QStringLiteral("Command1"));

@@ -157,8 +157,8 @@ void FormMenu::creaControlli()
         immagine->setAccessibleDescription(QString::fromUtf8(voce.descrizione));
         const QRect riquadro = Twips::rect(voce.sinistraImmagine, voce.altoImmagine, 1215, 1095);
         immagine->setGeometry(riquadro);
-        immagine->setPixmap(Immagini::immagine(voce.immagine, riquadro.size()));
-        immagine->setScaledContents(true);
+        // Drawn again at every size, so the pictures stay sharp when the window grows.
+        Immagini::mostra(immagine, voce.immagine);
         immagine->setMouseTracking(true);
         immagine->installEventFilter(this);
         m_image1 << immagine;
