@@ -1,4 +1,4 @@
-#include "Banco.h"
+#include "BancoSchermate.h"
 #include "config/Form10.h"
 #include "shell/FormMenu.h"
 

@@ -1,4 +1,4 @@
-#include "Banco.h"
+#include "BancoSchermate.h"
 #include "config/FormConfigura.h"
 #include "shell/Colori.h"
 #include "shell/FormMenu.h"

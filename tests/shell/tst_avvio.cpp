@@ -2,6 +2,7 @@
 #include "shell/FormMenu.h"
 #include "shell/Navigatore.h"
 
+#include "BancoSchermate.h"
 #include "Finti.h"
 #include "SequenzaTasti.h"
 
@@ -11,21 +12,6 @@
 #include <QTest>
 
 namespace {
-
-Schermata *visibile()
-{
-    Schermata *trovata = nullptr;
-    const auto finestre = QApplication::topLevelWidgets();
-    for (QWidget *w : finestre) {
-        auto *s = qobject_cast<Schermata *>(w);
-        if (s && s->isVisible() && !s->congedata()) {
-            if (trovata)
-                return nullptr;
-            trovata = s;
-        }
-    }
-    return trovata;
-}
 
 bool vicino(const QColor &a, const QColor &b)
 {
@@ -65,14 +51,7 @@ void TestAvvio::init()
 
 void TestAvvio::cleanup()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    // Screens first, then deleted: a screen takes its menus' popups with it.
-    QList<Schermata *> schermate;
-    const auto finestre = QApplication::topLevelWidgets();
-    for (QWidget *w : finestre)
-        if (auto *s = qobject_cast<Schermata *>(w))
-            schermate << s;
-    qDeleteAll(schermate);
+    chiudiSchermate();
     m_navigatore.reset();
     m_finti.reset();
 }

@@ -3,6 +3,7 @@
 #include "shell/ModuloPerIni.h"
 #include "shell/Navigatore.h"
 
+#include "BancoSchermate.h"
 #include "Finti.h"
 #include "SequenzaTasti.h"
 
@@ -10,25 +11,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-
-namespace {
-
-Schermata *visibile()
-{
-    Schermata *trovata = nullptr;
-    const auto finestre = QApplication::topLevelWidgets();
-    for (QWidget *w : finestre) {
-        auto *s = qobject_cast<Schermata *>(w);
-        if (s && s->isVisible() && !s->congedata()) {
-            if (trovata)
-                return nullptr;
-            trovata = s;
-        }
-    }
-    return trovata;
-}
-
-}
 
 class TestInfo : public QObject
 {
@@ -60,14 +42,7 @@ void TestInfo::init()
 
 void TestInfo::cleanup()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    // Screens first, then deleted: a screen takes its menus' popups with it.
-    QList<Schermata *> schermate;
-    const auto finestre = QApplication::topLevelWidgets();
-    for (QWidget *w : finestre)
-        if (auto *s = qobject_cast<Schermata *>(w))
-            schermate << s;
-    qDeleteAll(schermate);
+    chiudiSchermate();
     m_navigatore.reset();
     m_finti.reset();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the configuration screens' tests share: fake services with a navigator,
-// showing a screen until it has run its activation, and tidying up.
+// What the screens' tests share: fake services with a navigator, showing a
+// screen until it has run its activation, finding the visible one, tidying up.
 
 #include "Finti.h"
 #include "shell/Navigatore.h"
@@ -21,6 +21,33 @@ inline void chiudiFinestre()
             finestre << w;
     for (const QPointer<QWidget> &w : finestre)
         delete w.data();
+}
+
+// Screens that are going away (handed over, not yet deleted) are not counted.
+inline Schermata *visibile()
+{
+    Schermata *trovata = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *s = qobject_cast<Schermata *>(w);
+        if (s && s->isVisible() && !s->congedata()) {
+            if (trovata)
+                return nullptr;  // two screens at once is a fault
+            trovata = s;
+        }
+    }
+    return trovata;
+}
+
+// Deletes the screens only: each takes its menus' popups with it.
+inline void chiudiSchermate()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QPointer<Schermata>> schermate;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *s = qobject_cast<Schermata *>(w))
+            schermate << s;
+    for (const QPointer<Schermata> &s : schermate)
+        delete s.data();
 }
 
 struct Banco {
