@@ -2,15 +2,10 @@
 // scans on its own, one step a second. (Speech and pauses: bench_voce.)
 //   QT_QPA_PLATFORM=offscreen bench_attese [seconds, default 10]
 
-#include "config/SceltaColoreDialogo.h"
 #include "media/AudioOutput.h"
 #include "media/EspeakEngine.h"
-#include "media/SuoniProgramma.h"
-#include "media/VoceProgramma.h"
 #include "shell/FormMenu.h"
-#include "shell/Generatore.h"
-#include "shell/Piattaforma.h"
-#include "shell/Servizi.h"
+#include "shell/ServiziProgramma.h"
 #include "shell/StatoProgramma.h"
 
 #include <QApplication>
@@ -62,16 +57,9 @@ int main(int argc, char **argv)
     const int secondi = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 10;
 
     StatoProgramma stato;
-    GeneratoreOrologio casuale;
     auto creaMotore = [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine(std::make_unique<NullAudioOutput>())); };
-    VoceProgramma voce(creaMotore);
-    AttesaProgramma attesa;
-    SuoniProgramma suoni(stato, casuale, QCoreApplication::applicationDirPath());
-    DialoghiMessaggi dialoghi;
-    SceltaColoreDialogo colore;
-    DocumentiDesktop documenti;
-    Servizi servizi{stato, casuale, voce, attesa, suoni, dialoghi, colore, documenti, nullptr, creaMotore,
-                    QCoreApplication::applicationDirPath()};
+    ServiziProgramma programma(stato, QCoreApplication::applicationDirPath(), creaMotore);
+    Servizi &servizi = programma.servizi();
 
     // The menu scanning on its own, one step a second.
     stato.ModalitaInput = Modalita::ScansioneAutomatica;

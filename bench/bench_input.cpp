@@ -5,18 +5,12 @@
 //   QT_QPA_PLATFORM=offscreen bench_input [samples, default 1000]
 //   xvfb-run -a -s "-screen 0 1366x768x24" bench_input    (the X11 path)
 
-#include "config/SceltaColoreDialogo.h"
 #include "exercises/FormEsercizio.h"
 #include "media/AudioOutput.h"
 #include "media/EspeakEngine.h"
-#include "media/SuoniProgramma.h"
-#include "media/VoceProgramma.h"
-#include "media/animation/ScenePlayer.h"
 #include "shell/FormMenu.h"
-#include "shell/Generatore.h"
 #include "shell/Navigatore.h"
-#include "shell/Piattaforma.h"
-#include "shell/Servizi.h"
+#include "shell/ServiziProgramma.h"
 #include "shell/StatoProgramma.h"
 
 #include <QApplication>
@@ -138,17 +132,10 @@ int main(int argc, char **argv)
 
     StatoProgramma stato;
     stato.ModalitaInput = Modalita::ScansioneManuale;
-    GeneratoreOrologio casuale(7);
     auto creaMotore = [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine(std::make_unique<NullAudioOutput>())); };
-    VoceProgramma voce(creaMotore);
-    AttesaProgramma attesa;
-    SuoniProgramma suoni(stato, casuale, QCoreApplication::applicationDirPath());
-    DialoghiMessaggi dialoghi;
-    SceltaColoreDialogo colore;
-    DocumentiDesktop documenti;
-    Servizi servizi{stato, casuale, voce, attesa, suoni, dialoghi, colore, documenti,
-                    [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
-                    creaMotore, QCoreApplication::applicationDirPath()};
+    ServiziProgramma programma(stato, QCoreApplication::applicationDirPath(), creaMotore);
+    programma.casuale() = GeneratoreOrologio(7);
+    Servizi &servizi = programma.servizi();
     const QSize finestra(1280, 720);
 
     {

@@ -1,19 +1,13 @@
 #include "shell/Main.h"
 
-#include "config/SceltaColoreDialogo.h"
-#include "media/EspeakEngine.h"
-#include "media/SuoniProgramma.h"
-#include "media/VoceProgramma.h"
-#include "media/animation/ScenePlayer.h"
 #include "resources/Immagini.h"
-#include "shell/Generatore.h"
 #include "shell/Istanza.h"
 #include "shell/ModuloPerIni.h"
 #include "shell/Navigatore.h"
 #include "shell/Percorsi.h"
 #include "shell/Piattaforma.h"
 #include "shell/Schermata.h"
-#include "shell/Servizi.h"
+#include "shell/ServiziProgramma.h"
 #include "shell/StatoProgramma.h"
 
 #include <QApplication>
@@ -38,19 +32,9 @@ int Main(int argc, char **argv)
     StatoProgramma stato;
     stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
     ModuloPerIni::LeggiImpostazioni(stato);
-    GeneratoreOrologio casuale;
-
-    const QString cartella = Percorsi::cartellaProgramma();
-    auto creaMotore = [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); };
-    VoceProgramma voce(creaMotore);
-    AttesaProgramma attesa;
-    SuoniProgramma suoni(stato, casuale, cartella);
-    DialoghiMessaggi dialoghi;
-    SceltaColoreDialogo colore;
-    DocumentiDesktop documenti;
-    Servizi servizi{stato, casuale, voce, attesa, suoni, dialoghi, colore, documenti,
-                    [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
-                    creaMotore, cartella};
+    // Built after the settings are read: the generator is seeded from the clock here.
+    ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
+    Servizi &servizi = programma.servizi();
     Navigatore navigatore(servizi);
     navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
     const int esito = app.exec();

@@ -1,0 +1,32 @@
+#include "shell/ServiziProgramma.h"
+
+#include "media/EspeakEngine.h"
+#include "media/animation/ScenePlayer.h"
+
+namespace {
+
+ServiziProgramma::CreaMotore motoreReale()
+{
+    return [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); };
+}
+
+}
+
+ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartellaProgramma,
+                                   CreaMotore creaMotore)
+    : m_creaMotore(creaMotore ? std::move(creaMotore) : motoreReale())
+    , m_voce(m_creaMotore)
+    , m_suoni(stato, m_casuale, cartellaProgramma)
+    , m_servizi{stato,
+                m_casuale,
+                m_voce,
+                m_attesa,
+                m_suoni,
+                m_dialoghi,
+                m_colore,
+                m_documenti,
+                [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
+                m_creaMotore,
+                cartellaProgramma}
+{
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "config/SceltaColoreDialogo.h"
+#include "media/SuoniProgramma.h"
+#include "media/VoceProgramma.h"
+#include "shell/Generatore.h"
+#include "shell/Piattaforma.h"
+#include "shell/Servizi.h"
+
+#include <functional>
+#include <memory>
+
+class SpeechEngine;
+
+// The real services of a run, built and owned together: the program uses one,
+// and so do the benchmarks that measure the real thing.
+class ServiziProgramma
+{
+public:
+    using CreaMotore = std::function<std::unique_ptr<SpeechEngine>()>;
+
+    // Without a speech-engine factory the real espeak-ng engine is used.
+    ServiziProgramma(StatoProgramma &stato, const QString &cartellaProgramma, CreaMotore creaMotore = {});
+
+    Servizi &servizi() { return m_servizi; }
+    GeneratoreOrologio &casuale() { return m_casuale; }
+
+private:
+    GeneratoreOrologio m_casuale;
+    CreaMotore m_creaMotore;
+    VoceProgramma m_voce;
+    AttesaProgramma m_attesa;
+    SuoniProgramma m_suoni;
+    DialoghiMessaggi m_dialoghi;
+    SceltaColoreDialogo m_colore;
+    DocumentiDesktop m_documenti;
+    Servizi m_servizi;
+};
