@@ -6,7 +6,7 @@
 #include "media/EspeakEngine.h"
 #include "shell/FormMenu.h"
 #include "shell/ServiziProgramma.h"
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <QApplication>
 #include <QEventLoop>

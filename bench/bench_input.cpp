@@ -9,9 +9,9 @@
 #include "media/AudioOutput.h"
 #include "media/EspeakEngine.h"
 #include "shell/FormMenu.h"
-#include "shell/Navigatore.h"
+#include "core/Navigatore.h"
 #include "shell/ServiziProgramma.h"
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -128,7 +128,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const int campioni = argc > 1 ? std::max(10, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
-    ControlloreInput::impostaAttesaRilascio(0);
 
     StatoProgramma stato;
     stato.ModalitaInput = Modalita::ScansioneManuale;
@@ -136,6 +135,7 @@ int main(int argc, char **argv)
     ServiziProgramma programma(stato, QCoreApplication::applicationDirPath(), creaMotore);
     programma.casuale() = GeneratoreOrologio(7);
     Servizi &servizi = programma.servizi();
+    servizi.attesaRilascioMs = 0;
     const QSize finestra(1280, 720);
 
     {

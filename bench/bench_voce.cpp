@@ -4,6 +4,7 @@
 // - CPU: process time while Parla waits for speech and while Pausa waits,
 //   against a loop that polls the event queue for the same time.
 
+#include "core/Chiusura.h"
 #include "media/AudioOutput.h"
 #include "media/EspeakEngine.h"
 #include "media/VoceProgramma.h"
@@ -58,11 +59,12 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Cronometro *cronometro = nullptr;
+    Chiusura chiusura;
     VoceProgramma voce([&cronometro] {
         auto uscita = std::make_unique<Cronometro>();
         cronometro = uscita.get();
         return std::unique_ptr<SpeechEngine>(new EspeakEngine(std::move(uscita)));
-    });
+    }, chiusura);
     voce.motore().setRate(200);  // latency does not depend on the rate; keeps the run short
 
     const QStringList frasi{
@@ -88,10 +90,10 @@ int main(int argc, char **argv)
 
     voce.motore().setRate(135);
     misuraCpu("Parla (catalog sentence, 135)", [&] { voce.Parla(QStringLiteral("Clicca sulla bocca per ascoltare la voce impostata.")); });
-    VoceProgramma voceVera([] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); });
+    VoceProgramma voceVera([] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); }, chiusura);
     voceVera.Parla(QStringLiteral("Pronti."));
     misuraCpu("Parla on the default output", [&] { voceVera.Parla(QStringLiteral("Clicca sulla bocca per ascoltare la voce impostata.")); });
-    AttesaProgramma attesa;
+    AttesaProgramma attesa(chiusura);
     misuraCpu("Pausa(2.0)", [&] { attesa.Pausa(2.0); });
     misuraCpu("polling loop, 2 s (for comparison)", [] {
         QElapsedTimer t;

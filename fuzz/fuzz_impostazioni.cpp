@@ -1,7 +1,7 @@
 // libFuzzer target for the settings reader: any bytes must either read as
 // seven values or leave every field at its default, and never crash.
 #include "shell/ModuloPerIni.h"
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <QByteArray>
 #include <cstdlib>

@@ -6,13 +6,13 @@
 #include "media/EspeakEngine.h"
 #include "media/Voce.h"
 #include "media/animation/ScenePlayer.h"
-#include "shell/Generatore.h"
+#include "core/Generatore.h"
 #include "shell/ModuloPerIni.h"
-#include "shell/Navigatore.h"
+#include "shell/FabbricaSchermate.h"
 #include "shell/Percorsi.h"
-#include "shell/Schermata.h"
-#include "shell/Servizi.h"
-#include "shell/StatoProgramma.h"
+#include "core/Schermata.h"
+#include "core/Servizi.h"
+#include "core/StatoProgramma.h"
 
 #include <QApplication>
 #include <QDir>
@@ -110,7 +110,7 @@ int main(int argc, char **argv)
                     [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
                     [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); },
                     Percorsi::cartellaProgramma()};
-    Navigatore navigatore(servizi);
+    FabbricaSchermate navigatore(servizi);
 
     for (auto [id, nome] : {std::pair{IdSchermata::Avvio, "avvio"}, std::pair{IdSchermata::Menu, "menu"},
                             std::pair{IdSchermata::Info, "info"}, std::pair{IdSchermata::Configura, "configura"},

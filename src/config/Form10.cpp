@@ -5,10 +5,10 @@
 #include "media/Bocca.h"
 #include "media/SpeechEngine.h"
 #include "resources/Immagini.h"
-#include "resources/Twips.h"
-#include "shell/Navigatore.h"
-#include "shell/Servizi.h"
-#include "shell/StatoProgramma.h"
+#include "core/Twips.h"
+#include "core/Navigatore.h"
+#include "core/Servizi.h"
+#include "core/StatoProgramma.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Schermata.h"
+#include "core/Schermata.h"
 
 #include <memory>
 

@@ -2,11 +2,11 @@
 
 #include "config/AreaCliente.h"
 #include "config/TestiConfigurazione.h"
-#include "resources/Twips.h"
-#include "shell/Colori.h"
-#include "shell/Navigatore.h"
-#include "shell/Servizi.h"
-#include "shell/StatoProgramma.h"
+#include "core/Twips.h"
+#include "core/Colori.h"
+#include "core/Navigatore.h"
+#include "core/Servizi.h"
+#include "core/StatoProgramma.h"
 
 #include <QCheckBox>
 #include <QFrame>

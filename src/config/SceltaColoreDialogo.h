@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Servizi.h"
+#include "core/Servizi.h"
 
 // The colour chooser over Qt's colour dialog. Custom colours are not
 // remembered: every opening starts with all of them black.

@@ -26,19 +26,19 @@ const Descrizione descrizioni[9] = {
 };
 
 // Short names so that the sequences below read as one line per screen.
-Azione Scrivi(int etichetta) { return {Op::Scrivi, etichetta}; }
-Azione Parla(int etichetta) { return {Op::Parla, etichetta}; }
-Azione Vai(int passo) { return {Op::Passo, passo}; }
-Azione Pausa(double secondi) { return {Op::Pausa, 0, Clip::Nessuna, secondi}; }
-Azione Opacita(Clip clip, int percento) { return {Op::Opacita, percento, clip}; }
-Azione Gioca(Clip clip) { return {Op::Gioca, 0, clip}; }
-Azione Mostra(Clip clip) { return {Op::Mostra, 0, clip}; }
-Azione MostraTenue(Clip clip) { return {Op::MostraTenue, 35, clip}; }
-const Azione Ridipingi{Op::Ridipingi};
-const Azione Evidenzia{Op::Evidenzia};
-const Azione Label7{Op::MostraLabel7};
-const Azione SegnaScena{Op::SegnaScena};
-const Azione PrimoPasso{Op::PrimoPasso};
+Istruzione Scrivi(int etichetta) { return {Op::Scrivi, etichetta}; }
+Istruzione Parla(int etichetta) { return {Op::Parla, etichetta}; }
+Istruzione Vai(int passo) { return {Op::Passo, passo}; }
+Istruzione Pausa(double secondi) { return {Op::Pausa, 0, Clip::Nessuna, secondi}; }
+Istruzione Opacita(Clip clip, int percento) { return {Op::Opacita, percento, clip}; }
+Istruzione Gioca(Clip clip) { return {Op::Gioca, 0, clip}; }
+Istruzione Mostra(Clip clip) { return {Op::Mostra, 0, clip}; }
+Istruzione MostraTenue(Clip clip) { return {Op::MostraTenue, 35, clip}; }
+const Istruzione Ridipingi{Op::Ridipingi};
+const Istruzione Evidenzia{Op::Evidenzia};
+const Istruzione Label7{Op::MostraLabel7};
+const Istruzione SegnaScena{Op::SegnaScena};
+const Istruzione PrimoPasso{Op::PrimoPasso};
 
 constexpr Clip Agenti = Clip::Agenti, Fermi = Clip::Fermi, Tutti = Clip::Tutti;
 constexpr Clip Primo = Clip::Primo, Secondo = Clip::Secondo;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/Esercizio.h"
 #include "exercises/catalog/Catalogo.h"
 
 #include <cstdint>
@@ -24,19 +25,8 @@ struct Descrizione {
 // numero outside 1..9 gives Form4's description.
 const Descrizione &descrizione(int numero);
 
-// Steps with a name of their own in the program's numbering.
-namespace Passo {
-constexpr int Totale = 1;          // also: first group, normal order
-constexpr int Secondo = 2;
-constexpr int Intero = 3;
-constexpr int PrimoTermine = 4;
-constexpr int PrimoSegno = 5;
-constexpr int SecondoTermine = 6;
-constexpr int Uguale = 7;
-constexpr int Risultato = 8;
-constexpr int PrimoInverso = 51;   // addition, reversed order
-constexpr int SecondoInverso = 52;
 // Keys of the start-of-exercise sequences in the table below.
+namespace Passo {
 constexpr int InizioNormale = 0;
 constexpr int InizioInverso = 50;
 }
@@ -62,14 +52,14 @@ enum class Op : uint8_t {
     Gioca,         // TPlay
 };
 
-struct Azione {
+struct Istruzione {
     Op op;
     int n = 0;
     Clip clip = Clip::Nessuna;
     double secondi = 0;
 };
 
-using Sequenza = std::vector<Azione>;
+using Sequenza = std::vector<Istruzione>;
 
 // The sequence that a right answer at `passo` runs on screen `numero` (steps 1,
 // 2, 3, 51, 52), or the start of an exercise (InizioNormale, InizioInverso).

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/Schermata.h"
 #include "exercises/Descrizioni.h"
+#include "exercises/Esercizio.h"
 #include "exercises/catalog/Catalogo.h"
 #include "input/ControlloreInput.h"
-#include "shell/Schermata.h"
 
 #include <QPointer>
 #include <array>
@@ -19,8 +20,8 @@ class CamminatoreScelte;
 class EtichettaParlante;
 
 // One exercise screen; Form1 .. Form9 are descriptions of this one class
-// (Descrizioni.h): the family, the level, the mixed-level partner and the order
-// of the actions inside the counting steps.
+// (Descrizioni.h). The rules live in the model (Esercizio.h); the screen runs
+// the step's action lists and paints what the model says.
 class FormEsercizio : public Schermata, public BersaglioScansione
 {
     Q_OBJECT
@@ -35,16 +36,9 @@ public:
 
     int numero() const { return m_descrizione.numero; }
     const Esercizi::Descrizione &descrizione() const { return m_descrizione; }
+    const Esercizi::Esercizio &modello() const { return m_modello; }
     FormEsercizio *partner() const { return m_partner; }
     bool inTurno() const { return m_inTurno; }
-
-    int16_t Totale() const { return m_totale; }
-    int16_t Parte() const { return m_parte; }
-    int16_t Resto() const { return m_resto; }
-    int16_t Scena() const { return m_scena; }
-    int16_t NumeroScene() const { return m_numeroScene; }
-    int16_t ScenaPrecedente() const { return m_scenaPrecedente; }
-    int16_t PassoCorrente() const { return m_passoCorrente; }
 
     // The colour a button was last painted with (0x00BBGGRR).
     static uint32_t colore(const QWidget *bottone);
@@ -80,30 +74,27 @@ private:
 
     // Runs a step's actions; false when the rest of the caller must not run
     // (the screen went away, lost its turn, or a new exercise began meanwhile).
-    bool esegui(const Esercizi::Sequenza &azioni);
+    bool esegui(const Esercizi::Sequenza &istruzioni);
     static bool proseguibile(const QPointer<FormEsercizio> &io, unsigned esercizio);
-    void azioneClip(const Esercizi::Azione &azione);
+    void azioneClip(const Esercizi::Istruzione &istruzione);
     QString testoEtichetta(int etichetta) const;
-    QString clip(char gruppo, int i) const;
+    static QString clip(char gruppo, int i);
 
-    void passoConteggio(int passo);
     void passoOperazione(int passo);
-    int giusta(int passo) const;
-    bool rispostaGiusta(int passo, int scelta) const;
-    void contaEsatto();
-    void contaErrato(int passo);
+    void mostraPunteggio();
+    void segnaErrore(int passo, int scelta);
+    // "avanti": the next exercise here, or on a mixed level perhaps the partner's turn.
+    void avanti();
 
     void dipingi(QWidget *bottone, uint32_t colore);
-    void ridipingiNumeri();
-    void ridipingiSegni();
-    void mostraNumeri(bool visibili);
-    void mostraSegni(bool visibili);
-    void ricominciaEvidenziazione(bool segni);
+    void ridipingi(Esercizi::Gruppo gruppo);
+    void mostraGruppo(Esercizi::Gruppo gruppo);
+    void ricominciaEvidenziazione(Esercizi::Gruppo gruppo);
     uint32_t coloreScansione() const;
     void lascia();
 
     const Esercizi::Descrizione &m_descrizione;
-    bool m_addizione;
+    Esercizi::Esercizio m_modello;
 
     QWidget *m_client = nullptr;
     QWidget *m_picture1 = nullptr;
@@ -118,15 +109,6 @@ private:
     std::unique_ptr<Ridimensionatore> m_ridimensionatore;
     std::unique_ptr<CamminatoreScelte> m_camminatore;
     ControlloreInput *m_input = nullptr;
-
-    int16_t m_totale = 0;
-    int16_t m_parte = 0;
-    int16_t m_resto = 0;
-    int16_t m_scena = 0;
-    int16_t m_numeroScene = 0;
-    int16_t m_passoCorrente = 0;
-    int16_t m_scenaPrecedente = 0;
-    bool m_ordineInverso = false;
     Catalogo::TabellaFrasi m_frasi;
 
     QPointer<FormEsercizio> m_partner;

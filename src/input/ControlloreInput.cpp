@@ -1,7 +1,7 @@
 #include "input/ControlloreInput.h"
 
-#include "shell/Schermata.h"
-#include "shell/StatoProgramma.h"
+#include "core/Schermata.h"
+#include "core/StatoProgramma.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,17 +15,17 @@ namespace {
 bool invio(int tasto) { return tasto == Qt::Key_Return || tasto == Qt::Key_Enter; }
 
 constexpr int IntervalloFuoco = 100;
-int attesaRilascioMs = 30;
 
 }
 
 ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersaglio,
-                                   TipoSchermata tipo, const StatoProgramma &stato)
+                                   TipoSchermata tipo, const StatoProgramma &stato, int attesaRilascioMs)
     : QObject(schermata)
     , m_schermata(schermata)
     , m_bersaglio(bersaglio)
     , m_tipo(tipo)
     , m_stato(stato)
+    , m_attesaRilascioMs(std::max(0, attesaRilascioMs))
 {
     m_timer.setInterval(IntervalloFuoco);
     connect(&m_timer, &QTimer::timeout, this, &ControlloreInput::Timer1_Timer);
@@ -37,11 +37,6 @@ ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersa
 int16_t ControlloreInput::modalita() const
 {
     return m_stato.ModalitaInput;
-}
-
-void ControlloreInput::impostaAttesaRilascio(int millisecondi)
-{
-    attesaRilascioMs = std::max(0, millisecondi);
 }
 
 void ControlloreInput::prepara()
@@ -180,13 +175,13 @@ void ControlloreInput::tastoSu(int tasto, bool ripetuto)
         if (!vivo || !inAscolto())
             return;
     }
-    if (attesaRilascioMs == 0) {
+    if (m_attesaRilascioMs == 0) {
         m_premuti.remove(tasto);
         rilascia(tasto);
         return;
     }
     m_tastoRilasciato = tasto;
-    m_rilascio.start(attesaRilascioMs);
+    m_rilascio.start(m_attesaRilascioMs);
 }
 
 void ControlloreInput::completaRilascio()

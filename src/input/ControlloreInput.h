@@ -35,8 +35,10 @@ class ControlloreInput : public QObject
 {
     Q_OBJECT
 public:
+    // attesaRilascioMs: how long a key release waits for the press that would
+    // make it one of the keyboard's auto-repeats; 0 takes releases at once.
     ControlloreInput(QWidget *schermata, BersaglioScansione &bersaglio, TipoSchermata tipo,
-                     const StatoProgramma &stato);
+                     const StatoProgramma &stato, int attesaRilascioMs);
 
     // The timer part of the screen's preparation for the current input mode;
     // also makes the screen the keeper of the keyboard focus. Ends a suspension.
@@ -47,9 +49,6 @@ public:
 
     QTimer &timer() { return m_timer; }
 
-    // How long a key release waits for the press that would make it one of
-    // the keyboard's auto-repeats. 0 handles releases at once (tests).
-    static void impostaAttesaRilascio(int millisecondi);
     // True while the screen takes keys and timer ticks.
     bool inAscolto() const;
     // On an exercise screen a click on a number or sign button counts only in
@@ -89,4 +88,5 @@ private:
     // press follows at once, so a release is held back for a moment.
     QTimer m_rilascio;
     int m_tastoRilasciato = 0;
+    int m_attesaRilascioMs;
 };

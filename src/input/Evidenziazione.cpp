@@ -31,26 +31,6 @@ void annunciaEvidenziato(QWidget *controllo)
 
 }
 
-GruppoScelte gruppoDelPasso(int passoCorrente)
-{
-    switch (passoCorrente) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 6:
-    case 8:
-    case 51:
-    case 52:
-        return GruppoScelte::Numeri;
-    case 5:
-    case 7:
-        return GruppoScelte::Segni;
-    default:
-        return GruppoScelte::Nessuno;
-    }
-}
-
 CamminatoreScelte::CamminatoreScelte(QVector<QWidget *> numeri, QVector<QWidget *> segni,
                                      int16_t &sceltaCorrente, std::function<QColor()> coloreEvidenza)
     : m_numeri(std::move(numeri))
@@ -59,34 +39,6 @@ CamminatoreScelte::CamminatoreScelte(QVector<QWidget *> numeri, QVector<QWidget 
     , m_evidenza(std::move(coloreEvidenza))
     , m_pittore(&Evidenziazione::colora)
 {
-}
-
-void CamminatoreScelte::ColoraSeguente(int passoCorrente)
-{
-    switch (gruppoDelPasso(passoCorrente)) {
-    case GruppoScelte::Numeri:
-        ColoraSeguente1();
-        break;
-    case GruppoScelte::Segni:
-        ColoraSeguente2();
-        break;
-    case GruppoScelte::Nessuno:
-        break;
-    }
-}
-
-void CamminatoreScelte::ColoraPrecedente(int passoCorrente)
-{
-    switch (gruppoDelPasso(passoCorrente)) {
-    case GruppoScelte::Numeri:
-        ColoraPrecedente1();
-        break;
-    case GruppoScelte::Segni:
-        ColoraPrecedente2();
-        break;
-    case GruppoScelte::Nessuno:
-        break;
-    }
 }
 
 void CamminatoreScelte::cammina(const QVector<QWidget *> &gruppo, int passo)

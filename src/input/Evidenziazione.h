@@ -19,13 +19,6 @@ QColor colore(const QWidget *controllo);
 void annunciaEvidenziato(QWidget *controllo);
 }
 
-// The groups the highlight walks on an exercise screen.
-enum class GruppoScelte { Nessuno, Numeri, Segni };
-
-// Which group a step of the exercise offers: the numbers at the counting and
-// result steps, the signs where the operation's sign is asked.
-GruppoScelte gruppoDelPasso(int passoCorrente);
-
 // The highlight walkers of an exercise screen, over its number buttons
 // (Command1) and sign buttons (Command2), with the shared cursor
 // SceltaCorrente.
@@ -40,8 +33,6 @@ public:
     // How a button is painted; by default Evidenziazione::colora.
     void impostaPittore(Pittore pittore) { m_pittore = std::move(pittore); }
 
-    void ColoraSeguente(int passoCorrente);
-    void ColoraPrecedente(int passoCorrente);
     void ColoraSeguente1() { cammina(m_numeri, +1); }
     void ColoraSeguente2() { cammina(m_segni, +1); }
     void ColoraPrecedente1() { cammina(m_numeri, -1); }

@@ -2,7 +2,7 @@
 
 #include "media/Bocca.h"
 #include "media/SpeechEngine.h"
-#include "resources/Twips.h"
+#include "core/Twips.h"
 
 FormBocca::FormBocca(std::unique_ptr<SpeechEngine> motore)
     : m_motore(std::move(motore))

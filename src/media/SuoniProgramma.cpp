@@ -1,8 +1,8 @@
 #include "media/SuoniProgramma.h"
 
 #include "media/AudioOutput.h"
-#include "shell/Generatore.h"
-#include "shell/StatoProgramma.h"
+#include "core/Generatore.h"
+#include "core/StatoProgramma.h"
 
 #include <QDir>
 #include <cmath>

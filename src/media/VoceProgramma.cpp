@@ -1,5 +1,6 @@
 #include "media/VoceProgramma.h"
 
+#include "core/Chiusura.h"
 #include "media/Attese.h"
 #include "media/FormBocca.h"
 #include "media/SpeechEngine.h"
@@ -52,8 +53,9 @@ QString testoPerLaVoce(const QString &testo)
     return risultato;
 }
 
-VoceProgramma::VoceProgramma(std::function<std::unique_ptr<SpeechEngine>()> creaMotore)
+VoceProgramma::VoceProgramma(std::function<std::unique_ptr<SpeechEngine>()> creaMotore, Chiusura &chiusura)
     : m_creaMotore(std::move(creaMotore))
+    , m_chiusura(chiusura)
 {
 }
 
@@ -74,14 +76,14 @@ bool VoceProgramma::Parla(const QString &testo)
     QPointer<SpeechEngine> bocca(&motore());
     bocca->stop();
     if (testo.isEmpty())
-        return !Attese::programmaInChiusura();
-    if (Attese::programmaInChiusura())
+        return !m_chiusura.inCorso();
+    if (m_chiusura.inCorso())
         return false;
     bocca->speak(testoPerLaVoce(testo));
     // A nested Parla (from a click handled meanwhile) stops this text and
     // waits for its own; this one then finds the engine silent and returns.
     while (bocca && bocca->isSpeaking()) {
-        Attese::Ciclo ciclo;
+        Attese::Ciclo ciclo(m_chiusura);
         QObject::connect(bocca, &SpeechEngine::speakingChanged, ciclo.contesto(), [&ciclo](bool parla) {
             if (!parla)
                 ciclo.sveglia();
@@ -96,7 +98,7 @@ bool VoceProgramma::Parla(const QString &testo)
 bool AttesaProgramma::Pausa(double secondi)
 {
     if (!(secondi > 0))
-        return !Attese::programmaInChiusura();
+        return !m_chiusura.inCorso();
     // A day is more than any caller means; it keeps the nanoseconds in range.
     const qint64 durataNs = qint64(std::min(secondi, 86400.0) * 1e9);
     QElapsedTimer orologio;
@@ -104,8 +106,8 @@ bool AttesaProgramma::Pausa(double secondi)
     for (;;) {
         const qint64 restoNs = durataNs - orologio.nsecsElapsed();
         if (restoNs <= 0)
-            return !Attese::programmaInChiusura();
-        Attese::Ciclo ciclo;
+            return !m_chiusura.inCorso();
+        Attese::Ciclo ciclo(m_chiusura);
         QTimer::singleShot(int((restoNs + 999999) / 1000000), Qt::PreciseTimer, ciclo.contesto(),
                            [&ciclo] { ciclo.sveglia(); });
         if (!ciclo.esegui())

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class Chiusura;
 class FormBocca;
 
 // The text as the engine should read it: Italian accented letters as letter
@@ -19,7 +20,7 @@ QString testoPerLaVoce(const QString &testo);
 class VoceProgramma : public Voce
 {
 public:
-    explicit VoceProgramma(std::function<std::unique_ptr<SpeechEngine>()> creaMotore);
+    VoceProgramma(std::function<std::unique_ptr<SpeechEngine>()> creaMotore, Chiusura &chiusura);
     ~VoceProgramma() override;
 
     SpeechEngine &motore() override;
@@ -27,6 +28,7 @@ public:
 
 private:
     std::function<std::unique_ptr<SpeechEngine>()> m_creaMotore;
+    Chiusura &m_chiusura;
     // A top-level widget: whoever tears the program down may delete it first.
     QPointer<FormBocca> m_formBocca;
 };
@@ -35,5 +37,9 @@ private:
 class AttesaProgramma : public Attesa
 {
 public:
+    explicit AttesaProgramma(Chiusura &chiusura) : m_chiusura(chiusura) {}
     bool Pausa(double secondi) override;
+
+private:
+    Chiusura &m_chiusura;
 };

@@ -1,9 +1,9 @@
 #include "shell/FormAvvio.h"
 
 #include "resources/Immagini.h"
-#include "resources/Twips.h"
-#include "shell/Navigatore.h"
-#include "shell/Servizi.h"
+#include "core/Twips.h"
+#include "core/Navigatore.h"
+#include "core/Servizi.h"
 
 #include <QLabel>
 #include <QPainter>

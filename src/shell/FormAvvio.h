@@ -1,7 +1,7 @@
 #pragma once
 
 #include "resources/Ridimensionatore.h"
-#include "shell/Schermata.h"
+#include "core/Schermata.h"
 
 class QLabel;
 class QPushButton;

@@ -1,9 +1,9 @@
 #include "shell/FormInfo.h"
 
-#include "resources/Twips.h"
+#include "core/Twips.h"
 #include "shell/ModuloPerIni.h"
-#include "shell/Navigatore.h"
-#include "shell/Servizi.h"
+#include "core/Navigatore.h"
+#include "core/Servizi.h"
 
 #include <QLabel>
 #include <QPushButton>

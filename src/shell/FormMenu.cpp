@@ -5,13 +5,12 @@
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
 #include "resources/Immagini.h"
-#include "resources/Twips.h"
-#include "shell/Colori.h"
-#include "shell/Generatore.h"
-#include "shell/ModuloPerIni.h"
-#include "shell/Navigatore.h"
-#include "shell/Servizi.h"
-#include "shell/StatoProgramma.h"
+#include "core/Twips.h"
+#include "core/Colori.h"
+#include "core/Generatore.h"
+#include "core/Navigatore.h"
+#include "core/Servizi.h"
+#include "core/StatoProgramma.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -42,12 +41,6 @@ const VoceMenu Voci[FormMenu::NumeroVoci] = {
     {"Esci", 6240, 5160, 4920, 5040, Immagine::MenuEsci, "porta aperta con una freccia rossa"},
 };
 
-std::function<void()> &termina()
-{
-    static std::function<void()> funzione = [] { QCoreApplication::exit(0); };
-    return funzione;
-}
-
 QFont verdana()
 {
     QFont carattere(QStringLiteral("Verdana"));
@@ -57,16 +50,11 @@ QFont verdana()
 
 }
 
-void FormMenu::impostaTermina(std::function<void()> funzione)
-{
-    termina() = funzione ? std::move(funzione) : [] { QCoreApplication::exit(0); };
-}
-
 FormMenu::FormMenu(Servizi &servizi, QWidget *parent)
     : Schermata(servizi, parent)
     , m_area(new QWidget(this))
     , m_ridimensionatore(m_area)
-    , m_controllo(this, *this, TipoSchermata::Menu, servizi.stato)
+    , m_controllo(this, *this, TipoSchermata::Menu, servizi.stato, servizi.attesaRilascioMs)
 {
     setObjectName(QStringLiteral("FormMenu"));
     setWindowTitle(QString());
@@ -300,8 +288,10 @@ void FormMenu::Esci()
 {
     m_uscito = true;
     m_controllo.sospendi();
-    ModuloPerIni::SalvaImpostazioni(servizi().stato);
-    termina()();
+    if (servizi().salvaImpostazioni)
+        servizi().salvaImpostazioni(servizi().stato);
+    if (servizi().termina)
+        servizi().termina();
 }
 
 void FormMenu::richiestaChiusura()

@@ -2,11 +2,10 @@
 
 #include "input/ControlloreInput.h"
 #include "resources/Ridimensionatore.h"
-#include "shell/Schermata.h"
+#include "core/Schermata.h"
 
 #include <QVector>
 #include <cstdint>
-#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -27,10 +26,6 @@ public:
     explicit FormMenu(Servizi &servizi, QWidget *parent = nullptr);
 
     void AvviaEsercizi(int16_t Scelta);
-
-    // How "Esci" ends the process once the settings are saved; tests replace
-    // it so that they can watch it happen.
-    static void impostaTermina(std::function<void()> termina);
 
     int16_t VoceCorrente() const { return m_voceCorrente; }
     QLabel *Label1(int indice) const { return m_label1.value(indice); }

@@ -3,12 +3,12 @@
 #include "resources/Immagini.h"
 #include "shell/Istanza.h"
 #include "shell/ModuloPerIni.h"
-#include "shell/Navigatore.h"
+#include "shell/FabbricaSchermate.h"
 #include "shell/Percorsi.h"
 #include "shell/Piattaforma.h"
-#include "shell/Schermata.h"
+#include "core/Schermata.h"
 #include "shell/ServiziProgramma.h"
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <QApplication>
 #include <QLockFile>
@@ -35,7 +35,7 @@ int Main(int argc, char **argv)
     // Built after the settings are read: the generator is seeded from the clock here.
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
     Servizi &servizi = programma.servizi();
-    Navigatore navigatore(servizi);
+    FabbricaSchermate navigatore(servizi);
     navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
     const int esito = app.exec();
     // Screens still alive go before the services they use. Only the screens:

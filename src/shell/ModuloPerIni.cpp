@@ -1,6 +1,6 @@
 #include "shell/ModuloPerIni.h"
 
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Servizi.h"
+#include "core/Servizi.h"
 
 // The real message boxes.
 class DialoghiMessaggi : public Dialoghi

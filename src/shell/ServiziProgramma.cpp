@@ -2,6 +2,9 @@
 
 #include "media/EspeakEngine.h"
 #include "media/animation/ScenePlayer.h"
+#include "shell/ModuloPerIni.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -15,7 +18,8 @@ ServiziProgramma::CreaMotore motoreReale()
 ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartellaProgramma,
                                    CreaMotore creaMotore)
     : m_creaMotore(creaMotore ? std::move(creaMotore) : motoreReale())
-    , m_voce(m_creaMotore)
+    , m_voce(m_creaMotore, m_chiusura)
+    , m_attesa(m_chiusura)
     , m_suoni(stato, m_casuale, cartellaProgramma)
     , m_servizi{stato,
                 m_casuale,
@@ -27,6 +31,16 @@ ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartell
                 m_documenti,
                 [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
                 m_creaMotore,
-                cartellaProgramma}
+                cartellaProgramma,
+                m_chiusura,
+                &ModuloPerIni::SalvaImpostazioni,
+                [] { QCoreApplication::exit(0); }}
 {
+    if (auto *app = QCoreApplication::instance())
+        m_fine = QObject::connect(app, &QCoreApplication::aboutToQuit, [this] { m_chiusura.segnala(); });
+}
+
+ServiziProgramma::~ServiziProgramma()
+{
+    QObject::disconnect(m_fine);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "config/SceltaColoreDialogo.h"
+#include "core/Chiusura.h"
+#include "core/Generatore.h"
+#include "core/Servizi.h"
 #include "media/SuoniProgramma.h"
 #include "media/VoceProgramma.h"
-#include "shell/Generatore.h"
 #include "shell/Piattaforma.h"
-#include "shell/Servizi.h"
+
+#include <QMetaObject>
 
 #include <functional>
 #include <memory>
@@ -21,11 +24,13 @@ public:
 
     // Without a speech-engine factory the real espeak-ng engine is used.
     ServiziProgramma(StatoProgramma &stato, const QString &cartellaProgramma, CreaMotore creaMotore = {});
+    ~ServiziProgramma();
 
     Servizi &servizi() { return m_servizi; }
     GeneratoreOrologio &casuale() { return m_casuale; }
 
 private:
+    Chiusura m_chiusura;
     GeneratoreOrologio m_casuale;
     CreaMotore m_creaMotore;
     VoceProgramma m_voce;
@@ -35,4 +40,5 @@ private:
     SceltaColoreDialogo m_colore;
     DocumentiDesktop m_documenti;
     Servizi m_servizi;
+    QMetaObject::Connection m_fine;
 };

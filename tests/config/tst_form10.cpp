@@ -330,7 +330,7 @@ void TestForm10::leavingDuringTheRefusalMessageSpeaksNoGreeting()
                     banco.finti.attesa, banco.finti.suoni,    dialoghi,
                     banco.finti.colore, banco.finti.documenti, banco.finti.servizi.creaLettore,
                     banco.finti.servizi.creaMotoreVoce, banco.finti.servizi.cartellaProgramma};
-    Navigatore navigatore(servizi);
+    FabbricaSchermate navigatore(servizi);
     banco.rifiutate = {2};
     banco.finti.stato.NumeroVoce = 2;
     banco.finti.stato.VelocitaVoce = 70;

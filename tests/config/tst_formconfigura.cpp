@@ -1,6 +1,6 @@
 #include "BancoSchermate.h"
 #include "config/FormConfigura.h"
-#include "shell/Colori.h"
+#include "core/Colori.h"
 #include "shell/FormMenu.h"
 
 #include <QAction>
@@ -342,7 +342,7 @@ void TestFormConfigura::leavingWhileTheColourDialogIsOpenIsHarmless()
                     banco.finti.attesa, banco.finti.suoni,    banco.finti.dialoghi,
                     colore,             banco.finti.documenti, banco.finti.servizi.creaLettore,
                     banco.finti.servizi.creaMotoreVoce, banco.finti.servizi.cartellaProgramma};
-    Navigatore navigatore(servizi);
+    FabbricaSchermate navigatore(servizi);
     QPointer<FormConfigura> form = new FormConfigura(servizi);
     QVERIFY(mostraEAttiva(form));
 

@@ -8,7 +8,7 @@
 #include "Finti.h"
 #include "exercises/FormEsercizio.h"
 #include "exercises/catalog/Catalogo.h"
-#include "shell/Colori.h"
+#include "core/Colori.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -3,7 +3,7 @@
 // paused step), the layout, and the turns of the two mixed levels.
 
 #include "Banco.h"
-#include "resources/Twips.h"
+#include "core/Twips.h"
 
 #include <QAction>
 #include <QStatusBar>

@@ -1,7 +1,7 @@
 #include "input/ControlloreInput.h"
 #include "input/Evidenziazione.h"
-#include "shell/Colori.h"
-#include "shell/StatoProgramma.h"
+#include "core/Colori.h"
+#include "core/StatoProgramma.h"
 
 #include "SequenzaTasti.h"
 

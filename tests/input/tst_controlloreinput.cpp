@@ -1,5 +1,5 @@
 #include "input/ControlloreInput.h"
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include "SequenzaTasti.h"
 

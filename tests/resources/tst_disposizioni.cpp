@@ -1,7 +1,7 @@
 #include "exercises/FormEsercizio.h"
-#include "resources/Twips.h"
-#include "shell/Navigatore.h"
-#include "shell/Schermata.h"
+#include "core/Twips.h"
+#include "shell/FabbricaSchermate.h"
+#include "core/Schermata.h"
 
 #include "Finti.h"
 
@@ -16,14 +16,14 @@ class TestDisposizioni : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_finti = std::make_unique<ServiziFinti>(); m_navigatore = std::make_unique<Navigatore>(m_finti->servizi); }
+    void init() { m_finti = std::make_unique<ServiziFinti>(); m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi); }
     void cleanup() { m_navigatore.reset(); m_finti.reset(); }
     void alPostoProgettatoEPoiInProporzione_data();
     void alPostoProgettatoEPoiInProporzione();
 
 private:
     std::unique_ptr<ServiziFinti> m_finti;
-    std::unique_ptr<Navigatore> m_navigatore;
+    std::unique_ptr<FabbricaSchermate> m_navigatore;
 };
 
 namespace {

@@ -1,6 +1,6 @@
 #include "resources/Ridimensionatore.h"
-#include "shell/Navigatore.h"
-#include "shell/Schermata.h"
+#include "shell/FabbricaSchermate.h"
+#include "core/Schermata.h"
 
 #include "Finti.h"
 
@@ -60,7 +60,7 @@ void TestFinestre::firstScreenOpensCentredAndLarger()
 {
     QFETCH(QSize, progetto);
     ServiziFinti finti;
-    Navigatore navigatore(finti.servizi);
+    FabbricaSchermate navigatore(finti.servizi);
     Prova schermata(finti.servizi, progetto);
     navigatore.mostraPrimo(&schermata);
     QVERIFY(schermata.isVisible());

@@ -1,5 +1,5 @@
 #include "resources/Ridimensionatore.h"
-#include "resources/Twips.h"
+#include "core/Twips.h"
 
 #include "Finti.h"
 

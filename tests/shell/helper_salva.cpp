@@ -2,7 +2,7 @@
 // write breaks in the middle: "crash" lets the limit kill the process, "errore"
 // lets the write fail and the save report it.
 #include "shell/ModuloPerIni.h"
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <QCoreApplication>
 #include <csignal>

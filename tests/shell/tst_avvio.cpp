@@ -1,6 +1,6 @@
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
-#include "shell/Navigatore.h"
+#include "shell/FabbricaSchermate.h"
 
 #include "BancoSchermate.h"
 #include "Finti.h"
@@ -39,13 +39,13 @@ private:
     FormAvvio *apri();
 
     std::unique_ptr<ServiziFinti> m_finti;
-    std::unique_ptr<Navigatore> m_navigatore;
+    std::unique_ptr<FabbricaSchermate> m_navigatore;
 };
 
 void TestAvvio::init()
 {
     m_finti = std::make_unique<ServiziFinti>();
-    m_navigatore = std::make_unique<Navigatore>(m_finti->servizi);
+    m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi);
     FormMenu::impostaTermina([] {});
 }
 

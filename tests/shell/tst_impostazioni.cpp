@@ -1,5 +1,5 @@
 #include "shell/ModuloPerIni.h"
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
 #include "shell/ModuloPerIni.h"
-#include "shell/Navigatore.h"
+#include "shell/FabbricaSchermate.h"
 
 #include "BancoSchermate.h"
 #include "Finti.h"
@@ -30,13 +30,13 @@ private:
     FormInfo *apri();
 
     std::unique_ptr<ServiziFinti> m_finti;
-    std::unique_ptr<Navigatore> m_navigatore;
+    std::unique_ptr<FabbricaSchermate> m_navigatore;
 };
 
 void TestInfo::init()
 {
     m_finti = std::make_unique<ServiziFinti>();
-    m_navigatore = std::make_unique<Navigatore>(m_finti->servizi);
+    m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi);
     FormMenu::impostaTermina([] {});
 }
 

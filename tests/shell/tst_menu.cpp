@@ -1,11 +1,11 @@
 #include "exercises/FormEsercizio.h"
 #include "input/Evidenziazione.h"
 #include "resources/Immagini.h"
-#include "shell/Colori.h"
+#include "core/Colori.h"
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
 #include "shell/ModuloPerIni.h"
-#include "shell/Navigatore.h"
+#include "shell/FabbricaSchermate.h"
 
 #include "Finti.h"
 #include "SequenzaTasti.h"
@@ -100,7 +100,7 @@ private:
 
     QTemporaryDir m_config;
     std::unique_ptr<ServiziFinti> m_finti;
-    std::unique_ptr<Navigatore> m_navigatore;
+    std::unique_ptr<FabbricaSchermate> m_navigatore;
     int m_terminazioni = 0;
 };
 
@@ -136,7 +136,7 @@ void TestMenu::init()
     m_finti = std::make_unique<ServiziFinti>();
     m_finti->stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
     m_finti->stato.ColoreScansione = Giallo;
-    m_navigatore = std::make_unique<Navigatore>(m_finti->servizi);
+    m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi);
     m_terminazioni = 0;
 }
 

@@ -3,7 +3,7 @@
 #include "../exercises/Banco.h"
 #include "Finti.h"
 #include "shell/FormMenu.h"
-#include "shell/Navigatore.h"
+#include "shell/FabbricaSchermate.h"
 
 #include <QApplication>
 
@@ -160,7 +160,7 @@ private slots:
         QFETCH(QString, mostrata);
         QFETCH(QString, nascosta);
         ServiziFinti f;
-        Navigatore navigatore(f.servizi);
+        FabbricaSchermate navigatore(f.servizi);
         QVector<double> draws{estrazione};
         draws << estrazioni(Esercizio{}, mostrata == QLatin1String("Form6") || mostrata == QLatin1String("Form8"));
         f.casuale.imposta(draws);
@@ -205,7 +205,7 @@ private slots:
         ServiziFinti f;
         f.stato.ModalitaInput = int16_t(modo);
         f.casuale.imposta(estrazioni(Esercizio{}, false));
-        Navigatore navigatore(f.servizi);
+        FabbricaSchermate navigatore(f.servizi);
         QPointer<FormMenu> menu = static_cast<FormMenu *>(navigatore.crea(IdSchermata::Menu));
         menu->show();
         QVERIFY(menu->controllo().timer().isActive());

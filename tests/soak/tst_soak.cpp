@@ -18,12 +18,12 @@
 #include "input/ControlloreInput.h"
 #include "input/Evidenziazione.h"
 #include "media/VoceProgramma.h"
-#include "shell/Colori.h"
+#include "core/Colori.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
-#include "shell/Generatore.h"
-#include "shell/Navigatore.h"
+#include "core/Generatore.h"
+#include "shell/FabbricaSchermate.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -943,7 +943,7 @@ private:
     std::mt19937_64 m_rng;
     VoceProgramma m_voceProgramma;
     Servizi m_servizi;
-    Navigatore m_navigatore;
+    FabbricaSchermate m_navigatore;
     bool m_vocePropria;
     QTemporaryDir m_cartella;
     std::set<int> m_premuti;

@@ -4,8 +4,8 @@
 // screen until it has run its activation, finding the visible one, tidying up.
 
 #include "Finti.h"
-#include "shell/Navigatore.h"
-#include "shell/Schermata.h"
+#include "shell/FabbricaSchermate.h"
+#include "core/Schermata.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -52,7 +52,7 @@ inline void chiudiSchermate()
 
 struct Banco {
     ServiziFinti finti;
-    Navigatore navigatore{finti.servizi};
+    FabbricaSchermate navigatore{finti.servizi};
     ~Banco() { chiudiFinestre(); }
 };
 

@@ -149,6 +149,17 @@ ServiziFinti::ServiziFinti()
                   motoriCreati << motore.get();
                   return std::unique_ptr<SpeechEngine>(std::move(motore));
               },
-              QStringLiteral(CALCOLOTTI_SOURCE_DATA)}
+              QStringLiteral(CALCOLOTTI_SOURCE_DATA),
+              chiusura,
+              [this](const StatoProgramma &) {
+                  ++salvataggi;
+                  registro.scrivi(QStringLiteral("salva"));
+                  return true;
+              },
+              [this] {
+                  ++terminazioni;
+                  registro.scrivi(QStringLiteral("termina"));
+              },
+              0}
 {
 }

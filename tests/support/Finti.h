@@ -7,9 +7,10 @@
 #include "media/AnimationPlayer.h"
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
-#include "shell/Generatore.h"
-#include "shell/Servizi.h"
-#include "shell/StatoProgramma.h"
+#include "core/Chiusura.h"
+#include "core/Generatore.h"
+#include "core/Servizi.h"
+#include "core/StatoProgramma.h"
 
 #include <QStringList>
 #include <QVector>
@@ -162,5 +163,8 @@ public:
     SceltaColoreFinta colore;
     DocumentiFinti documenti;
     QVector<MotoreFinto *> motoriCreati;  // the voice screen's engines
+    Chiusura chiusura;
+    int salvataggi = 0;  // settings saves asked for
+    int terminazioni = 0;
     Servizi servizi;
 };

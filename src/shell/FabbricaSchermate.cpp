@@ -1,4 +1,4 @@
-#include "shell/Navigatore.h"
+#include "shell/FabbricaSchermate.h"
 
 #include "config/Form10.h"
 #include "config/FormConfigura.h"
@@ -6,18 +6,24 @@
 #include "shell/FormAvvio.h"
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
-#include "shell/Servizi.h"
+#include "core/Servizi.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-Navigatore::Navigatore(Servizi &servizi)
+FabbricaSchermate::FabbricaSchermate(Servizi &servizi)
     : m_servizi(servizi)
 {
     m_servizi.navigatore = this;
 }
 
-Schermata *Navigatore::crea(IdSchermata id)
+FabbricaSchermate::~FabbricaSchermate()
+{
+    if (m_servizi.navigatore == this)
+        m_servizi.navigatore = nullptr;
+}
+
+Schermata *FabbricaSchermate::crea(IdSchermata id)
 {
     switch (id) {
     case IdSchermata::Avvio:
@@ -34,12 +40,12 @@ Schermata *Navigatore::crea(IdSchermata id)
     return nullptr;
 }
 
-FormEsercizio *Navigatore::creaEsercizio(int numero)
+FormEsercizio *FabbricaSchermate::creaEsercizio(int numero)
 {
     return new FormEsercizio(m_servizi, numero);
 }
 
-void Navigatore::mostraPrimo(Schermata *schermata)
+void FabbricaSchermate::mostraPrimo(Schermata *schermata)
 {
     // Centred at a comfortable scale: large enough for small hands to hit the
     // buttons, small enough to leave the desktop around it.

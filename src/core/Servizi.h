@@ -7,6 +7,7 @@
 class QWidget;
 class QLabel;
 class AnimationPlayer;
+class Chiusura;
 class Attesa;
 class Generatore;
 class Navigatore;
@@ -62,6 +63,15 @@ struct Servizi {
     std::function<std::unique_ptr<SpeechEngine>()> creaMotoreVoce;
     // The folder that holds the program's data files (scenes, sounds, guide).
     QString cartellaProgramma;
+    // Whether the program is ending; every wait watches it.
+    Chiusura &chiusura;
+    // Writes the settings file; false when it could not.
+    std::function<bool(const StatoProgramma &)> salvaImpostazioni;
+    // Ends the process once the menu's "Esci" has saved.
+    std::function<void()> termina;
+    // How long a key release waits for the press that would make it one of
+    // the keyboard's auto-repeats; 0 takes releases at once.
+    int attesaRilascioMs = 30;
     // Creates screens and hands over between them; set by whoever owns it.
     Navigatore *navigatore = nullptr;
 };

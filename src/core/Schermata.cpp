@@ -1,7 +1,7 @@
-#include "shell/Schermata.h"
+#include "core/Schermata.h"
 
-#include "shell/Navigatore.h"
-#include "shell/Servizi.h"
+#include "core/Navigatore.h"
+#include "core/Servizi.h"
 
 #include <QCloseEvent>
 #include <QPointer>

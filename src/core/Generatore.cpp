@@ -1,4 +1,4 @@
-#include "shell/Generatore.h"
+#include "core/Generatore.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "shell/StatoProgramma.h"
+#include "core/StatoProgramma.h"
 
 #include <algorithm>
 

@@ -1,0 +1,23 @@
+#pragma once
+
+class Schermata;
+
+enum class IdSchermata {
+    Avvio,      // FormAvvio, the splash
+    Menu,       // FormMenu
+    Info,       // FormInfo
+    Configura,  // FormConfigura, the input-mode screen
+    Voce,       // Form10, the voice screen
+};
+
+// How a screen asks for the next one without knowing every screen: the
+// program's factory (FabbricaSchermate) creates them, not shown, for the
+// hand-over of Schermata::cediA.
+class Navigatore
+{
+public:
+    virtual ~Navigatore() = default;
+    virtual Schermata *crea(IdSchermata id) = 0;
+    // Form1 .. Form9.
+    virtual Schermata *creaEsercizio(int numero) = 0;
+};
