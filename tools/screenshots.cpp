@@ -1,6 +1,7 @@
 // Takes the screenshots of the README and the user guide: every screen at its
 // designed size and at 1920×1080, drawn offscreen with the real scenes.
 //   screenshots <output folder>
+#include "core/Chiusura.h"
 #include "config/SceltaColoreDialogo.h"
 #include "exercises/FormEsercizio.h"
 #include "media/EspeakEngine.h"
@@ -106,10 +107,11 @@ int main(int argc, char **argv)
     SuoniMuti suoni;
     Silenzio silenzio;
     SceltaColoreDialogo colore;
+    Chiusura chiusura;
     Servizi servizi{stato, casuale, voce, attesa, suoni, silenzio, colore, silenzio,
                     [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
                     [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); },
-                    Percorsi::cartellaProgramma()};
+                    Percorsi::cartellaProgramma(), chiusura};
     FabbricaSchermate navigatore(servizi);
 
     for (auto [id, nome] : {std::pair{IdSchermata::Avvio, "avvio"}, std::pair{IdSchermata::Menu, "menu"},
@@ -125,11 +127,11 @@ int main(int argc, char **argv)
     auto *esercizio = navigatore.creaEsercizio(4);
     mostra(esercizio);
     aspetta(300);
-    esercizio->Command1_Click(esercizio->Totale());
+    esercizio->Command1_Click(esercizio->modello().Totale());
     fotografa(esercizio, QStringLiteral("esercizio"), 1800);
 
     // The same exercise at its end: the operation written, "avanti" showing.
-    const int risposte[] = {esercizio->Parte(), esercizio->Resto(), esercizio->Totale()};
+    const int risposte[] = {esercizio->modello().Parte(), esercizio->modello().Resto(), esercizio->modello().Totale()};
     esercizio->Command1_Click(risposte[0]);
     esercizio->Command1_Click(risposte[1]);
     esercizio->Command1_Click(risposte[2]);

@@ -329,7 +329,7 @@ void TestForm10::leavingDuringTheRefusalMessageSpeaksNoGreeting()
     Servizi servizi{banco.finti.stato,  banco.finti.casuale,  banco.finti.voce,
                     banco.finti.attesa, banco.finti.suoni,    dialoghi,
                     banco.finti.colore, banco.finti.documenti, banco.finti.servizi.creaLettore,
-                    banco.finti.servizi.creaMotoreVoce, banco.finti.servizi.cartellaProgramma};
+                    banco.finti.servizi.creaMotoreVoce, banco.finti.servizi.cartellaProgramma, banco.finti.chiusura};
     FabbricaSchermate navigatore(servizi);
     banco.rifiutate = {2};
     banco.finti.stato.NumeroVoce = 2;

@@ -341,7 +341,7 @@ void TestFormConfigura::leavingWhileTheColourDialogIsOpenIsHarmless()
     Servizi servizi{banco.finti.stato,  banco.finti.casuale,  banco.finti.voce,
                     banco.finti.attesa, banco.finti.suoni,    banco.finti.dialoghi,
                     colore,             banco.finti.documenti, banco.finti.servizi.creaLettore,
-                    banco.finti.servizi.creaMotoreVoce, banco.finti.servizi.cartellaProgramma};
+                    banco.finti.servizi.creaMotoreVoce, banco.finti.servizi.cartellaProgramma, banco.finti.chiusura};
     FabbricaSchermate navigatore(servizi);
     QPointer<FormConfigura> form = new FormConfigura(servizi);
     QVERIFY(mostraEAttiva(form));

@@ -74,7 +74,7 @@ public:
     // Chooses button k of the current step's group the way the input mode does.
     void scegli(int k)
     {
-        const int passo = s->PassoCorrente();
+        const int passo = s->modello().PassoCorrente();
         if (f.stato.ModalitaInput == Modalita::Mouse) {
             if (segni(passo))
                 s->Command2_Click(k);
@@ -124,7 +124,7 @@ public:
     void portaA(int passo)
     {
         for (int p : percorso()) {
-            if (p == passo || s->PassoCorrente() == passo)
+            if (p == passo || s->modello().PassoCorrente() == passo)
                 return;
             scegli(giusta(p));
         }
@@ -247,7 +247,7 @@ public:
     void annota()
     {
         if (s)
-            f.registro.scrivi(QStringLiteral("@ p%1 %2").arg(s->PassoCorrente()).arg(colori()));
+            f.registro.scrivi(QStringLiteral("@ p%1 %2").arg(s->modello().PassoCorrente()).arg(colori()));
     }
 
     ServiziFinti f;

@@ -139,13 +139,13 @@ void TestAddizione::ogniPassoSegueLaSuaSequenza()
     const bool inverso = esercizio.ordine == 1;
     if (passo == 0) {
         QCOMPARE(b.f.registro.voci, b.atteso(atteso, 0));
-        QCOMPARE(int(b.s->PassoCorrente()), inverso ? 51 : 1);
+        QCOMPARE(int(b.s->modello().PassoCorrente()), inverso ? 51 : 1);
         QCOMPARE(b.etichetta(1)->text(), b.testo(1));
         QCOMPARE(b.colori(), QStringLiteral("h.........."));
         return;
     }
     b.portaA(passo);
-    QCOMPARE(int(b.s->PassoCorrente()), passo);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo);
     b.f.registro.svuota();
     const int scelta = b.giusta(passo);
     b.scegli(scelta);
@@ -156,7 +156,7 @@ void TestAddizione::ogniPassoSegueLaSuaSequenza()
     const int indice = percorso.indexOf(passo);
     QCOMPARE(b.f.stato.Esatti, int16_t(indice + 1));
     if (indice < 3) {
-        QCOMPARE(int(b.s->PassoCorrente()), percorso.at(indice + 1));
+        QCOMPARE(int(b.s->modello().PassoCorrente()), percorso.at(indice + 1));
         for (int n = 1; n <= 6; ++n)
             QCOMPARE(b.etichetta(n)->text(), n <= 2 * indice + 3 ? b.testo(n) : QString());
         QCOMPARE(b.etichetta(7)->isHidden(), indice < 2);
@@ -167,7 +167,7 @@ void TestAddizione::ogniPassoSegueLaSuaSequenza()
         QVERIFY(!b.avanti()->isHidden());
         QCOMPARE(FormEsercizio::colore(b.avanti()), ColoreEvidenziato);
     } else {
-        QCOMPARE(int(b.s->PassoCorrente()), passo + 1);
+        QCOMPARE(int(b.s->modello().PassoCorrente()), passo + 1);
     }
 }
 
@@ -203,11 +203,11 @@ void TestAddizione::gliAddendiSiScrivonoInQualsiasiOrdine()
     QVERIFY(b.avvia());
     b.portaA(4);
     b.scegli(primo);
-    QCOMPARE(int(b.s->PassoCorrente()), primoGiusto ? 5 : 4);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), primoGiusto ? 5 : 4);
     if (primoGiusto) {
         b.scegli(0);  // "+"
         b.scegli(secondo);
-        QCOMPARE(int(b.s->PassoCorrente()), secondoGiusto ? 7 : 6);
+        QCOMPARE(int(b.s->modello().PassoCorrente()), secondoGiusto ? 7 : 6);
         if (secondoGiusto) {
             b.scegli(2);  // "="
             b.scegli(esercizio.totale);
@@ -247,21 +247,21 @@ void TestAddizione::unaRispostaSbagliataContaESegnaSoloIlBottone()
     Banco b(schermata, esercizio(7, 4, ordine), Modalita::Mouse);
     QVERIFY(b.avvia());
     b.portaA(passo);
-    QCOMPARE(int(b.s->PassoCorrente()), passo);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo);
     const QString operazione = b.etichetta(8)->text();
     b.f.registro.svuota();
 
     b.scegli(sbagliata);
 
     QCOMPARE(b.f.registro.voci, QStringList{QStringLiteral("SuonoNo")});
-    QCOMPARE(int(b.s->PassoCorrente()), passo);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo);
     QCOMPARE(b.s->testoPannello(2), QStringLiteral("Errati  1"));
     QCOMPARE(b.etichetta(8)->text(), operazione);
     QPushButton *rosso = Banco::segni(passo) ? b.segno(sbagliata) : b.numero(sbagliata);
     QCOMPARE(FormEsercizio::colore(rosso), Colori::Sbagliato);
 
     b.scegli(b.giusta(passo));
-    QVERIFY(b.s->PassoCorrente() != passo || passo == 8);
+    QVERIFY(b.s->modello().PassoCorrente() != passo || passo == 8);
     QCOMPARE(b.s->testoPannello(2), QStringLiteral("Errati  1"));
 }
 

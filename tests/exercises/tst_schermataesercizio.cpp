@@ -57,19 +57,7 @@ namespace {
 
 int indovina(const FormEsercizio *s)
 {
-    const bool add = s->descrizione().famiglia == Catalogo::Famiglia::Addizione;
-    const int t = s->Totale(), p = s->Parte(), r = s->Resto();
-    switch (s->PassoCorrente()) {
-    case 1: case 51: return add ? r : t;
-    case 2: case 52: return p;
-    case 3: return add ? t : r;
-    case 4: return add ? r : t;
-    case 5: return add ? 0 : 1;
-    case 6: return add && r != 99 ? r : p;
-    case 7: return 2;
-    case 8: return add ? t : r;
-    }
-    return -1;
+    return s->modello().rispostaGiusta();
 }
 
 // Answers with the mouse until "avanti" shows.
@@ -77,7 +65,7 @@ void completaColMouse(FormEsercizio *s)
 {
     auto *avanti = s->findChild<QPushButton *>(QStringLiteral("Command3"));
     for (int giri = 0; avanti->isHidden() && giri < 10; ++giri) {
-        const int passo = s->PassoCorrente();
+        const int passo = s->modello().PassoCorrente();
         if (passo == 5 || passo == 7)
             s->Command2_Click(indovina(s));
         else
@@ -116,13 +104,13 @@ void TestSchermataEsercizio::leEstrazioniRispettanoLeRegole()
 
     std::set<int> totali, scene;
     int zeri = 0;
-    int precedente = b.s->Scena();
-    const int numeroScene = b.s->NumeroScene();
+    int precedente = b.s->modello().Scena();
+    const int numeroScene = b.s->modello().NumeroScene();
     QCOMPARE(numeroScene, b.addizione ? 30 : 23);
     for (int i = 0; i < 3000; ++i) {
         b.f.registro.svuota();
         b.s->GeneraEsercizio();
-        const int t = b.s->Totale(), p = b.s->Parte(), r = b.s->Resto();
+        const int t = b.s->modello().Totale(), p = b.s->modello().Parte(), r = b.s->modello().Resto();
         QVERIFY2(t >= 2 && t <= 10, qPrintable(QString::number(t)));
         QVERIFY(p >= 0 && r >= 0);
         QCOMPARE(p + r, t);
@@ -130,12 +118,12 @@ void TestSchermataEsercizio::leEstrazioniRispettanoLeRegole()
             ++zeri;
             QCOMPARE(b.f.stato.Casuale, int16_t(0));
         }
-        QVERIFY(b.s->Scena() >= 1 && b.s->Scena() <= numeroScene);
-        QVERIFY(b.s->Scena() != precedente);
-        QCOMPARE(b.s->ScenaPrecedente(), b.s->Scena());
-        precedente = b.s->Scena();
+        QVERIFY(b.s->modello().Scena() >= 1 && b.s->modello().Scena() <= numeroScene);
+        QVERIFY(b.s->modello().Scena() != precedente);
+        QCOMPARE(b.s->modello().ScenaPrecedente(), b.s->modello().Scena());
+        precedente = b.s->modello().Scena();
         totali.insert(t);
-        scene.insert(b.s->Scena());
+        scene.insert(b.s->modello().Scena());
     }
     QCOMPARE(int(totali.size()), 9);
     QCOMPARE(*totali.begin(), 2);
@@ -171,10 +159,10 @@ void TestSchermataEsercizio::leEstrazioniScriptateSiRipetonoDoveServe()
     Banco b(4, Esercizio{}, Modalita::Mouse);
     b.f.casuale.imposta(estrazioni);
     QVERIFY(b.avvia());
-    QCOMPARE(int(b.s->Totale()), totale);
-    QCOMPARE(int(b.s->Parte()), parte);
-    QCOMPARE(int(b.s->Resto()), totale - parte);
-    QCOMPARE(int(b.s->Scena()), scena);
+    QCOMPARE(int(b.s->modello().Totale()), totale);
+    QCOMPARE(int(b.s->modello().Parte()), parte);
+    QCOMPARE(int(b.s->modello().Resto()), totale - parte);
+    QCOMPARE(int(b.s->modello().Scena()), scena);
     QCOMPARE(b.f.casuale.prossimo, estrazioni.size());
 }
 
@@ -184,13 +172,13 @@ void TestSchermataEsercizio::laStessaScenaNonTornaDueVolteDiSeguito()
     b.f.casuale.imposta({estrai(3, 9), estrai(1, 3), estrai(2, 6), estrai(6, 23),
                          estrai(3, 9), estrai(1, 3), estrai(2, 6), estrai(6, 23), estrai(6, 23), estrai(8, 23)});
     QVERIFY(b.avvia());
-    QCOMPARE(int(b.s->Scena()), 7);
+    QCOMPARE(int(b.s->modello().Scena()), 7);
     b.completa();
     b.f.registro.svuota();
     b.s->seleziona();  // "avanti"
-    QCOMPARE(int(b.s->Scena()), 9);
+    QCOMPARE(int(b.s->modello().Scena()), 9);
     QCOMPARE(b.f.registro.voci.value(0), QStringLiteral("Movie %1/scenes/b9.svg").arg(b.f.servizi.cartellaProgramma));
-    QCOMPARE(int(b.s->PassoCorrente()), 1);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), 1);
     QVERIFY(b.avanti()->isHidden());
 }
 
@@ -227,7 +215,7 @@ void TestSchermataEsercizio::azzeraConteggioNonToccaLEsercizio()
     QCOMPARE(b.s->testoPannello(2), QStringLiteral("Errati  0"));
     QCOMPARE(b.f.stato.Esatti, int16_t(0));
     QCOMPARE(b.f.stato.Errati, int16_t(0));
-    QCOMPARE(int(b.s->PassoCorrente()), 3);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), 3);
     for (int n = 1; n <= 8; ++n)
         QCOMPARE(b.etichetta(n)->text(), etichette.at(n - 1));
     QVERIFY(b.f.registro.voci.isEmpty());
@@ -267,7 +255,7 @@ void TestSchermataEsercizio::iClicSulleSceltePassanoSoloColMouse()
 
     // A real click on the right number button.
     QTest::mouseClick(b.numero(5), Qt::LeftButton);
-    QCOMPARE(int(b.s->PassoCorrente()), modo == 0 ? 2 : 1);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), modo == 0 ? 2 : 1);
     if (modo != 0)
         QVERIFY(b.f.registro.voci.isEmpty());
 
@@ -288,7 +276,7 @@ void TestSchermataEsercizio::iClicSulleSceltePassanoSoloColMouse()
     b.f.registro.svuota();
     QTest::mouseClick(b.avanti(), Qt::LeftButton);
     QVERIFY(b.avanti()->isHidden());
-    QCOMPARE(int(b.s->PassoCorrente()), 1);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), 1);
     QVERIFY(b.f.registro.voci.value(0).startsWith(QStringLiteral("Movie ")));
 }
 
@@ -318,7 +306,7 @@ void TestSchermataEsercizio::ilCamminatoreGiraNelGruppoDelPasso()
     Banco b(9, Esercizio{});
     QVERIFY(b.avvia());
     b.portaA(passo);
-    QCOMPARE(int(b.s->PassoCorrente()), passo);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo);
     b.f.stato.SceltaCorrente = int16_t(da);
     if (verso > 0)
         b.s->seguente();
@@ -360,7 +348,7 @@ void TestSchermataEsercizio::tornareAlMenuChiedePrima()
     Banco b(schermata, Esercizio{}, Modalita::Mouse);
     QVERIFY(b.avvia());
     b.scegli(b.giusta(1));
-    const int passo = b.s->PassoCorrente();
+    const int passo = b.s->modello().PassoCorrente();
     b.f.registro.svuota();
     b.f.dialoghi.risposta = risposta;
 
@@ -376,7 +364,7 @@ void TestSchermataEsercizio::tornareAlMenuChiedePrima()
     }
     QCOMPARE(b.f.registro.voci, atteso);
     if (!risposta) {
-        QCOMPARE(int(b.s->PassoCorrente()), passo);
+        QCOMPARE(int(b.s->modello().PassoCorrente()), passo);
         QVERIFY(b.s->isVisible());
         return;
     }
@@ -442,7 +430,7 @@ void TestSchermataEsercizio::chiudereDuranteUnAttesaFermaLaSequenza()
         if (momento == QLatin1String("caricamento della scena"))
             b.s->seleziona();
         else
-            b.scegli(b.giusta(b.s->PassoCorrente()));
+            b.scegli(b.giusta(b.s->modello().PassoCorrente()));
     }
     QVERIFY(chiusa);
     QVERIFY(b.s.isNull());
@@ -460,7 +448,7 @@ void TestSchermataEsercizio::unaVoceInterrottaPerLUscitaFermaLaSequenza()
     b.f.voce.esito = false;  // the program is ending
     b.scegli(5);
     QCOMPARE(b.f.registro.voci, QStringList{QStringLiteral("Parla %1").arg(b.testo(2))});
-    QCOMPARE(int(b.s->PassoCorrente()), 1);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), 1);
 }
 
 void TestSchermataEsercizio::unEsercizioCompletoSiLeggeCosi_data()
@@ -528,14 +516,14 @@ void TestSchermataEsercizio::avantiDuranteLaLetturaDellOperazioneNonLasciaCode()
     QVERIFY(attendiAttivazione(s));
     auto *avanti = s->findChild<QPushButton *>(QStringLiteral("Command3"));
     f.stato.ModalitaInput = Modalita::Mouse;
-    for (int giri = 0; s->PassoCorrente() != 8 && giri < 10; ++giri) {
-        const int passo = s->PassoCorrente();
+    for (int giri = 0; s->modello().PassoCorrente() != 8 && giri < 10; ++giri) {
+        const int passo = s->modello().PassoCorrente();
         if (passo == 5 || passo == 7)
             s->Command2_Click(indovina(s));
         else
             s->Command1_Click(indovina(s));
     }
-    QCOMPARE(int(s->PassoCorrente()), 8);
+    QCOMPARE(int(s->modello().PassoCorrente()), 8);
     f.stato.ModalitaInput = Modalita::ScansioneManuale;
 
     bool fatto = false;
@@ -562,7 +550,7 @@ void TestSchermataEsercizio::avantiDuranteLaLetturaDellOperazioneNonLasciaCode()
         QVERIFY(QTest::qWaitFor([&] { return compagno->inTurno(); }));
         QCOMPARE(compagno->numero(), 7);
     } else {
-        QCOMPARE(int(s->PassoCorrente()), 1);
+        QCOMPARE(int(s->modello().PassoCorrente()), 1);
         QCOMPARE(f.stato.SceltaCorrente, int16_t(0));
     }
     delete s.data();
@@ -650,7 +638,7 @@ void TestSchermataEsercizio::ilLivelloMistoCominciaDaUnaSchermataEstratta()
     QVERIFY(s->isVisible());
     QVERIFY(!compagno->isVisible());
     QVERIFY(!compagno->inTurno());
-    QCOMPARE(int(s->Totale()), 5);
+    QCOMPARE(int(s->modello().Totale()), 5);
     delete s.data();
     delete compagno.data();
 }
@@ -685,7 +673,7 @@ void TestSchermataEsercizio::avantiColMouseCambiaTurnoSecondoLEstrazione()
     QVERIFY(attendiAttivazione(s));
     completaColMouse(s);
     QCOMPARE(f.stato.Esatti, int16_t(8));
-    const int totale = s->Totale(), scena = s->Scena();
+    const int totale = s->modello().Totale(), scena = s->modello().Scena();
 
     Esercizio prossimo;
     prossimo.totale = 9, prossimo.parte = 3, prossimo.scena = 2;
@@ -698,7 +686,7 @@ void TestSchermataEsercizio::avantiColMouseCambiaTurnoSecondoLEstrazione()
         QVERIFY(s->inTurno());
         QVERIFY(s->isVisible());
         QVERIFY(!compagno->isVisible());
-        QCOMPARE(int(s->Totale()), 9);
+        QCOMPARE(int(s->modello().Totale()), 9);
         QCOMPARE(f.stato.Esatti, int16_t(8));  // the score goes on
         QCOMPARE(attivazioneCompagno.count(), 0);
     } else {
@@ -707,14 +695,14 @@ void TestSchermataEsercizio::avantiColMouseCambiaTurnoSecondoLEstrazione()
         QVERIFY(compagno->inTurno());
         QVERIFY(!s->isVisible());
         QVERIFY(!s->inTurno());
-        QCOMPARE(int(compagno->Totale()), 9);
+        QCOMPARE(int(compagno->modello().Totale()), 9);
         QCOMPARE(f.stato.Esatti, int16_t(0));
         QCOMPARE(compagno->testoPannello(1), QStringLiteral("Esatti  0"));
         // The resting screen keeps its exercise and does nothing.
-        QCOMPARE(int(s->Totale()), totale);
-        QCOMPARE(int(s->Scena()), scena);
-        QCOMPARE(int(s->ScenaPrecedente()), scena);
-        QCOMPARE(int(s->PassoCorrente()), 8);
+        QCOMPARE(int(s->modello().Totale()), totale);
+        QCOMPARE(int(s->modello().Scena()), scena);
+        QCOMPARE(int(s->modello().ScenaPrecedente()), scena);
+        QCOMPARE(int(s->modello().PassoCorrente()), 8);
         f.registro.svuota();
         s->seguente();
         s->seleziona();
@@ -756,8 +744,8 @@ void TestSchermataEsercizio::avantiDaTastieraOScansioneNonCambiaMai()
         QVERIFY(s->inTurno());
         QVERIFY(!compagno->isVisible());
         // No turn was drawn: estrai(1, 2) became the total, Int(0.75 × 9) + 2.
-        QCOMPARE(int(s->PassoCorrente()), 1);
-        QCOMPARE(int(s->Totale()), 8);
+        QCOMPARE(int(s->modello().PassoCorrente()), 1);
+        QCOMPARE(int(s->modello().Totale()), 8);
         f.stato.ModalitaInput = Modalita::Mouse;
         completaColMouse(s);
         f.stato.ModalitaInput = int16_t(modo);

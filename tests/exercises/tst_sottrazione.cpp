@@ -97,14 +97,14 @@ void TestSottrazione::ogniPassoSegueLaSuaSequenza()
     QVERIFY(b.avvia());
     if (passo == 0) {
         QCOMPARE(b.f.registro.voci, b.atteso(atteso, 0));
-        QCOMPARE(b.s->PassoCorrente(), 1);
+        QCOMPARE(b.s->modello().PassoCorrente(), 1);
         QCOMPARE(b.colori(), QStringLiteral("h.........."));
         QCOMPARE(b.etichetta(1)->text(), b.testo(1));
         QVERIFY(b.etichetta(7)->isHidden());
         return;
     }
     b.portaA(passo);
-    QCOMPARE(int(b.s->PassoCorrente()), passo);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo);
     b.f.registro.svuota();
     const int scelta = b.giusta(passo);
     b.scegli(scelta);
@@ -114,7 +114,7 @@ void TestSottrazione::ogniPassoSegueLaSuaSequenza()
     QCOMPARE(b.s->testoPannello(1), QStringLiteral("Esatti  %1").arg(passo));
     QCOMPARE(b.f.stato.SceltaCorrente, int16_t(0));
     if (passo <= 3) {
-        QCOMPARE(int(b.s->PassoCorrente()), passo + 1);
+        QCOMPARE(int(b.s->modello().PassoCorrente()), passo + 1);
         for (int n = 1; n <= 6; ++n)
             QCOMPARE(b.etichetta(n)->text(), n <= 2 * passo + 1 ? b.testo(n) : QString());
         QCOMPARE(b.etichetta(7)->isHidden(), passo < 3);
@@ -123,14 +123,14 @@ void TestSottrazione::ogniPassoSegueLaSuaSequenza()
     }
     QCOMPARE(b.etichetta(8)->text(), operazione);
     if (passo == 8) {
-        QCOMPARE(int(b.s->PassoCorrente()), 8);
+        QCOMPARE(int(b.s->modello().PassoCorrente()), 8);
         QVERIFY(!b.avanti()->isHidden());
         QCOMPARE(FormEsercizio::colore(b.avanti()), ColoreEvidenziato);
         for (int i = 0; i <= 10; ++i)
             QVERIFY(b.numero(i)->isHidden());
         return;
     }
-    QCOMPARE(int(b.s->PassoCorrente()), passo + 1);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo + 1);
     const bool segni = passo == 4 || passo == 6;
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(b.segno(i)->isHidden(), !segni);
@@ -176,7 +176,7 @@ void TestSottrazione::unaRispostaSbagliataContaESegnaSoloIlBottone()
     b.scegli(sbagliata);
 
     QCOMPARE(b.f.registro.voci, QStringList{QStringLiteral("SuonoNo")});
-    QCOMPARE(int(b.s->PassoCorrente()), passo);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo);
     QCOMPARE(b.f.stato.Errati, int16_t(1));
     QCOMPARE(b.s->testoPannello(2), QStringLiteral("Errati  1"));
     QCOMPARE(b.s->testoPannello(1), QStringLiteral("Esatti  %1").arg(passo - 1));
@@ -187,7 +187,7 @@ void TestSottrazione::unaRispostaSbagliataContaESegnaSoloIlBottone()
 
     // The step is still open: the right answer now moves on and clears the mark.
     b.scegli(b.giusta(passo));
-    QCOMPARE(int(b.s->PassoCorrente()), passo == 8 ? 8 : passo + 1);
+    QCOMPARE(int(b.s->modello().PassoCorrente()), passo == 8 ? 8 : passo + 1);
     for (QPushButton *bottone : b.s->findChildren<QPushButton *>()) {
         if (!bottone->isHidden() && bottone != b.avanti())
             QCOMPARE(FormEsercizio::colore(bottone), Colori::Neutro);
@@ -219,7 +219,7 @@ void TestSottrazione::unaRispostaDuranteLaVoceValePerIlPassoGiaAvanzato()
         if (fatto || testo != b.testo(2))
             return;
         fatto = true;
-        passoVisto = b.s->PassoCorrente();
+        passoVisto = b.s->modello().PassoCorrente();
         b.s->Command1_Click(b.e.parte);  // the answer to step 2
     };
     b.scegli(b.e.totale);

@@ -1,5 +1,6 @@
 #include "Finti.h"
 
+#include "core/Chiusura.h"
 #include "media/Attese.h"
 #include "media/VoceProgramma.h"
 
@@ -12,6 +13,7 @@
 class TestChiusura : public QObject
 {
     Q_OBJECT
+    Chiusura m_chiusura;
 
 private slots:
     void parlaTornaFalsoQuandoIlProgrammaEsce()
@@ -23,10 +25,10 @@ private slots:
             m->fineAutomatica = false;
             motore = m.get();
             return std::unique_ptr<SpeechEngine>(std::move(m));
-        });
+        }, m_chiusura);
         QTimer::singleShot(20, [] { QCoreApplication::quit(); });
         QVERIFY(!voce.Parla(QStringLiteral("uno")));
-        QVERIFY(Attese::programmaInChiusura());
+        QVERIFY(m_chiusura.inCorso());
 
         // The next text is not spoken and nothing waits.
         registro.svuota();
@@ -37,7 +39,7 @@ private slots:
 
     void pausaTornaSubitoFalsa()
     {
-        AttesaProgramma attesa;
+        AttesaProgramma attesa(m_chiusura);
         QElapsedTimer orologio;
         orologio.start();
         QVERIFY(!attesa.Pausa(30.0));

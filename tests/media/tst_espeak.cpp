@@ -1,5 +1,6 @@
 #include "UscitaFinta.h"
 
+#include "core/Chiusura.h"
 #include "media/EspeakEngine.h"
 #include "media/VoceProgramma.h"
 
@@ -81,6 +82,7 @@ bool diverse(const Impronta &a, const Impronta &b)
 class TestEspeak : public QObject
 {
     Q_OBJECT
+    Chiusura m_chiusura;
 
 private slots:
     void initTestCase()
@@ -294,7 +296,7 @@ private slots:
             u->manuale = true;  // only this test's clock says what has played
             uscita = u.get();
             return std::unique_ptr<SpeechEngine>(new EspeakEngine(std::move(u)));
-        });
+        }, m_chiusura);
         SpeechEngine &motore = voce.motore();
         bool durante = false;
         QTimer tempo;

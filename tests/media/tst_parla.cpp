@@ -1,5 +1,6 @@
 #include "Finti.h"
 
+#include "core/Chiusura.h"
 #include "media/FormBocca.h"
 #include "media/VoceProgramma.h"
 
@@ -10,6 +11,7 @@
 class TestParla : public QObject
 {
     Q_OBJECT
+    Chiusura m_chiusura;
 
 private:
     Registro registro;
@@ -27,7 +29,7 @@ private slots:
             auto m = std::make_unique<MotoreFinto>(&registro);
             motori << m.get();
             return std::unique_ptr<SpeechEngine>(std::move(m));
-        });
+        }, m_chiusura);
     }
     void cleanup() { voce.reset(); }
 

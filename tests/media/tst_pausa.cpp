@@ -1,3 +1,4 @@
+#include "core/Chiusura.h"
 #include "media/Attese.h"
 #include "media/VoceProgramma.h"
 
@@ -8,6 +9,7 @@
 class TestPausa : public QObject
 {
     Q_OBJECT
+    Chiusura m_chiusura;
 
 private slots:
     void nienteAttesaNessunEvento_data()
@@ -21,7 +23,7 @@ private slots:
     void nienteAttesaNessunEvento()
     {
         QFETCH(double, secondi);
-        AttesaProgramma attesa;
+        AttesaProgramma attesa(m_chiusura);
         bool eseguito = false;
         QTimer::singleShot(0, [&] { eseguito = true; });
         QVERIFY(attesa.Pausa(secondi));
@@ -39,7 +41,7 @@ private slots:
     void nonTornaPrimaDelTempo()
     {
         QFETCH(double, secondi);
-        AttesaProgramma attesa;
+        AttesaProgramma attesa(m_chiusura);
         QElapsedTimer orologio;
         orologio.start();
         QVERIFY(attesa.Pausa(secondi));
@@ -49,7 +51,7 @@ private slots:
 
     void eventiGestitiDuranteLaPausa()
     {
-        AttesaProgramma attesa;
+        AttesaProgramma attesa(m_chiusura);
         int scatti = 0;
         QTimer ticchettio;
         connect(&ticchettio, &QTimer::timeout, [&] { ++scatti; });
@@ -61,7 +63,7 @@ private slots:
     void pausaAnnidata()
     {
         // A handler run during a pause pauses too; both end no earlier than asked.
-        AttesaProgramma attesa;
+        AttesaProgramma attesa(m_chiusura);
         QElapsedTimer orologio;
         orologio.start();
         qint64 fineInterna = -1;
@@ -76,10 +78,10 @@ private slots:
 
     void unCicloSvegliatoTornaVero()
     {
-        Attese::Ciclo ciclo;
+        Attese::Ciclo ciclo(m_chiusura);
         QTimer::singleShot(0, ciclo.contesto(), [&ciclo] { ciclo.sveglia(); });
         QVERIFY(ciclo.esegui());
-        QVERIFY(!Attese::programmaInChiusura());
+        QVERIFY(!m_chiusura.inCorso());
     }
 };
 

@@ -46,7 +46,6 @@ void TestAvvio::init()
 {
     m_finti = std::make_unique<ServiziFinti>();
     m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi);
-    FormMenu::impostaTermina([] {});
 }
 
 void TestAvvio::cleanup()
@@ -168,8 +167,6 @@ void TestAvvio::controlli()
 
 void TestAvvio::initTestCase()
 {
-    // Key releases are handled at once; the wait for a late repeat has a test of its own.
-    ControlloreInput::impostaAttesaRilascio(0);
 }
 
 QTEST_MAIN(TestAvvio)

@@ -37,7 +37,6 @@ void TestInfo::init()
 {
     m_finti = std::make_unique<ServiziFinti>();
     m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi);
-    FormMenu::impostaTermina([] {});
 }
 
 void TestInfo::cleanup()
@@ -135,8 +134,6 @@ void TestInfo::chiudiTornaAUnMenuNuovo()
 
 void TestInfo::initTestCase()
 {
-    // Key releases are handled at once; the wait for a late repeat has a test of its own.
-    ControlloreInput::impostaAttesaRilascio(0);
 }
 
 QTEST_MAIN(TestInfo)

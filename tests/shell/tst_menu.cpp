@@ -122,11 +122,8 @@ void TestMenu::ridimensionataTieneLeProporzioni()
 
 void TestMenu::initTestCase()
 {
-    // Key releases are handled at once; the wait for a late repeat has a test of its own.
-    ControlloreInput::impostaAttesaRilascio(0);
     QVERIFY(m_config.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-    FormMenu::impostaTermina([this] { ++m_terminazioni; });
 }
 
 void TestMenu::init()
@@ -135,6 +132,8 @@ void TestMenu::init()
     QVERIFY(ModuloPerIni::CartellaImpostazioni().startsWith(m_config.path()));
     m_finti = std::make_unique<ServiziFinti>();
     m_finti->stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+    m_finti->servizi.salvaImpostazioni = &ModuloPerIni::SalvaImpostazioni;
+    m_finti->servizi.termina = [this] { ++m_terminazioni; };
     m_finti->stato.ColoreScansione = Giallo;
     m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi);
     m_terminazioni = 0;

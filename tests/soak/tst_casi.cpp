@@ -56,7 +56,6 @@ class TestCasi : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { ControlloreInput::impostaAttesaRilascio(0); }
     void cleanup()
     {
         chiudiSchermate();
@@ -81,7 +80,7 @@ private slots:
         QFETCH(int, passi);
         Banco b(schermata, Esercizio{}, int16_t(modo));
         QVERIFY(b.avvia());
-        const int primo = b.s->PassoCorrente();
+        const int primo = b.s->modello().PassoCorrente();
         // Moves at every wait of the step, the last one after the group was
         // repainted.
         int attese = 0;
@@ -94,7 +93,7 @@ private slots:
         b.f.attesa.durante = [&](double) { muovi(); };
         b.scegli(b.giusta(primo));
         QVERIFY(attese >= 2);
-        QVERIFY(b.s->PassoCorrente() != primo);
+        QVERIFY(b.s->modello().PassoCorrente() != primo);
         QCOMPARE(evidenziati(b.s, ColoreEvidenziato), 1);
         QCOMPARE(FormEsercizio::colore(b.numero(0)), ColoreEvidenziato);
         QCOMPARE(b.f.stato.SceltaCorrente, int16_t(0));
@@ -116,7 +115,7 @@ private slots:
         QVERIFY(b.avvia());
         b.completa();
         QVERIFY(b.avanti()->isVisible());
-        QCOMPARE(b.s->PassoCorrente(), int16_t(8));
+        QCOMPARE(b.s->modello().PassoCorrente(), int16_t(8));
 
         const Esercizio secondo{6, 4, 9, 1, 0};
         b.f.casuale.imposta(estrazioni(secondo, b.addizione));
@@ -137,7 +136,7 @@ private slots:
         QCOMPARE(b.etichetta(8)->text(), QString());
         QCOMPARE(b.f.stato.Esatti, int16_t(esatti));
         QVERIFY(!b.avanti()->isVisible());
-        QCOMPARE(b.s->PassoCorrente(), int16_t(1));
+        QCOMPARE(b.s->modello().PassoCorrente(), int16_t(1));
     }
 
     // The menu's mixed levels: the two screens know each other, "avanti"

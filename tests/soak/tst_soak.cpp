@@ -18,6 +18,7 @@
 #include "input/ControlloreInput.h"
 #include "input/Evidenziazione.h"
 #include "media/VoceProgramma.h"
+#include "shell/ModuloPerIni.h"
 #include "core/Colori.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormInfo.h"
@@ -131,11 +132,13 @@ public:
             auto motore = std::make_unique<MotoreRobot>();
             motore->durante = [this] { durante(); };
             return std::unique_ptr<SpeechEngine>(std::move(motore));
-        })
+        }, f.chiusura)
         , m_servizi{f.stato,     m_casuale,       vocePropria ? static_cast<Voce &>(m_voceProgramma) : f.voce,
                     f.attesa,    f.suoni,         f.dialoghi,
                     f.colore,    f.documenti,     f.servizi.creaLettore,
-                    f.servizi.creaMotoreVoce,     f.servizi.cartellaProgramma}
+                    f.servizi.creaMotoreVoce,     f.servizi.cartellaProgramma,
+                    f.chiusura,                   &ModuloPerIni::SalvaImpostazioni,
+                    [this] { m_terminato = true; }, 0}
         , m_navigatore(m_servizi)
         , m_vocePropria(vocePropria)
     {
@@ -143,15 +146,11 @@ public:
         f.stato.ColoreScansione = 0x00FF00;
         f.voce.durante = [this](const QString &) { durante(); };
         f.attesa.durante = [this](double) { durante(); };
-        FormMenu::impostaTermina([this] { m_terminato = true; });
-        ControlloreInput::impostaAttesaRilascio(0);
     }
 
     ~Robot()
     {
         chiudiTutto();
-        FormMenu::impostaTermina(nullptr);
-        ControlloreInput::impostaAttesaRilascio(30);
     }
 
     QStringList violazioni;
@@ -512,25 +511,14 @@ private:
 
     int16_t modoAttuale() const { return f.stato.ModalitaInput; }
 
-    // The right answers of each step; an addend already written at the first
-    // term of an addition is marked 99 by the screen.
+    // The right answers of the current step, as the exercise's rules say.
     QVector<int> giuste(const FormEsercizio *e) const
     {
-        using namespace Esercizi;
-        const bool addizione = e->descrizione().famiglia == Catalogo::Famiglia::Addizione;
-        const int t = e->Totale(), p = e->Parte(), r = e->Resto();
-        switch (e->PassoCorrente()) {
-        case Passo::Totale: return {addizione ? r : t};
-        case Passo::PrimoInverso: return {r};
-        case Passo::Secondo: case Passo::SecondoInverso: return {p};
-        case Passo::Intero: return {addizione ? t : r};
-        case Passo::PrimoTermine: return addizione ? QVector<int>{r, p} : QVector<int>{t};
-        case Passo::PrimoSegno: return {addizione ? 0 : 1};
-        case Passo::SecondoTermine: return addizione ? QVector<int>{p == 99 ? r : p} : QVector<int>{p};
-        case Passo::Uguale: return {2};
-        case Passo::Risultato: return {addizione ? t : r};
-        }
-        return {};
+        QVector<int> v;
+        for (int i = 0; i <= 10; ++i)
+            if (e->modello().giusta(i))
+                v << i;
+        return v;
     }
 
     // One move toward an answer, right three times out of four, the way the
@@ -539,12 +527,12 @@ private:
     {
         auto *avanti = e->findChild<QPushButton *>(QStringLiteral("Command3"));
         const bool fine = avanti && avanti->isVisible();
-        const int passo = e->PassoCorrente();
+        const int passo = e->modello().PassoCorrente();
         const int quanti = gruppoSegni(passo) ? 3 : 11;
-        if (passo != m_passoObiettivo || e != m_schermataObiettivo || m_esercizioObiettivo != e->Scena()) {
+        if (passo != m_passoObiettivo || e != m_schermataObiettivo || m_esercizioObiettivo != e->modello().Scena()) {
             m_passoObiettivo = passo;
             m_schermataObiettivo = e;
-            m_esercizioObiettivo = e->Scena();
+            m_esercizioObiettivo = e->modello().Scena();
             const QVector<int> g = giuste(e);
             if (!g.isEmpty() && caso(0.75)) {
                 m_obiettivo = g.at(tra(int(g.size())));
@@ -609,7 +597,7 @@ private:
         const int esatti = f.stato.Esatti, errati = f.stato.Errati;
         const qint64 iniettatePrima = totali().iniettate;
         const bool giusto = m_obiettivoGiusto;
-        const int passo = e->PassoCorrente();
+        const int passo = e->modello().PassoCorrente();
         seleziona();
         m_passoObiettivo = -1;  // a new aim after every choice
         const bool pulito = io && totali().iniettate == iniettatePrima && m_profondita == 0;
@@ -622,10 +610,10 @@ private:
                 ++totali().esercizi;
         } else {
             ++totali().errate;
-            if (pulito && (f.stato.Errati != errati + 1 || f.stato.Esatti != esatti || e->PassoCorrente() != passo))
+            if (pulito && (f.stato.Errati != errati + 1 || f.stato.Esatti != esatti || e->modello().PassoCorrente() != passo))
                 viola(QStringLiteral("risposta sbagliata al passo %1: Errati %2→%3, Esatti %4→%5, passo ora %6")
                           .arg(passo).arg(errati).arg(f.stato.Errati).arg(esatti).arg(f.stato.Esatti)
-                          .arg(e->PassoCorrente()));
+                          .arg(e->modello().PassoCorrente()));
         }
     }
 
@@ -864,7 +852,7 @@ private:
 
     void controllaEsercizio(FormEsercizio *e, int modo, uint32_t evidenza, const QString &quando, bool inAttesa)
     {
-        const QString dove = QStringLiteral("%1, passo %2, %3").arg(e->objectName()).arg(e->PassoCorrente()).arg(quando);
+        const QString dove = QStringLiteral("%1, passo %2, %3").arg(e->objectName()).arg(e->modello().PassoCorrente()).arg(quando);
         // A screen just handed the turn waits for its queued activation,
         // which resets the score: until then its panels are its own old ones.
         const bool appenaMostrata = inAttesa && e != m_primaDellIniezione;
@@ -872,21 +860,16 @@ private:
             || e->testoPannello(2) != QStringLiteral("Errati  %1").arg(f.stato.Errati)))
             viola(QStringLiteral("pannelli «%1» «%2» con Esatti %3, Errati %4 (%5)")
                       .arg(e->testoPannello(1), e->testoPannello(2)).arg(f.stato.Esatti).arg(f.stato.Errati).arg(dove));
-        if (e->Scena() == 0)
+        if (e->modello().Scena() == 0)
             return;  // not yet activated
 
-        const int t = e->Totale(), p = e->Parte(), r = e->Resto();
+        const int t = e->modello().Totale(), p = e->modello().Parte(), r = e->modello().Resto();
         const bool addizione = e->descrizione().famiglia == Catalogo::Famiglia::Addizione;
-        int p0 = p, r0 = r;
-        if (addizione && p == 99)
-            p0 = t - r;
-        else if (addizione && r == 99)
-            r0 = t - p;
-        const bool usato = p == 99 || r == 99;
-        if (t < 2 || t > 10 || p0 < 0 || r0 < 0 || p0 + r0 != t || (usato && p == r))
+        const int p0 = p, r0 = r;
+        if (t < 2 || t > 10 || p0 < 0 || r0 < 0 || p0 + r0 != t)
             viola(QStringLiteral("Totale %1, Parte %2, Resto %3 (%4)").arg(t).arg(p).arg(r).arg(dove));
-        if (e->Scena() < 1 || e->Scena() > e->NumeroScene())
-            viola(QStringLiteral("Scena %1 di %2 (%3)").arg(e->Scena()).arg(e->NumeroScene()).arg(dove));
+        if (e->modello().Scena() < 1 || e->modello().Scena() > e->modello().NumeroScene())
+            viola(QStringLiteral("Scena %1 di %2 (%3)").arg(e->modello().Scena()).arg(e->modello().NumeroScene()).arg(dove));
 
         const QString operazione = e->findChild<QLabel *>(QStringLiteral("Label8"))->text();
         const QStringList giuste = addizione
