@@ -13,6 +13,7 @@ class Generatore;
 class Navigatore;
 class SpeechEngine;
 class Suoni;
+class Tempo;
 class Voce;
 struct StatoProgramma;
 
@@ -72,6 +73,8 @@ struct Servizi {
     // How long a key release waits for the press that would make it one of
     // the keyboard's auto-repeats; 0 takes releases at once.
     int attesaRilascioMs = 30;
+    // The clock of the scan; the real one when null (tests step their own).
+    Tempo *tempo = nullptr;
     // Creates screens and hands over between them; set by whoever owns it.
     Navigatore *navigatore = nullptr;
 };

@@ -12,6 +12,20 @@ constexpr int16_t ScansioneAutomatica = 2;  // one switch: the timer moves, Spac
 constexpr int16_t Frecce = 3;               // arrow keys move, Enter selects
 }
 
+// How the scan fits the child; kept in a file of their own beside the settings.
+// Every default keeps the plain scan.
+struct OpzioniScansione {
+    bool voce = false;            // each highlighted item says its name
+    bool suono = false;           // a soft tick at every move
+    double ritardoPrimo = 1.0;    // the first item stays lit this many intervals (1.0..3.0)
+    int giri = 0;                 // whole loops without a press before the scan rests; 0 never
+    int pressioneMinimaMs = 0;    // a shorter press is ignored
+    int ignoraRipetuteMs = 0;     // a press this soon after a taken one is ignored
+    bool gruppi = false;          // the numbers are scanned first as two groups
+    bool bordo = false;           // the highlighted item gets a thick border too
+    bool ingrandisci = false;     // the highlighted item is drawn larger
+};
+
 // The single program-wide record: the seven persisted settings and the shared
 // run state. Screens read and write it directly; nothing is notified.
 struct StatoProgramma {
@@ -23,6 +37,9 @@ struct StatoProgramma {
     int16_t VelocitaVoce = 135;
     int16_t VelocitaScansione = 4;  // quarter seconds
     int16_t ModalitaInput = Modalita::Mouse;
+
+    // Saved in their own file.
+    OpzioniScansione Scansione;
 
     // Run state, never saved.
     int16_t SceltaCorrente = 0;

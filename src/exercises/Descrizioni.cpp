@@ -13,16 +13,16 @@ constexpr uint32_t bgr(int r, int g, int b) { return uint32_t(r) | (uint32_t(g) 
 using Catalogo::Famiglia;
 
 const Descrizione descrizioni[9] = {
-    // n  famiglia               liv partner cambio  sfondo                larghezza sinistra abbassa
-    {1, Famiglia::Addizione,   1, 0, -1, bgr(128, 128, 255), 10620, 5880, 0},
-    {2, Famiglia::Addizione,   2, 0, -1, bgr(0, 128, 0),     10620, 6000, 120},
-    {3, Famiglia::Addizione,   3, 0, -1, bgr(0, 128, 128),   10620, 6000, 0},
-    {4, Famiglia::Sottrazione, 1, 0, -1, bgr(0, 192, 0),     10515, 6000, 120},
-    {5, Famiglia::Sottrazione, 2, 0, -1, bgr(0, 0, 192),     10515, 6000, 0},
-    {6, Famiglia::Addizione,   1, 7, 1,  bgr(255, 192, 128), 10620, 6000, 0},
-    {7, Famiglia::Sottrazione, 1, 6, 0,  bgr(255, 192, 128), 10515, 6000, 0},
-    {8, Famiglia::Addizione,   3, 9, 0,  bgr(192, 0, 192),   10620, 6000, 0},
-    {9, Famiglia::Sottrazione, 2, 8, 0,  bgr(192, 0, 192),   10515, 6000, 0},
+    // n  famiglia               liv partner cambio  sfondo                larghezza sinistra abbassa nome
+    {1, Famiglia::Addizione,   1, 0, -1, bgr(128, 128, 255), 10620, 5880, 0, "Addizione - 1°"},
+    {2, Famiglia::Addizione,   2, 0, -1, bgr(0, 128, 0),     10620, 6000, 120, "Addizione - 2°"},
+    {3, Famiglia::Addizione,   3, 0, -1, bgr(0, 128, 128),   10620, 6000, 0, "Addizione - 3°"},
+    {4, Famiglia::Sottrazione, 1, 0, -1, bgr(0, 192, 0),     10515, 6000, 120, "Sottrazione - 1°"},
+    {5, Famiglia::Sottrazione, 2, 0, -1, bgr(0, 0, 192),     10515, 6000, 0, "Sottrazione - 2°"},
+    {6, Famiglia::Addizione,   1, 7, 1,  bgr(255, 192, 128), 10620, 6000, 0, "Addizione e sottrazione - 1°"},
+    {7, Famiglia::Sottrazione, 1, 6, 0,  bgr(255, 192, 128), 10515, 6000, 0, "Addizione e sottrazione - 1°"},
+    {8, Famiglia::Addizione,   3, 9, 0,  bgr(192, 0, 192),   10620, 6000, 0, "Addizione e sottrazione - 2°"},
+    {9, Famiglia::Sottrazione, 2, 8, 0,  bgr(192, 0, 192),   10515, 6000, 0, "Addizione e sottrazione - 2°"},
 };
 
 // Short names so that the sequences below read as one line per screen.

@@ -20,6 +20,7 @@ struct Descrizione {
     int larghezza;                // designed client width, twips
     int sinistraEtichette;        // left of Label1..Label8, twips
     int abbassaEtichette;         // extra top offset of the labels, twips
+    const char *nomeLivello;      // the level's name as the menu shows it
 };
 
 // numero outside 1..9 gives Form4's description.

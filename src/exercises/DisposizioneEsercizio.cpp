@@ -2,6 +2,7 @@
 
 #include "core/Colori.h"
 #include "core/Servizi.h"
+#include "core/StatoProgramma.h"
 #include "core/Twips.h"
 #include "exercises/AspettoEsercizio.h"
 #include "exercises/EtichettaParlante.h"
@@ -17,8 +18,15 @@
 
 using namespace AspettoEsercizio;
 
+namespace {
+const char *const ParoleNumeri[11] = {"zero", "uno", "due", "tre", "quattro", "cinque",
+                                      "sei", "sette", "otto", "nove", "dieci"};
+}
+
 void FormEsercizio::creaControlli()
 {
+    const int modo = servizi().stato.ModalitaInput;
+    const bool scansione = modo >= Modalita::ScansioneManuale && modo <= Modalita::Frecce;
     const QColor bianco(Qt::white);
     m_picture1 = new QWidget(m_client);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
@@ -68,9 +76,11 @@ void FormEsercizio::creaControlli()
         auto *bottone = new QPushButton(QString::number(i), m_client);
         bottone->setObjectName(QStringLiteral("Command1_%1").arg(i));
         bottone->setAccessibleName(QString::number(i));
+        bottone->setProperty("parola", QString::fromUtf8(ParoleNumeri[i]));
         bottone->setGeometry(Twips::rect(120 + 840 * i, 5640, 615, 615));
         bottone->setFont(numeri);
         bottone->setFocusPolicy(Qt::NoFocus);
+        bottone->setIconSize(Twips::size(300, 300));  // the cross of a wrong answer
         connect(bottone, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         m_command1[i] = bottone;
         dipingi(bottone, Colori::Neutro);
@@ -87,6 +97,7 @@ void FormEsercizio::creaControlli()
         bottone->setGeometry(Twips::rect(sinistre[i], 5640, 615, 615));
         bottone->setFont(fontSegni);
         bottone->setFocusPolicy(Qt::NoFocus);
+        bottone->setIconSize(Twips::size(300, 300));
         connect(bottone, &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
         m_command2[i] = bottone;
         dipingi(bottone, Colori::Neutro);
@@ -96,13 +107,43 @@ void FormEsercizio::creaControlli()
     m_command3 = new QPushButton(QStringLiteral("avanti"), m_client);
     m_command3->setObjectName(QStringLiteral("Command3"));
     m_command3->setAccessibleName(QStringLiteral("avanti"));
-    m_command3->setGeometry(Twips::rect(9240, 5640, 1215, 615));
+    // In the scanning modes "ripeti" and "menù" take the row's right end, and
+    // "avanti", shown only once the other buttons are hidden, its left end.
+    m_command3->setGeometry(scansione ? Twips::rect(120, 5640, 1215, 615) : Twips::rect(9240, 5640, 1215, 615));
     m_command3->setFont(carattere(QStringLiteral("Arial"), 14.25, true));
     m_command3->setIcon(Immagini::icona(Immagine::FrecciaAvanti));
     m_command3->setFocusPolicy(Qt::NoFocus);
     connect(m_command3, &QPushButton::clicked, this, &FormEsercizio::Command3_Click);
     dipingi(m_command3, Colori::Neutro);
     m_command3->hide();
+
+    creaComandiScansione();
+    m_ripeti->setVisible(scansione);
+    m_menu->setVisible(scansione);
+}
+
+void FormEsercizio::creaComandiScansione()
+{
+    struct Comando { QPushButton *&bottone; const char *nome, *nomeAccessibile, *parola; Immagine figura; int sinistra; };
+    const Comando comandi[2] = {
+        {m_ripeti, "ripeti", "Ripeti la domanda", "ripeti", Immagine::Ripeti, 9240},
+        {m_menu, "menu", "Torna al menù", "menù", Immagine::MenuCasa, 9870},
+    };
+    for (const Comando &c : comandi) {
+        auto *b = new QPushButton(m_client);
+        b->setObjectName(QString::fromLatin1(c.nome));
+        b->setAccessibleName(QString::fromUtf8(c.nomeAccessibile));
+        b->setToolTip(QString::fromUtf8(c.nomeAccessibile));
+        b->setProperty("parola", QString::fromUtf8(c.parola));
+        b->setGeometry(Twips::rect(c.sinistra, 5640, 540, 615));
+        b->setIcon(Immagini::icona(c.figura));
+        b->setIconSize(b->size() * 0.8);
+        b->setFocusPolicy(Qt::NoFocus);
+        dipingi(b, Colori::Neutro);
+        c.bottone = b;
+    }
+    connect(m_ripeti, &QPushButton::clicked, this, &FormEsercizio::ripeti);
+    connect(m_menu, &QPushButton::clicked, this, &FormEsercizio::chiediMenu);
 }
 
 void FormEsercizio::creaBarraStato()

@@ -3,6 +3,7 @@
 #include "core/Colori.h"
 #include "core/Generatore.h"
 #include "core/Navigatore.h"
+#include "core/Registri.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
 #include "core/Twips.h"
@@ -28,7 +29,6 @@ using namespace AspettoEsercizio;
 
 namespace {
 
-const char *const ProprietaColore = "coloreBGR";
 constexpr int ClipPerGruppo = 10;
 
 }
@@ -61,13 +61,8 @@ FormEsercizio::FormEsercizio(Servizi &servizi, int numero, QWidget *parent)
     m_client->resize(progetto);
     layout->addWidget(m_client);
 
+    setAccessibleName(QStringLiteral("Calcolotti – ") + QString::fromUtf8(m_descrizione.nomeLivello));
     creaControlli();
-    m_camminatore = std::make_unique<CamminatoreScelte>(
-        QVector<QWidget *>(m_command1.begin(), m_command1.end()),
-        QVector<QWidget *>(m_command2.begin(), m_command2.end()), servizi.stato.SceltaCorrente,
-        [this] { return Colori::daBGR(coloreScansione()); });
-    m_camminatore->impostaPittore(
-        [this](QWidget *bottone, const QColor &colore) { dipingi(bottone, Colori::aBGR(colore)); });
     creaBarraStato();
 
     // The window takes the designed size first, so that the layout leaves the
@@ -77,8 +72,7 @@ FormEsercizio::FormEsercizio(Servizi &servizi, int numero, QWidget *parent)
     m_ridimensionatore->registra(progetto);
     m_client->installEventFilter(this);
 
-    m_input = new ControlloreInput(this, *this, TipoSchermata::Esercizio, servizi.stato,
-                                   servizi.attesaRilascioMs);
+    m_input = new ControlloreInput(this, *this, TipoSchermata::Esercizio, servizi);
 }
 
 FormEsercizio::~FormEsercizio() = default;
@@ -97,11 +91,6 @@ FormEsercizio *FormEsercizio::avviaLivelloMisto(Servizi &servizi, Schermata *men
     else
         mostrata->show();
     return mostrata;
-}
-
-uint32_t FormEsercizio::colore(const QWidget *bottone)
-{
-    return bottone ? bottone->property(ProprietaColore).toUInt() : 0;
 }
 
 QString FormEsercizio::testoPannello(int pannello) const
@@ -178,6 +167,8 @@ void FormEsercizio::GeneraEsercizio()
 {
     const unsigned esercizio = ++m_esercizio;
     QPointer<FormEsercizio> io(this);
+    // The first choice is lit once the first question has been asked.
+    const auto occupato = m_input->occupa();
 
     for (QPushButton *b : m_command1) {
         b->show();
@@ -189,6 +180,10 @@ void FormEsercizio::GeneraEsercizio()
     // No step holds until the first question is asked: a choice made while it
     // is read must not answer the previous exercise's last step.
     m_modello.genera();
+    emit esercizioIniziato();
+    qCDebug(lcEsercizio).noquote() << Registri::momento() << objectName() << "exercise scene" << m_modello.Scena()
+                                   << "total" << m_modello.Totale() << "part" << m_modello.Parte() << "rest"
+                                   << m_modello.Resto() << (m_modello.ordineInverso() ? "reversed" : "");
 
     if (m_lettore)
         m_lettore->Movie(QStringLiteral("%1/scenes/%2%3.svg")
@@ -233,15 +228,18 @@ bool FormEsercizio::esegui(const Sequenza &istruzioni)
             break;
         case Op::Passo:
             m_modello.vaiAlPasso(istruzione.n);
+            qCDebug(lcEsercizio).noquote() << Registri::momento() << objectName() << "step" << istruzione.n;
             break;
         case Op::PrimoPasso:
             m_modello.primoPasso();
+            qCDebug(lcEsercizio).noquote() << Registri::momento() << objectName() << "step"
+                                           << m_modello.PassoCorrente();
             break;
         case Op::Ridipingi:
             ridipingi(Gruppo::Numeri);
             break;
         case Op::Evidenzia:
-            ricominciaEvidenziazione(Gruppo::Numeri);
+            ricominciaEvidenziazione();
             break;
         case Op::MostraLabel7:
             m_label[7]->show();
@@ -340,24 +338,28 @@ void FormEsercizio::SelezionaScelte()
         return;
     if (!m_command3->isHidden()) {
         m_command3->hide();
-        GeneraEsercizio();
+        avanti();
         return;
     }
     const int passo = m_modello.PassoCorrente();
     const int scelta = servizi().stato.SceltaCorrente;
-    switch (m_modello.scegli(scelta)) {
-    case Esercizio::Esito::Ignorata:
+    const Esercizio::Esito esito = m_modello.scegli(scelta);
+    if (esito == Esercizio::Esito::Ignorata)
         return;
-    case Esercizio::Esito::Sbagliata:
+    emit risposta(passo, scelta, esito == Esercizio::Esito::Giusta);
+    qCDebug(lcEsercizio).noquote() << Registri::momento() << objectName() << "step" << passo << "answer" << scelta
+                                   << (esito == Esercizio::Esito::Giusta ? "right" : "wrong") << "score"
+                                   << servizi().stato.Esatti << servizi().stato.Errati;
+    if (esito == Esercizio::Esito::Sbagliata) {
         segnaErrore(passo, scelta);
         return;
-    case Esercizio::Esito::Giusta:
-        mostraPunteggio();
-        if (const Sequenza *istruzioni = sequenza(numero(), passo))
-            esegui(*istruzioni);
-        else
-            passoOperazione(passo);
-        return;
+    }
+    mostraPunteggio();
+    if (const Sequenza *istruzioni = sequenza(numero(), passo)) {
+        const auto occupato = m_input->occupa();
+        esegui(*istruzioni);
+    } else {
+        passoOperazione(passo);
     }
 }
 
@@ -365,6 +367,8 @@ void FormEsercizio::segnaErrore(int passo, int scelta)
 {
     mostraPunteggio();
     servizi().suoni.SuonoNo();
+    // The scan waits for the error sound, then goes on from the chosen button.
+    m_input->occupaPer(servizi().suoni.durataUltimoMs(), false);
     if (gruppoDelPasso(passo) == Gruppo::Segni) {
         if (scelta >= 0 && scelta < int(m_command2.size()))
             dipingi(m_command2[scelta], Colori::Sbagliato);
@@ -379,15 +383,17 @@ void FormEsercizio::passoOperazione(int passo)
     QLabel *operazione = m_label[8];
     if (passo != Passo::Risultato) {
         servizi().suoni.SuonoSi();
+        m_input->occupaPer(servizi().suoni.durataUltimoMs(), true);
         operazione->setText(m_modello.operazione());
         const Gruppo prossimo = m_modello.gruppo();
         mostraGruppo(prossimo);
         ridipingi(prossimo);
-        ricominciaEvidenziazione(prossimo);
+        ricominciaEvidenziazione();
         return;
     }
     QPointer<FormEsercizio> io(this);
     const unsigned esercizio = m_esercizio;
+    const auto occupato = m_input->occupa();
     operazione->setText(m_modello.operazione());
     mostraGruppo(Gruppo::Nessuno);
     if (m_modello.addizione() && m_lettore) {
@@ -400,26 +406,10 @@ void FormEsercizio::passoOperazione(int passo)
         }
     }
     m_command3->show();
+    emit esercizioFinito();
     if (!servizi().voce.Parla(operazione->text()) || !proseguibile(io, esercizio))
         return;
-    StatoProgramma &stato = servizi().stato;
-    stato.SceltaCorrente = 0;
-    if (stato.ModalitaInput != Modalita::Mouse)
-        dipingi(m_command3, coloreScansione());
-}
-
-void FormEsercizio::dipingi(QWidget *bottone, uint32_t colore)
-{
-    if (bottone->property(ProprietaColore).isValid() && FormEsercizio::colore(bottone) == colore)
-        return;
-    bottone->setProperty(ProprietaColore, colore);
-    bottone->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }")
-                               .arg(Colori::daBGR(colore).name()));
-}
-
-uint32_t FormEsercizio::coloreScansione() const
-{
-    return Colori::daDouble(servizi().stato.ColoreScansione);
+    ricominciaEvidenziazione();
 }
 
 void FormEsercizio::ridipingi(Gruppo gruppo)
@@ -440,88 +430,6 @@ void FormEsercizio::mostraGruppo(Gruppo gruppo)
         b->setVisible(gruppo == Gruppo::Segni);
 }
 
-void FormEsercizio::ricominciaEvidenziazione(Gruppo gruppo)
-{
-    StatoProgramma &stato = servizi().stato;
-    stato.SceltaCorrente = 0;
-    if (stato.ModalitaInput == Modalita::Mouse)
-        return;
-    // A key handled while the step spoke may have moved the highlight after
-    // the group was repainted: it must not stay lit beside button 0.
-    const uint32_t evidenza = coloreScansione();
-    const bool segni = gruppo == Gruppo::Segni;
-    const int quanti = segni ? int(m_command2.size()) : int(m_command1.size());
-    for (int i = 1; i < quanti; ++i) {
-        QWidget *bottone = segni ? static_cast<QWidget *>(m_command2[i]) : m_command1[i];
-        if (colore(bottone) == evidenza)
-            dipingi(bottone, Colori::Neutro);
-    }
-    dipingi(segni ? m_command2[0] : m_command1[0], evidenza);
-}
-
-// The walkers are the input model's; this screen only says which group.
-void FormEsercizio::ColoraSeguente()
-{
-    switch (m_modello.gruppo()) {
-    case Gruppo::Numeri: m_camminatore->ColoraSeguente1(); break;
-    case Gruppo::Segni: m_camminatore->ColoraSeguente2(); break;
-    case Gruppo::Nessuno: break;
-    }
-}
-
-void FormEsercizio::ColoraPrecedente()
-{
-    switch (m_modello.gruppo()) {
-    case Gruppo::Numeri: m_camminatore->ColoraPrecedente1(); break;
-    case Gruppo::Segni: m_camminatore->ColoraPrecedente2(); break;
-    case Gruppo::Nessuno: break;
-    }
-}
-
-void FormEsercizio::seguente()
-{
-    if (m_inTurno)
-        ColoraSeguente();
-}
-
-void FormEsercizio::precedente()
-{
-    if (m_inTurno)
-        ColoraPrecedente();
-}
-
-void FormEsercizio::seleziona()
-{
-    SelezionaScelte();
-}
-
-bool FormEsercizio::scansioneSospesa() const
-{
-    return !m_command3->isHidden();
-}
-
-void FormEsercizio::Command1_Click(int indice)
-{
-    StatoProgramma &stato = servizi().stato;
-    if (!m_inTurno || stato.ModalitaInput != Modalita::Mouse)
-        return;
-    stato.SceltaCorrente = int16_t(indice);
-    SelezionaScelte();
-}
-
-void FormEsercizio::Command2_Click(int indice)
-{
-    Command1_Click(indice);
-}
-
-void FormEsercizio::Command3_Click()
-{
-    if (!m_inTurno)
-        return;
-    m_command3->hide();
-    avanti();
-}
-
 void FormEsercizio::avanti()
 {
     if (m_partner && m_modello.turnoAlPartner(m_descrizione.valoreCambio)) {
@@ -534,12 +442,6 @@ void FormEsercizio::avanti()
     GeneraEsercizio();
 }
 
-void FormEsercizio::Label_Click(int etichetta)
-{
-    if (etichetta >= 1 && etichetta <= 8 && etichetta != 7 && m_inTurno)
-        servizi().voce.Parla(m_label[etichetta]->text());
-}
-
 void FormEsercizio::TornaAlMenu()
 {
     QPointer<FormEsercizio> io(this);
@@ -548,13 +450,6 @@ void FormEsercizio::TornaAlMenu()
                                                QStringLiteral("Vuoi tornare al menù?"));
     if (!si || !io || congedata() || !m_inTurno)
         return;
-    if (m_lettore) {
-        for (int i = 1; i <= ClipPerGruppo; ++i) {
-            m_lettore->TStopPlay(clip('a', i));
-            if (m_modello.addizione())
-                m_lettore->TStopPlay(clip('b', i));
-        }
-    }
     lascia();
 }
 
@@ -564,8 +459,20 @@ void FormEsercizio::richiestaChiusura()
     TornaAlMenu();
 }
 
+void FormEsercizio::fermaClip()
+{
+    if (!m_lettore)
+        return;
+    for (int i = 1; i <= ClipPerGruppo; ++i) {
+        m_lettore->TStopPlay(clip('a', i));
+        if (m_modello.addizione())
+            m_lettore->TStopPlay(clip('b', i));
+    }
+}
+
 void FormEsercizio::lascia()
 {
+    fermaClip();
     m_inTurno = false;
     m_input->sospendi();
     // Nobody can reach the hidden partner once the level is left.

@@ -12,11 +12,11 @@
 #include <memory>
 
 class AnimationPlayer;
+class ConfermaScansione;
 class QAction;
 class QLabel;
 class QPushButton;
 class Ridimensionatore;
-class CamminatoreScelte;
 class EtichettaParlante;
 
 // One exercise screen; Form1 .. Form9 are descriptions of this one class
@@ -39,9 +39,13 @@ public:
     const Esercizi::Esercizio &modello() const { return m_modello; }
     FormEsercizio *partner() const { return m_partner; }
     bool inTurno() const { return m_inTurno; }
+    ControlloreInput &controllo() const { return *m_input; }
+    ConfermaScansione *conferma() const;  // the scanned question on screen, if any
 
     // The colour a button was last painted with (0x00BBGGRR).
     static uint32_t colore(const QWidget *bottone);
+    // Whether a button carries the wrong-answer mark.
+    static bool segnatoSbagliato(const QWidget *bottone);
     QString testoPannello(int pannello) const;  // status bar panels 1..3
 
     void GeneraEsercizio();
@@ -53,14 +57,16 @@ public:
     void Command3_Click();
     void Label_Click(int etichetta);
 
-    void ColoraSeguente();
-    void ColoraPrecedente();
-
     // BersaglioScansione
-    void seguente() override;
-    void precedente() override;
-    void seleziona() override;
-    bool scansioneSospesa() const override;
+    QVector<QVector<QWidget *>> scelte() const override;
+    void colora(QWidget *scelta, bool evidenziata) override;
+    void scegli(QWidget *scelta) override;
+
+signals:
+    // An answer was judged, for the record: the step, the choice, right or not.
+    void risposta(int passo, int scelta, bool giusta);
+    void esercizioIniziato();
+    void esercizioFinito();
 
 protected:
     void Form_Activate() override;
@@ -70,6 +76,7 @@ protected:
 private:
     void creaControlli();
     void creaBarraStato();
+    void creaComandiScansione();
     void ImpostaModalitaInput();
 
     // Runs a step's actions; false when the rest of the caller must not run
@@ -85,12 +92,16 @@ private:
     void segnaErrore(int passo, int scelta);
     // "avanti": the next exercise here, or on a mixed level perhaps the partner's turn.
     void avanti();
+    void ripeti();
+    void chiediMenu();
+    void parlaEtichetta(int etichetta);
 
     void dipingi(QWidget *bottone, uint32_t colore);
     void ridipingi(Esercizi::Gruppo gruppo);
     void mostraGruppo(Esercizi::Gruppo gruppo);
-    void ricominciaEvidenziazione(Esercizi::Gruppo gruppo);
+    void ricominciaEvidenziazione();
     uint32_t coloreScansione() const;
+    void fermaClip();
     void lascia();
 
     const Esercizi::Descrizione &m_descrizione;
@@ -103,12 +114,14 @@ private:
     std::array<QPushButton *, 11> m_command1{};
     std::array<QPushButton *, 3> m_command2{};
     QPushButton *m_command3 = nullptr;
+    QPushButton *m_ripeti = nullptr;
+    QPushButton *m_menu = nullptr;
     std::array<QLabel *, 4> m_pannello{};  // 1..3
     QAction *m_mnuAzzera = nullptr;
     QAction *m_mnuEsci = nullptr;
     std::unique_ptr<Ridimensionatore> m_ridimensionatore;
-    std::unique_ptr<CamminatoreScelte> m_camminatore;
     ControlloreInput *m_input = nullptr;
+    QPointer<ConfermaScansione> m_conferma;
     Catalogo::TabellaFrasi m_frasi;
 
     QPointer<FormEsercizio> m_partner;

@@ -1,52 +1,142 @@
 #include "input/ControlloreInput.h"
 
+#include "core/Colori.h"
+#include "core/Registri.h"
 #include "core/Schermata.h"
+#include "core/Servizi.h"
 #include "core/StatoProgramma.h"
+#include "core/Tempo.h"
+#include "media/SpeechEngine.h"
+#include "media/Voce.h"
+#include "media/VoceProgramma.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPointer>
+#include <QKeySequence>
+#include <QLabel>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
 
-bool invio(int tasto) { return tasto == Qt::Key_Return || tasto == Qt::Key_Enter; }
+using Modo = ModelloScansione::Modo;
+using Cosa = ModelloScansione::Cosa;
 
-constexpr int IntervalloFuoco = 100;
+constexpr int VelocitaMinima = 4, VelocitaMassima = 60;  // quarter seconds, as the configuration screen
+constexpr int DurataAvvisoVelocitaMs = 2000;
+
+QString nomeTasto(int tasto)
+{
+    return QKeySequence(tasto).toString();
+}
+
+QString nome(const QWidget *w)
+{
+    if (!w)
+        return QStringLiteral("nothing");
+    return w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName();
+}
 
 }
 
-ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersaglio,
-                                   TipoSchermata tipo, const StatoProgramma &stato, int attesaRilascioMs)
+ControlloreInput::Occupazione::Occupazione(ControlloreInput *controllo, bool dalPrimo)
+    : m_controllo(controllo)
+    , m_dalPrimo(dalPrimo)
+{
+}
+
+ControlloreInput::Occupazione::Occupazione(Occupazione &&altra) noexcept
+    : m_controllo(altra.m_controllo)
+    , m_dalPrimo(altra.m_dalPrimo)
+{
+    altra.m_controllo = nullptr;
+}
+
+ControlloreInput::Occupazione &ControlloreInput::Occupazione::operator=(Occupazione &&altra) noexcept
+{
+    if (this != &altra) {
+        libera();
+        m_controllo = altra.m_controllo;
+        m_dalPrimo = altra.m_dalPrimo;
+        altra.m_controllo = nullptr;
+    }
+    return *this;
+}
+
+ControlloreInput::Occupazione::~Occupazione()
+{
+    libera();
+}
+
+void ControlloreInput::Occupazione::libera()
+{
+    // The screen may have gone during the wait that this covered.
+    if (ControlloreInput *controllo = m_controllo) {
+        m_controllo = nullptr;
+        controllo->libera(m_dalPrimo);
+    }
+}
+
+ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersaglio, TipoSchermata tipo,
+                                   Servizi &servizi)
     : QObject(schermata)
     , m_schermata(schermata)
     , m_bersaglio(bersaglio)
     , m_tipo(tipo)
-    , m_stato(stato)
-    , m_attesaRilascioMs(std::max(0, attesaRilascioMs))
+    , m_servizi(servizi)
+    , m_tempo(servizi.tempo ? *servizi.tempo : TempoReale::programma())
+    , m_sveglia(std::make_unique<Sveglia>(m_tempo))
 {
-    m_timer.setInterval(IntervalloFuoco);
-    connect(&m_timer, &QTimer::timeout, this, &ControlloreInput::Timer1_Timer);
+    connect(m_sveglia.get(), &Sveglia::suona, this, [this] {
+        if (!m_sospeso)
+            applica(m_modello.scadenza(m_tempo.adessoMs()), nullptr, 0);
+    });
+    m_fineOccupazione = std::make_unique<Sveglia>(m_tempo);
+    connect(m_fineOccupazione.get(), &Sveglia::suona, this, [this] { libera(m_fineDalPrimo); });
     m_rilascio.setSingleShot(true);
     connect(&m_rilascio, &QTimer::timeout, this, &ControlloreInput::completaRilascio);
+    m_nascondiAvviso.setSingleShot(true);
+    connect(&m_nascondiAvviso, &QTimer::timeout, this, [this] {
+        if (m_avvisoVelocita)
+            m_avvisoVelocita->hide();
+    });
     qApp->installEventFilter(this);
 }
 
-int16_t ControlloreInput::modalita() const
+ControlloreInput::~ControlloreInput()
 {
-    return m_stato.ModalitaInput;
+    m_decorazioni.togli();
+}
+
+Modo ControlloreInput::modo() const
+{
+    switch (m_servizi.stato.ModalitaInput) {
+    case Modalita::ScansioneManuale:
+        return Modo::Manuale;
+    case Modalita::ScansioneAutomatica:
+        return Modo::Automatica;
+    case Modalita::Frecce:
+        return Modo::Frecce;
+    default:
+        return Modo::Spento;
+    }
+}
+
+bool ControlloreInput::scansione() const
+{
+    return modo() != Modo::Spento;
 }
 
 void ControlloreInput::prepara()
 {
     m_sospeso = false;
-    m_premuti.clear();
+    m_occupazioni = 0;
     m_rilascio.stop();
+    m_fineOccupazione->ferma();
 
-    // The screen alone keeps the focus: a button that held it would press
-    // itself on Space, a check box would toggle.
+    // The screen alone takes focus by click or Tab: a button that held it
+    // would press itself on Space, a check box would toggle.
     m_schermata->setFocusPolicy(Qt::StrongFocus);
     const auto figli = m_schermata->findChildren<QWidget *>();
     for (QWidget *figlio : figli) {
@@ -54,35 +144,36 @@ void ControlloreInput::prepara()
             figlio->setFocusPolicy(Qt::NoFocus);
     }
 
-    switch (modalita()) {
-    case Modalita::ScansioneManuale:
-    case Modalita::Frecce:
-        m_timer.setInterval(IntervalloFuoco);
-        m_timer.start();
-        tieniFuoco();
-        break;
-    case Modalita::ScansioneAutomatica:
-        m_timer.setInterval(intervalloScansioneMs(m_stato));
-        m_timer.start();
-        tieniFuoco();
-        break;
-    default:
-        m_timer.stop();
-        break;
+    ModelloScansione::Config config;
+    config.modo = modo();
+    config.menu = m_tipo == TipoSchermata::Menu;
+    config.intervalloMs = intervalloScansioneMs(m_servizi.stato);
+    config.opzioni = m_servizi.stato.Scansione;
+    m_modello.configura(config);
+    m_modello.occupa(false);
+    m_scelte.clear();
+    if (config.modo == Modo::Spento) {
+        spegni();
+        m_sveglia->ferma();
+        return;
     }
+    // The screen starts the scan (ricomincia) once it is shown, and an
+    // exercise once its first question has been asked.
 }
 
 void ControlloreInput::sospendi()
 {
     m_sospeso = true;
-    m_premuti.clear();
+    m_occupazioni = 0;
     m_rilascio.stop();
-    m_timer.stop();
+    m_sveglia->ferma();
+    m_fineOccupazione->ferma();
+    m_decorazioni.togli();
 }
 
 bool ControlloreInput::clicSuSceltaAccettato() const
 {
-    return modalita() == Modalita::Mouse;
+    return modo() == Modo::Spento;
 }
 
 bool ControlloreInput::inAscolto() const
@@ -93,14 +184,80 @@ bool ControlloreInput::inAscolto() const
     return !(schermata && schermata->congedata());
 }
 
-void ControlloreInput::tieniFuoco()
+void ControlloreInput::ricomincia()
 {
-    // Only inside our own active window, and never while a menu is open:
-    // the focus must not be pulled out of a dialog or a popup.
-    if (!m_schermata->isActiveWindow() || QApplication::activePopupWidget())
+    if (m_occupazioni > 0)
+        m_attesaDalPrimo = true;
+    else
+        inizia(true);
+}
+
+void ControlloreInput::riprendi()
+{
+    if (m_occupazioni == 0)
+        inizia(false);
+}
+
+ControlloreInput::Occupazione ControlloreInput::occupa(bool dalPrimo)
+{
+    ++m_occupazioni;
+    m_modello.occupa(true);
+    m_sveglia->ferma();
+    return Occupazione(this, dalPrimo);
+}
+
+void ControlloreInput::occupaPer(int millisecondi, bool dalPrimo)
+{
+    if (millisecondi <= 0 && m_occupazioni == 0) {
+        inizia(dalPrimo);
         return;
-    if (QApplication::focusWidget() != m_schermata)
-        m_schermata->setFocus(Qt::OtherFocusReason);
+    }
+    if (!m_fineOccupazione->attiva()) {
+        ++m_occupazioni;
+        m_modello.occupa(true);
+        m_sveglia->ferma();
+        m_fineDalPrimo = dalPrimo;
+    } else {
+        m_fineDalPrimo = m_fineDalPrimo || dalPrimo;
+    }
+    const qint64 fine = m_tempo.adessoMs() + std::max(0, millisecondi);
+    if (!m_fineOccupazione->attiva() || fine > m_fineOccupazione->istante())
+        m_fineOccupazione->punta(fine);
+}
+
+void ControlloreInput::libera(bool dalPrimo)
+{
+    if (m_occupazioni == 0)
+        return;
+    m_attesaDalPrimo = m_attesaDalPrimo || dalPrimo;
+    if (--m_occupazioni > 0)
+        return;
+    m_modello.occupa(false);
+    const bool primo = m_attesaDalPrimo;
+    m_attesaDalPrimo = false;
+    inizia(primo);
+}
+
+void ControlloreInput::inizia(bool dalPrimo)
+{
+    if (m_sospeso || modo() == Modo::Spento)
+        return;
+    QVector<QWidget *> scelte;
+    QVector<int> dimensioni;
+    const auto gruppi = m_bersaglio.scelte();
+    for (const QVector<QWidget *> &gruppo : gruppi) {
+        scelte += gruppo;
+        dimensioni << int(gruppo.size());
+    }
+    if (scelte != m_scelte || dimensioni != m_dimensioni) {
+        m_scelte = scelte;
+        m_dimensioni = dimensioni;
+        m_modello.imposta(dimensioni);
+        dalPrimo = true;
+    }
+    const qint64 ora = m_tempo.adessoMs();
+    m_pronto = ora;
+    applica(dalPrimo ? m_modello.avvia(ora) : m_modello.riprendi(ora), nullptr, 0);
 }
 
 bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
@@ -108,10 +265,9 @@ bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
     const QEvent::Type tipo = evento->type();
     if (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease && tipo != QEvent::ShortcutOverride)
         return false;
-    if (!oggetto->isWidgetType() || static_cast<QWidget *>(oggetto)->window() != m_schermata)
+    if (!oggetto->isWidgetType() || static_cast<QWidget *>(oggetto)->window() != m_schermata->window())
         return false;
-    const int16_t modo = modalita();
-    if (modo < Modalita::ScansioneManuale || modo > Modalita::Frecce || !inAscolto())
+    if (modo() == Modo::Spento || !inAscolto())
         return false;
 
     auto *tasto = static_cast<QKeyEvent *>(evento);
@@ -120,10 +276,17 @@ bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
         tasto->accept();
         return true;
     }
+    const int codice = tasto->key();
+    if (codice == Qt::Key_F7 || codice == Qt::Key_F8) {
+        // The caregiver's speed keys, never a switch.
+        if (tipo == QEvent::KeyPress)
+            cambiaVelocita(codice == Qt::Key_F7 ? +1 : -1);
+        return true;
+    }
     if (tipo == QEvent::KeyPress)
-        tastoGiu(tasto->key(), tasto->isAutoRepeat());
-    else
-        tastoSu(tasto->key(), tasto->isAutoRepeat());
+        tastoGiu(codice, tasto->isAutoRepeat());
+    else if (!tasto->isAutoRepeat())
+        tastoSu(codice);
     return true;
 }
 
@@ -141,163 +304,196 @@ void ControlloreInput::tastoGiu(int tasto, bool ripetuto)
                 return;
         }
     }
-    if (!ripetuto)
-        m_premuti.insert(tasto);
-    else if (!m_premuti.contains(tasto))
-        // Held since before this screen came up (the Enter that opened it):
-        // not a stroke meant for it.
-        return;
-    switch (modalita()) {
-    case Modalita::ScansioneManuale:
-        PictureScansioneManuale_KeyDown(tasto, ripetuto);
-        break;
-    case Modalita::ScansioneAutomatica:
-        PictureScansioneAutomatica_KeyDown(tasto, ripetuto);
-        break;
-    case Modalita::Frecce:
-        PictureFrecce_KeyDown(tasto, ripetuto);
-        break;
-    default:
-        break;
-    }
+    applica(m_modello.premi(tasto, m_tempo.adessoMs(), ripetuto), ripetuto ? nullptr : "press", tasto);
 }
 
-void ControlloreInput::tastoSu(int tasto, bool ripetuto)
+void ControlloreInput::tastoSu(int tasto)
 {
-    // Auto-repeat sends release-press pairs while a key is held: only the
-    // last, real release counts. A release whose press went elsewhere (the
-    // Enter that opened this screen from the menu) is not ours.
-    if (ripetuto || !m_premuti.contains(tasto))
-        return;
     if (m_rilascio.isActive()) {
         QPointer<ControlloreInput> vivo(this);
         completaRilascio();
         if (!vivo || !inAscolto())
             return;
     }
-    if (m_attesaRilascioMs == 0) {
-        m_premuti.remove(tasto);
-        rilascia(tasto);
-        return;
-    }
     m_tastoRilasciato = tasto;
-    m_rilascio.start(m_attesaRilascioMs);
+    if (m_servizi.attesaRilascioMs <= 0)
+        completaRilascio();
+    else
+        m_rilascio.start(m_servizi.attesaRilascioMs);
 }
 
 void ControlloreInput::completaRilascio()
 {
     m_rilascio.stop();
-    if (!m_premuti.remove(m_tastoRilasciato) || !inAscolto())
-        return;
-    rilascia(m_tastoRilasciato);
-}
-
-void ControlloreInput::rilascia(int tasto)
-{
-    switch (modalita()) {
-    case Modalita::ScansioneAutomatica:
-        PictureScansioneAutomatica_KeyUp(tasto);
-        break;
-    case Modalita::Frecce:
-        PictureFrecce_KeyUp(tasto);
-        break;
-    default:
-        break;
-    }
-}
-
-void ControlloreInput::PictureScansioneManuale_KeyDown(int tasto, bool ripetuto)
-{
-    if (modalita() != Modalita::ScansioneManuale)
-        return;
-    if (tasto == Qt::Key_Space)
-        m_bersaglio.seguente();
-    else if (invio(tasto) && !ripetuto)
-        // A switch held down selects once, not at the keyboard's repeat rate.
-        m_bersaglio.seleziona();
-}
-
-void ControlloreInput::PictureScansioneAutomatica_KeyDown(int, bool)
-{
-    m_timer.stop();
-}
-
-void ControlloreInput::PictureScansioneAutomatica_KeyUp(int tasto)
-{
-    if (modalita() != Modalita::ScansioneAutomatica)
-        return;
-    QPointer<ControlloreInput> vivo(this);
-    if (tasto == Qt::Key_Space)
-        m_bersaglio.seleziona();
-    // The selection may have closed or hidden the screen; then it stays still.
-    if (!vivo || m_tipo != TipoSchermata::Esercizio || !inAscolto()
-        || modalita() != Modalita::ScansioneAutomatica)
-        return;
-    m_timer.start();
-}
-
-void ControlloreInput::PictureFrecce_KeyDown(int tasto, bool ripetuto)
-{
-    if (modalita() != Modalita::Frecce || m_tipo != TipoSchermata::Menu)
-        return;
-    switch (tasto) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        m_bersaglio.seguente();
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        m_bersaglio.precedente();
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!ripetuto)
-            m_bersaglio.seleziona();
-        break;
-    default:
-        break;
-    }
-}
-
-void ControlloreInput::PictureFrecce_KeyUp(int tasto)
-{
-    if (modalita() != Modalita::Frecce || m_tipo != TipoSchermata::Esercizio)
-        return;
-    switch (tasto) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        m_bersaglio.seguente();
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        m_bersaglio.precedente();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        m_bersaglio.seleziona();
-        break;
-    default:
-        break;
-    }
-}
-
-void ControlloreInput::Timer1_Timer()
-{
     if (!inAscolto())
         return;
-    switch (modalita()) {
-    case Modalita::ScansioneManuale:
-    case Modalita::Frecce:
-        tieniFuoco();
+    applica(m_modello.rilascia(m_tastoRilasciato, m_tempo.adessoMs()), "release", m_tastoRilasciato);
+}
+
+void ControlloreInput::applica(const ModelloScansione::Esito &esito, const char *evento, int tasto)
+{
+    if (evento && lcInput().isDebugEnabled()) {
+        QString come;
+        switch (esito.cosa) {
+        case Cosa::Ignora: come = QStringLiteral("ignored: ") + esito.motivo; break;
+        case Cosa::Nulla: come = QStringLiteral("held"); break;
+        default: come = QStringLiteral("taken"); break;
+        }
+        qCDebug(lcInput).noquote() << Registri::momento() << evento << nomeTasto(tasto) << come;
+    }
+    switch (esito.cosa) {
+    case Cosa::Nulla:
+    case Cosa::Ignora:
         break;
-    case Modalita::ScansioneAutomatica:
-        tieniFuoco();
-        // An exercise stands still while "avanti" waits to be chosen.
-        if (m_tipo == TipoSchermata::Menu || !m_bersaglio.scansioneSospesa())
-            m_bersaglio.seguente();
+    case Cosa::Sposta:
+        mostraEvidenza();
         break;
-    default:
+    case Cosa::Spegni:
+        qCDebug(lcInput).noquote() << Registri::momento() << "scan rests";
+        spegni();
+        break;
+    case Cosa::Scegli: {
+        QWidget *scelta = m_scelte.value(esito.voce);
+        qCDebug(lcInput).noquote() << Registri::momento() << "choice" << nome(scelta);
+        emit pressionePresa();
+        QPointer<ControlloreInput> vivo(this);
+        if (scelta)
+            m_bersaglio.scegli(scelta);
+        if (!vivo)
+            return;
         break;
     }
+    }
+    const qint64 quando = m_modello.prossimaScadenza();
+    if (quando == ModelloScansione::Mai || m_sospeso)
+        m_sveglia->ferma();
+    else
+        m_sveglia->punta(quando);
+}
+
+void ControlloreInput::mostraEvidenza()
+{
+    const ModelloScansione::Evidenza evidenza = m_modello.evidenza();
+    QVector<QWidget *> nuove;
+    if (evidenza.voce >= 0)
+        nuove << m_scelte.value(evidenza.voce);
+    else if (evidenza.gruppo >= 0)
+        for (int i : m_modello.vociDelGruppo(evidenza.gruppo))
+            nuove << m_scelte.value(i);
+    nuove.removeAll(nullptr);
+
+    for (const QPointer<QWidget> &w : std::as_const(m_gruppoAcceso))
+        if (w && !nuove.contains(w.data()))
+            m_bersaglio.colora(w, false);
+    QVector<QPointer<QWidget>> accese;
+    for (QWidget *w : std::as_const(nuove)) {
+        // A choice that stays lit keeps its paint: a wrong answer's red shows
+        // until the highlight moves on.
+        if (!m_gruppoAcceso.contains(w))
+            m_bersaglio.colora(w, true);
+        accese << w;
+    }
+    m_gruppoAcceso = accese;
+    m_accesa = nuove.value(0);
+
+    QVector<QWidget *> altre;
+    for (QWidget *w : std::as_const(m_scelte))
+        if (!nuove.contains(w))
+            altre << w;
+    const OpzioniScansione &opzioni = m_servizi.stato.Scansione;
+    m_decorazioni.mostra(nuove, evidenza.gruppo >= 0, altre, opzioni,
+                         Colori::scansione(m_servizi.stato.ColoreScansione));
+
+    if (m_accesa) {
+        // Assistive technology follows Qt's focus; the keys still go to the scan.
+        if (m_schermata->window()->isActiveWindow())
+            m_accesa->setFocus(Qt::OtherFocusReason);
+        Evidenziazione::annunciaEvidenziato(m_accesa);
+    }
+    const QString parola = parolaDi(evidenza.gruppo, m_accesa);
+    if (evidenza.gruppo >= 0)
+        qCDebug(lcInput).noquote() << Registri::momento() << "highlight group" << parola;
+    else
+        qCDebug(lcInput).noquote() << Registri::momento() << "highlight" << nome(m_accesa);
+    if (opzioni.suono)
+        m_servizi.suoni.SuonoPasso();
+    if (opzioni.voce)
+        dici(parola);
+}
+
+void ControlloreInput::spegni()
+{
+    for (const QPointer<QWidget> &w : std::as_const(m_gruppoAcceso))
+        if (w)
+            m_bersaglio.colora(w, false);
+    m_gruppoAcceso.clear();
+    m_accesa = nullptr;
+    m_decorazioni.togli();
+    if (m_schermata->window()->isActiveWindow() && inAscolto())
+        m_schermata->setFocus(Qt::OtherFocusReason);
+}
+
+QString ControlloreInput::parolaDi(int gruppo, QWidget *voce) const
+{
+    auto parola = [](const QWidget *w) {
+        const QVariant propria = w->property("parola");
+        return propria.isValid() ? propria.toString() : w->accessibleName();
+    };
+    if (gruppo < 0)
+        return voce ? parola(voce) : QString();
+    const QVector<int> voci = m_modello.vociDelGruppo(gruppo);
+    if (voci.isEmpty())
+        return {};
+    const QString prima = parola(m_scelte.value(voci.first()));
+    const QString ultima = parola(m_scelte.value(voci.last()));
+    return voci.size() == 2 ? prima + QStringLiteral(" e ") + ultima
+                            : QStringLiteral("da ") + prima + QStringLiteral(" a ") + ultima;
+}
+
+void ControlloreInput::dici(const QString &parola)
+{
+    SpeechEngine &motore = m_servizi.voce.motore();
+    if (m_motore != &motore) {
+        m_motore = &motore;
+        connect(&motore, &SpeechEngine::speakingChanged, this, [this](bool parla) {
+            if (parla || !m_modello.parolaInCorso())
+                return;
+            m_modello.parolaFinita();
+            applica({}, nullptr, 0);
+        });
+    }
+    // A new move cuts the word still playing.
+    motore.stop();
+    m_modello.parolaIniziata();
+    motore.speak(testoPerLaVoce(parola));
+    if (!motore.isSpeaking())
+        m_modello.parolaFinita();  // no voice: the step keeps its own length
+}
+
+void ControlloreInput::cambiaVelocita(int quarti)
+{
+    StatoProgramma &stato = m_servizi.stato;
+    const int attuale = std::clamp<int>(stato.VelocitaScansione, VelocitaMinima, VelocitaMassima);
+    stato.VelocitaScansione = int16_t(std::clamp(attuale + quarti, VelocitaMinima, VelocitaMassima));
+    m_modello.impostaIntervallo(intervalloScansioneMs(stato));
+    const QString testo = QStringLiteral("Velocità scansione: %1 secondi")
+                              .arg(QString::number(stato.VelocitaScansione * 0.25, 'f', 2));
+    qCDebug(lcInput).noquote() << Registri::momento() << "speed" << testo;
+    if (!m_avvisoVelocita) {
+        m_avvisoVelocita = new QLabel(m_schermata);
+        m_avvisoVelocita->setObjectName(QStringLiteral("avvisoVelocita"));
+        m_avvisoVelocita->setStyleSheet(QStringLiteral(
+            "QLabel { background: #ffffe0; color: black; border: 2px solid #404040; padding: 6px; }"));
+        QFont carattere = m_avvisoVelocita->font();
+        carattere.setPointSizeF(carattere.pointSizeF() * 1.4);
+        carattere.setBold(true);
+        m_avvisoVelocita->setFont(carattere);
+        m_avvisoVelocita->setFocusPolicy(Qt::NoFocus);
+    }
+    m_avvisoVelocita->setText(testo);
+    m_avvisoVelocita->adjustSize();
+    m_avvisoVelocita->move(m_schermata->width() - m_avvisoVelocita->width() - 8, 8);
+    m_avvisoVelocita->show();
+    m_avvisoVelocita->raise();
+    m_nascondiAvviso.start(DurataAvvisoVelocitaMs);
 }

@@ -1,92 +1,142 @@
 #pragma once
 
+#include "input/Evidenziazione.h"
+#include "input/ModelloScansione.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QTimer>
+#include <QVector>
 
-#include <cstdint>
+#include <memory>
 
+class QLabel;
+class SpeechEngine;
 class QWidget;
-struct StatoProgramma;
+class Sveglia;
+class Tempo;
+struct Servizi;
 
-// What a scanned screen (the menu, an exercise screen) offers the input model.
+// What a scanned screen (the menu, an exercise screen, a confirmation) offers
+// the input model.
 class BersaglioScansione
 {
 public:
     virtual ~BersaglioScansione() = default;
-    virtual void seguente() = 0;    // move the highlight to the next choice
-    virtual void precedente() = 0;  // move it to the previous choice
-    virtual void seleziona() = 0;   // select the highlighted choice
-    // Automatic scanning stands still while this holds ("avanti" shown).
-    virtual bool scansioneSospesa() const { return false; }
+    // The choices on offer now, in scan order, in the screen's groups.
+    virtual QVector<QVector<QWidget *>> scelte() const = 0;
+    // Paints the highlight colour on a choice, or takes it off.
+    virtual void colora(QWidget *scelta, bool evidenziata) = 0;
+    virtual void scegli(QWidget *scelta) = 0;
 };
 
 enum class TipoSchermata { Menu, Esercizio };
 
-// The input model of one screen: the scanning timer (Timer1) and the routing of
-// the keys of the current input mode to the screen, wherever the user last
-// clicked. The screen owns it.
+// The input model of one screen: the scan (ModelloScansione) on the program's
+// clock, and the keys of the current mode, wherever the user last clicked.
+// The screen owns it.
 //
 // Keys are caught by an application event filter for every widget of the
 // screen's window, so no button, check box or menu bar of the screen ever sees
-// Space or Enter in the scanning modes: they reach only the handlers below.
-// The three handlers keep the names of the focus boxes they stand for.
+// a key in the scanning modes: they reach only the scan, while the lit choice
+// holds Qt's focus for assistive technology.
 class ControlloreInput : public QObject
 {
     Q_OBJECT
 public:
-    // attesaRilascioMs: how long a key release waits for the press that would
-    // make it one of the keyboard's auto-repeats; 0 takes releases at once.
-    ControlloreInput(QWidget *schermata, BersaglioScansione &bersaglio, TipoSchermata tipo,
-                     const StatoProgramma &stato, int attesaRilascioMs);
+    ControlloreInput(QWidget *schermata, BersaglioScansione &bersaglio, TipoSchermata tipo, Servizi &servizi);
+    ~ControlloreInput() override;
 
-    // The timer part of the screen's preparation for the current input mode;
-    // also makes the screen the keeper of the keyboard focus. Ends a suspension.
+    // Reads the mode, speed and options again and takes the keys; the scan
+    // itself starts with ricomincia.
     void prepara();
-    // A screen that is hidden (a mixed level's resting partner) neither scans
-    // nor takes keys, until prepared again.
+    // A screen that is hidden (a mixed level's resting partner, one under a
+    // confirmation) neither scans nor takes keys, until prepared again.
     void sospendi();
+    // The choices changed, or the program's speech ended: the scan starts again
+    // on the first choice (riprendi: on the one lit before).
+    void ricomincia();
+    void riprendi();
 
-    QTimer &timer() { return m_timer; }
+    // While the program speaks, pauses or plays a sound inside a step, switch
+    // and key presses are not answers. The scan starts again when the last
+    // Occupazione goes (from the first choice, or from the lit one).
+    class Occupazione
+    {
+    public:
+        Occupazione() = default;
+        Occupazione(ControlloreInput *controllo, bool dalPrimo);
+        Occupazione(Occupazione &&altra) noexcept;
+        Occupazione &operator=(Occupazione &&altra) noexcept;
+        ~Occupazione();
+        void libera();
 
-    // True while the screen takes keys and timer ticks.
+    private:
+        QPointer<ControlloreInput> m_controllo;
+        bool m_dalPrimo = true;
+    };
+    Occupazione occupa(bool dalPrimo = true);
+    // The same for a sound of known length.
+    void occupaPer(int millisecondi, bool dalPrimo);
+
+    // True while the screen takes keys and the clock.
     bool inAscolto() const;
+    bool scansione() const;  // a scanning or keyboard mode is on
     // On an exercise screen a click on a number or sign button counts only in
     // the mouse mode; the others must use their switches or keys.
     bool clicSuSceltaAccettato() const;
+    QWidget *evidenziata() const { return m_accesa; }
+    const ModelloScansione &modello() const { return m_modello; }
+    // When the current choices became ready (ms on the input clock).
+    qint64 prontoDa() const { return m_pronto; }
+    Tempo &tempo() const { return m_tempo; }
 
-    // The key handlers, with Qt key codes. `ripetuto` marks the keyboard's
-    // auto-repeat events.
-    void PictureScansioneManuale_KeyDown(int tasto, bool ripetuto);
-    void PictureScansioneAutomatica_KeyDown(int tasto, bool ripetuto);
-    void PictureScansioneAutomatica_KeyUp(int tasto);
-    void PictureFrecce_KeyDown(int tasto, bool ripetuto);
-    void PictureFrecce_KeyUp(int tasto);
-    void Timer1_Timer();
+signals:
+    // A key or switch press was taken (for the record: response time).
+    void pressionePresa();
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void tastoGiu(int tasto, bool ripetuto);
-    void tastoSu(int tasto, bool ripetuto);
+    void tastoSu(int tasto);
     void completaRilascio();
-    void rilascia(int tasto);
-    void tieniFuoco();
-    int16_t modalita() const;
+    void cambiaVelocita(int quarti);
+    void applica(const ModelloScansione::Esito &esito, const char *evento, int tasto);
+    void mostraEvidenza();
+    void spegni();
+    void punta();
+    void inizia(bool dalPrimo);
+    void libera(bool dalPrimo);
+    QString parolaDi(int gruppo, QWidget *voce) const;
+    void dici(const QString &parola);
+    ModelloScansione::Modo modo() const;
 
     QWidget *m_schermata;
     BersaglioScansione &m_bersaglio;
     TipoSchermata m_tipo;
-    const StatoProgramma &m_stato;
-    QTimer m_timer;
+    Servizi &m_servizi;
+    Tempo &m_tempo;
+    ModelloScansione m_modello;
+    std::unique_ptr<Sveglia> m_sveglia;
+    QVector<QWidget *> m_scelte;  // the items, flat, in the model's numbering
+    QPointer<QWidget> m_accesa;
+    QVector<QPointer<QWidget>> m_gruppoAcceso;
+    Decorazioni m_decorazioni;
+    QPointer<QLabel> m_avvisoVelocita;
+    QTimer m_nascondiAvviso;
     bool m_sospeso = true;
-    // Keys whose press this screen saw: a release is only a keystroke when its
-    // press came here too, not when the press went to the screen before.
-    QSet<int> m_premuti;
+    int m_occupazioni = 0;
+    bool m_attesaDalPrimo = false;
+    std::unique_ptr<Sveglia> m_fineOccupazione;  // a timed busy (a sound)
+    bool m_fineDalPrimo = false;
+    qint64 m_pronto = 0;
+    QVector<int> m_dimensioni;
+    QPointer<SpeechEngine> m_motore;
     // The window system may miss the mark of an auto-repeated release; its
     // press follows at once, so a release is held back for a moment.
     QTimer m_rilascio;
     int m_tastoRilasciato = 0;
-    int m_attesaRilascioMs;
 };

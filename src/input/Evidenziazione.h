@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/StatoProgramma.h"
+
 #include <QColor>
+#include <QHash>
+#include <QPointer>
+#include <QRect>
 #include <QVector>
-
-#include <cstdint>
-#include <functional>
-
-class QWidget;
+#include <QWidget>
 
 // Painting a choice's background: the highlight of the scanning modes and the
 // rest colour that removes it.
@@ -17,35 +18,45 @@ void colora(QWidget *controllo, const QColor &colore);
 QColor colore(const QWidget *controllo);
 // Tells assistive technology that the highlight now stands on this control.
 void annunciaEvidenziato(QWidget *controllo);
+// The contrast ratio of two colours by the WCAG formula, 1 to 21.
+double contrasto(const QColor &a, const QColor &b);
+// A highlight must stand out this much from the buttons' rest grey.
+constexpr double ContrastoMinimo = 3.0;
+inline QColor grigioBottoni() { return QColor(224, 224, 224); }
 }
 
-// The highlight walkers of an exercise screen, over its number buttons
-// (Command1) and sign buttons (Command2), with the shared cursor
-// SceltaCorrente.
-class CamminatoreScelte
+// What the options add to the lit choice, over whatever colour the screen
+// paints: a thick border, a larger size, and the frame around a whole group.
+class Decorazioni
 {
 public:
-    using Pittore = std::function<void(QWidget *, const QColor &)>;
+    Decorazioni() = default;
+    ~Decorazioni();
+    Decorazioni(const Decorazioni &) = delete;
+    Decorazioni &operator=(const Decorazioni &) = delete;
 
-    CamminatoreScelte(QVector<QWidget *> numeri, QVector<QWidget *> segni, int16_t &sceltaCorrente,
-                      std::function<QColor()> coloreEvidenza);
-
-    // How a button is painted; by default Evidenziazione::colora.
-    void impostaPittore(Pittore pittore) { m_pittore = std::move(pittore); }
-
-    void ColoraSeguente1() { cammina(m_numeri, +1); }
-    void ColoraSeguente2() { cammina(m_segni, +1); }
-    void ColoraPrecedente1() { cammina(m_numeri, -1); }
-    void ColoraPrecedente2() { cammina(m_segni, -1); }
-
-    static QColor coloreRiposo() { return QColor(224, 224, 224); }
+    // `accese`: the lit items; `gruppo`: they are a whole group, framed;
+    // `altre`: the other choices, which an enlarged item must not cover.
+    void mostra(const QVector<QWidget *> &accese, bool gruppo, const QVector<QWidget *> &altre,
+                const OpzioniScansione &opzioni, const QColor &colore);
+    void togli();
+    // After the window was resized the items have new rest sizes.
+    void riapplica();
 
 private:
-    void cammina(const QVector<QWidget *> &gruppo, int passo);
+    struct Ingrandito {
+        QPointer<QWidget> widget;
+        QRect geometria;
+        QFont carattere;
+    };
+    void disegna();
+    void ingrandisci(QWidget *widget, const QVector<QWidget *> &altre);
+    void ripristina();
 
-    QVector<QWidget *> m_numeri;
-    QVector<QWidget *> m_segni;
-    int16_t &m_scelta;
-    std::function<QColor()> m_evidenza;
-    Pittore m_pittore;
+    QVector<QPointer<QWidget>> m_cornici;
+    QVector<Ingrandito> m_ingranditi;
+    QVector<QPointer<QWidget>> m_accese, m_altre;
+    bool m_gruppo = false;
+    OpzioniScansione m_opzioni;
+    QColor m_colore;
 };

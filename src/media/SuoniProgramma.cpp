@@ -5,6 +5,8 @@
 #include "core/StatoProgramma.h"
 
 #include <QDir>
+#include <QFile>
+#include <QtEndian>
 #include <cmath>
 
 SuoniProgramma::SuoniProgramma(const StatoProgramma &stato, Generatore &casuale,
@@ -40,10 +42,40 @@ void SuoniProgramma::SuonoNo()
 
 void SuoniProgramma::suona(const QString &sottocartella)
 {
+    m_durataUltimo = 0;
     if (!m_stato.SuoniAttivati)
         return;
     const QString cartella = QDir(m_cartella).filePath(sottocartella);
-    m_uscita.playEffect(fileScelto(cartella, m_casuale.Rnd()));
+    const QString file = fileScelto(cartella, m_casuale.Rnd());
+    m_durataUltimo = durataMs(file);
+    m_uscita.playEffect(file);
+}
+
+void SuoniProgramma::SuonoPasso()
+{
+    m_uscita.playEffect(QDir(m_cartella).filePath(QStringLiteral("suoni/passo.wav")));
+}
+
+int SuoniProgramma::durataMs(const QString &file)
+{
+    QFile wav(file);
+    if (!wav.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray testa = wav.read(4096);
+    if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE")
+        return 0;
+    auto parola32 = [&testa](qsizetype i) { return qFromLittleEndian<quint32>(testa.constData() + i); };
+    quint32 byteAlSecondo = 0;
+    for (qsizetype i = 12; i + 8 <= testa.size();) {
+        const QByteArray nome = testa.mid(i, 4);
+        const quint32 lunghezza = parola32(i + 4);
+        if (nome == "fmt " && i + 20 <= testa.size())
+            byteAlSecondo = parola32(i + 8 + 8);
+        if (nome == "data")
+            return byteAlSecondo ? int(qint64(lunghezza) * 1000 / byteAlSecondo) : 0;
+        i += 8 + lunghezza + (lunghezza & 1);
+    }
+    return 0;
 }
 
 QString SuoniProgramma::fileScelto(const QString &cartellaSuoni, double r)

@@ -23,6 +23,13 @@ public:
 
     void SuonoSi() override;
     void SuonoNo() override;
+    int durataUltimoMs() const override { return m_durataUltimo; }
+    // The scan's tick plays whether or not the reward sounds are on: it is
+    // the scan's own option.
+    void SuonoPasso() override;
+
+    // How long a wave file plays, from its header; 0 when it cannot be read.
+    static int durataMs(const QString &file);
 
     // The file a sound folder would play for the draw r in [0, 1).
     static QString fileScelto(const QString &cartellaSuoni, double r);
@@ -35,4 +42,5 @@ private:
     QString m_cartella;
     std::unique_ptr<AudioOutput> m_propria;
     AudioOutput &m_uscita;
+    int m_durataUltimo = 0;
 };

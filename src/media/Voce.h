@@ -31,4 +31,8 @@ public:
     virtual ~Suoni() = default;
     virtual void SuonoSi() = 0;
     virtual void SuonoNo() = 0;
+    // How long the sound just started lasts, in ms; 0 when none plays.
+    virtual int durataUltimoMs() const { return 0; }
+    // The soft tick of a scan step.
+    virtual void SuonoPasso() {}
 };

@@ -57,6 +57,11 @@ Disegno disegnoDi(Immagine quale)
     case Immagine::FrecciaVerde: return {"freccia_verde", {185, 96}};
     case Immagine::FrecciaAvanti: return {"freccia_avanti", {32, 32}};
     case Immagine::Conferma: return {"conferma", {32, 32}};
+    case Immagine::Ripeti: return {"ripeti", {48, 48}};
+    case Immagine::MenuCasa: return {"menu_casa", {48, 48}};
+    case Immagine::Si: return {"si", {48, 48}};
+    case Immagine::No: return {"no", {48, 48}};
+    case Immagine::Croce: return {"croce", {32, 32}};
     }
     return {"orsetto", {32, 32}};
 }

@@ -24,6 +24,11 @@ enum class Immagine {
     FrecciaVerde,     // status bar "Avanti"
     FrecciaAvanti,    // the "avanti" button: blue arrow pointing right
     Conferma,         // black check mark
+    Ripeti,           // loudspeaker with a turning arrow: hear the question again
+    MenuCasa,         // a house: back to the menu
+    Si,               // white check mark on a green disc
+    No,               // white cross on a red disc
+    Croce,            // black cross edged in white: the mark of a wrong answer
 };
 
 enum class Puntatore {

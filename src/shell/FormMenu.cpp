@@ -1,6 +1,7 @@
 #include "shell/FormMenu.h"
 
 #include "exercises/FormEsercizio.h"
+#include "input/ConfermaScansione.h"
 #include "input/Evidenziazione.h"
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
@@ -54,7 +55,7 @@ FormMenu::FormMenu(Servizi &servizi, QWidget *parent)
     : Schermata(servizi, parent)
     , m_area(new QWidget(this))
     , m_ridimensionatore(m_area)
-    , m_controllo(this, *this, TipoSchermata::Menu, servizi.stato, servizi.attesaRilascioMs)
+    , m_controllo(this, *this, TipoSchermata::Menu, servizi)
 {
     setObjectName(QStringLiteral("FormMenu"));
     setWindowTitle(QString());
@@ -194,10 +195,9 @@ void FormMenu::ImpostaModalitaInput()
         for (QLabel *etichetta : std::as_const(m_label1))
             etichetta->setCursor(Qt::ArrowCursor);
         m_check1->setCursor(Qt::ArrowCursor);
-        m_voceCorrente = 0;
-        Evidenziazione::colora(m_label1[0], coloreEvidenza());
     }
-    // The timer and the keys, mode by mode (nothing at all for an unknown mode).
+    // The scan and the keys, mode by mode (nothing at all for an unknown
+    // mode); it lights "Addizione - 1°" first.
     m_controllo.prepara();
 }
 
@@ -211,8 +211,9 @@ void FormMenu::Form_Activate()
         return;
     motore.selectVoice(servizi().stato.NumeroVoce);
     motore.setRate(servizi().stato.VelocitaVoce);
+    // The first item stays lit its full time from when the menu shows.
     if (m_controllo.inAscolto())
-        setFocus(Qt::OtherFocusReason);
+        m_controllo.ricomincia();
 }
 
 void FormMenu::Check1_Click(bool spuntata)
@@ -220,29 +221,32 @@ void FormMenu::Check1_Click(bool spuntata)
     servizi().stato.SuoniAttivati = spuntata;
 }
 
-void FormMenu::seguente()
+ConfermaScansione *FormMenu::conferma() const
 {
-    Evidenziazione::colora(m_label1[m_voceCorrente], coloreSfondo());
-    ++m_voceCorrente;
-    if (m_voceCorrente == NumeroVoci)
-        m_voceCorrente = 0;
-    Evidenziazione::colora(m_label1[m_voceCorrente], coloreEvidenza());
-    Evidenziazione::annunciaEvidenziato(m_label1[m_voceCorrente]);
+    return m_conferma;
 }
 
-void FormMenu::precedente()
+int16_t FormMenu::VoceCorrente() const
 {
-    Evidenziazione::colora(m_label1[m_voceCorrente], coloreSfondo());
-    --m_voceCorrente;
-    if (m_voceCorrente < 0)
-        m_voceCorrente = NumeroVoci - 1;
-    Evidenziazione::colora(m_label1[m_voceCorrente], coloreEvidenza());
-    Evidenziazione::annunciaEvidenziato(m_label1[m_voceCorrente]);
+    return int16_t(m_label1.indexOf(qobject_cast<QLabel *>(m_controllo.evidenziata())));
 }
 
-void FormMenu::seleziona()
+QVector<QVector<QWidget *>> FormMenu::scelte() const
 {
-    AvviaEsercizi(m_voceCorrente);
+    QVector<QVector<QWidget *>> colonne(2);
+    for (int i = 0; i < NumeroVoci; ++i)
+        colonne[i < 5 ? 0 : 1] << m_label1[i];
+    return colonne;
+}
+
+void FormMenu::colora(QWidget *scelta, bool evidenziata)
+{
+    Evidenziazione::colora(scelta, evidenziata ? coloreEvidenza() : coloreSfondo());
+}
+
+void FormMenu::scegli(QWidget *scelta)
+{
+    AvviaEsercizi(int16_t(m_label1.indexOf(qobject_cast<QLabel *>(scelta))));
 }
 
 void FormMenu::AvviaEsercizi(int16_t Scelta)
@@ -270,7 +274,11 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
         avviaLivelloMisto(8);
         break;
     case VoceEsci:
-        Esci();
+        // A switch user is asked first: an early press must not end the program.
+        if (m_controllo.scansione())
+            chiediUscita();
+        else
+            Esci();
         break;
     default:
         break;
@@ -292,6 +300,27 @@ void FormMenu::Esci()
         servizi().salvaImpostazioni(servizi().stato);
     if (servizi().termina)
         servizi().termina();
+}
+
+void FormMenu::chiediUscita()
+{
+    if (m_conferma)
+        return;
+    m_controllo.sospendi();
+    m_conferma = new ConfermaScansione(this, servizi(), QStringLiteral("Vuoi uscire da Calcolotti?"));
+    connect(m_conferma, &ConfermaScansione::risposta, this, [this](bool si) {
+        m_conferma->deleteLater();
+        m_conferma = nullptr;
+        if (congedata() || m_uscito)
+            return;
+        if (si) {
+            Esci();
+        } else {
+            m_controllo.prepara();
+            m_controllo.ricomincia();
+        }
+    });
+    m_conferma->apri();
 }
 
 void FormMenu::richiestaChiusura()

@@ -4,9 +4,11 @@
 #include "resources/Ridimensionatore.h"
 #include "core/Schermata.h"
 
+#include <QPointer>
 #include <QVector>
 #include <cstdint>
 
+class ConfermaScansione;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -27,7 +29,8 @@ public:
 
     void AvviaEsercizi(int16_t Scelta);
 
-    int16_t VoceCorrente() const { return m_voceCorrente; }
+    // The item the scan lights, -1 when none.
+    int16_t VoceCorrente() const;
     QLabel *Label1(int indice) const { return m_label1.value(indice); }
     QLabel *Image1(int indice) const { return m_image1.value(indice); }
     QCheckBox *Check1() const { return m_check1; }
@@ -35,10 +38,11 @@ public:
     QWidget *areaCliente() const { return m_area; }
     static QColor coloreSfondo() { return QColor(128, 255, 128); }
 
-    // BersaglioScansione: the menu's movement and selection.
-    void seguente() override;
-    void precedente() override;
-    void seleziona() override;
+    // BersaglioScansione: the items in two columns, the groups of group scanning.
+    QVector<QVector<QWidget *>> scelte() const override;
+    void colora(QWidget *scelta, bool evidenziata) override;
+    void scegli(QWidget *scelta) override;
+    ConfermaScansione *conferma() const;  // the scanned question on screen, if any
 
     void Label1_MouseMove(int indice);
     void Image1_MouseMove(int indice);
@@ -56,6 +60,7 @@ private:
     void ImpostaModalitaInput();
     void Check1_Click(bool spuntata);
     void Esci();
+    void chiediUscita();
     void avviaLivelloMisto(int formAddizione);
     QColor coloreEvidenza() const;
 
@@ -66,6 +71,6 @@ private:
     QVector<QLabel *> m_label1;
     QVector<QLabel *> m_image1;
     QCheckBox *m_check1 = nullptr;
-    int16_t m_voceCorrente = 0;
+    QPointer<ConfermaScansione> m_conferma;
     bool m_uscito = false;
 };

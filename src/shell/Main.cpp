@@ -2,6 +2,7 @@
 
 #include "resources/Immagini.h"
 #include "shell/Istanza.h"
+#include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
 #include "shell/FabbricaSchermate.h"
 #include "shell/Percorsi.h"
@@ -32,6 +33,7 @@ int Main(int argc, char **argv)
     StatoProgramma stato;
     stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
     ModuloPerIni::LeggiImpostazioni(stato);
+    ModuloOpzioni::LeggiOpzioni(stato);
     // Built after the settings are read: the generator is seeded from the clock here.
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
     Servizi &servizi = programma.servizi();

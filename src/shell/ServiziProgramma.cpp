@@ -2,6 +2,7 @@
 
 #include "media/EspeakEngine.h"
 #include "media/animation/ScenePlayer.h"
+#include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,10 @@ ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartell
                 m_creaMotore,
                 cartellaProgramma,
                 m_chiusura,
-                &ModuloPerIni::SalvaImpostazioni,
+                [](const StatoProgramma &stato) {
+                    const bool impostazioni = ModuloPerIni::SalvaImpostazioni(stato);
+                    return ModuloOpzioni::SalvaOpzioni(stato) && impostazioni;
+                },
                 [] { QCoreApplication::exit(0); }}
 {
     if (auto *app = QCoreApplication::instance())

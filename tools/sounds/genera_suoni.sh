@@ -108,7 +108,13 @@ sox "$tmp/lb1.wav" "$tmp/lb2.wav" "$tmp/no5.wav"
 for i in 1 2 3 4 5 6; do livella "$tmp/si$i.wav" "$dest/si/$i.wav"; done
 for i in 1 2 3 4 5; do livella "$tmp/no$i.wav" "$dest/no/$i.wav"; done
 
-for f in "$dest"/si/*.wav "$dest"/no/*.wav; do
+# The scan's step: a short soft wooden tick, well under the other sounds.
+nota "$tmp/tick.wav" 0.06 pluck 1318.51 0.5
+sox "$tmp/tick.wav" "$tmp/passo.wav" lowpass 2500
+rms=$(sox "$tmp/passo.wav" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')
+sox "$tmp/passo.wav" -r $rate -b 16 "$dest/passo.wav" gain "$(echo "$livello - 8 - ($rms)" | bc -l)" fade 0.002 -0 0.02
+
+for f in "$dest"/si/*.wav "$dest"/no/*.wav "$dest"/passo.wav; do
     printf '%s %ss RMS %s dB peak %s dB\n' "$f" "$(soxi -D "$f")" \
         "$(sox "$f" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')" \
         "$(sox "$f" -n stats 2>&1 | awk '/Pk lev dB/ {print $4}')"

@@ -1,0 +1,110 @@
+#include "shell/ModuloOpzioni.h"
+
+#include "core/Registri.h"
+#include "core/StatoProgramma.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+
+namespace ModuloOpzioni {
+
+namespace {
+
+const QString NomeFile = QStringLiteral("calcolotti-scansione.ini");
+
+bool comeBooleano(const QVariant &valore, bool *ok)
+{
+    const QString testo = valore.toString().trimmed().toLower();
+    *ok = testo == QLatin1String("true") || testo == QLatin1String("false");
+    return testo == QLatin1String("true");
+}
+
+template <typename T>
+void leggi(QSettings &file, const char *chiave, T minimo, T massimo, T &campo)
+{
+    if (!file.contains(QLatin1String(chiave)))
+        return;
+    const QVariant valore = file.value(QLatin1String(chiave));
+    bool ok = false;
+    T letto{};
+    if constexpr (std::is_same_v<T, bool>)
+        letto = comeBooleano(valore, &ok);
+    else if constexpr (std::is_same_v<T, double>)
+        letto = valore.toString().trimmed().toDouble(&ok);
+    else
+        letto = T(valore.toString().trimmed().toInt(&ok));
+    if (ok && letto >= minimo && letto <= massimo) {
+        campo = letto;
+        return;
+    }
+    qCWarning(lcInput).noquote() << Registri::momento() << "scanning option" << chiave << "="
+                                 << valore.toString() << "is not valid: the default is kept";
+}
+
+}
+
+QString percorso(const StatoProgramma &stato)
+{
+    return QFileInfo(stato.PercorsoIni).dir().filePath(NomeFile);
+}
+
+void LeggiOpzioni(StatoProgramma &stato)
+{
+    stato.Scansione = OpzioniScansione();
+    const QFileInfo info(percorso(stato));
+    if (!info.exists())
+        return;
+    // A pipe or a device would hang or harm the start: only ordinary files.
+    if (!info.isFile() || !info.isReadable()) {
+        qCWarning(lcInput).noquote() << Registri::momento() << "scanning options not readable:" << info.filePath();
+        return;
+    }
+    QSettings file(info.filePath(), QSettings::IniFormat);
+    if (file.status() != QSettings::NoError) {
+        qCWarning(lcInput).noquote() << Registri::momento() << "scanning options not readable:" << info.filePath();
+        return;
+    }
+    file.beginGroup(QStringLiteral("scansione"));
+    OpzioniScansione &o = stato.Scansione;
+    leggi(file, "voce", false, true, o.voce);
+    leggi(file, "suono", false, true, o.suono);
+    leggi(file, "ritardoPrimo", 1.0, 3.0, o.ritardoPrimo);
+    leggi(file, "giri", 0, 10, o.giri);
+    leggi(file, "pressioneMinimaMs", 0, 2000, o.pressioneMinimaMs);
+    leggi(file, "ignoraRipetuteMs", 0, 2000, o.ignoraRipetuteMs);
+    leggi(file, "gruppi", false, true, o.gruppi);
+    leggi(file, "bordo", false, true, o.bordo);
+    leggi(file, "ingrandisci", false, true, o.ingrandisci);
+}
+
+bool SalvaOpzioni(const StatoProgramma &stato)
+{
+    const OpzioniScansione &o = stato.Scansione;
+    auto si = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
+    const QString testo = QStringLiteral(
+                              "[scansione]\nvoce=%1\nsuono=%2\nritardoPrimo=%3\ngiri=%4\npressioneMinimaMs=%5\n"
+                              "ignoraRipetuteMs=%6\ngruppi=%7\nbordo=%8\ningrandisci=%9\n")
+                              .arg(si(o.voce), si(o.suono), QString::number(o.ritardoPrimo, 'g', 3))
+                              .arg(o.giri)
+                              .arg(o.pressioneMinimaMs)
+                              .arg(o.ignoraRipetuteMs)
+                              .arg(si(o.gruppi), si(o.bordo), si(o.ingrandisci));
+    const QString dove = percorso(stato);
+    const QFileInfo info(dove);
+    if (info.exists() && !info.isFile())
+        return false;
+    QDir().mkpath(info.absolutePath());
+    QSaveFile file(dove);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray dati = testo.toUtf8();
+    if (file.write(dati) != dati.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}
