@@ -6,6 +6,7 @@
 #include "Finti.h"
 #include "shell/FabbricaSchermate.h"
 #include "core/Schermata.h"
+#include "core/Tempo.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -50,10 +51,35 @@ inline void chiudiSchermate()
         delete s.data();
 }
 
+// Fake services, the screen factory and a clock that moves only when told.
 struct Banco {
     ServiziFinti finti;
     FabbricaSchermate navigatore{finti.servizi};
+    TempoManuale tempo;
+    Banco() { finti.servizi.tempo = &tempo; }
     ~Banco() { chiudiFinestre(); }
+
+    // Time passes on the scan's clock, with the event loop turning.
+    void passa(int ms)
+    {
+        tempo.avanza(ms);
+        QCoreApplication::processEvents();
+    }
+    // A switch or key pressed for `ms` and released, as the window system sends it.
+    void premi(Qt::Key tasto, int ms = 100)
+    {
+        QTest::keyPress(destinatario(), tasto);
+        passa(ms);
+        // The press may have changed screens: the release goes where the focus is now.
+        if (QWidget *verso = destinatario())
+            QTest::keyRelease(verso, tasto);
+        QCoreApplication::processEvents();
+    }
+    static QWidget *destinatario()
+    {
+        QWidget *finestra = visibile();
+        return finestra && finestra->focusWidget() ? finestra->focusWidget() : finestra;
+    }
 };
 
 // Shows the screen as the program does and waits for its activation.
