@@ -91,6 +91,15 @@ QVector<QVector<QWidget *>> FormEsercizio::scelte() const
 
 void FormEsercizio::colora(QWidget *scelta, bool evidenziata)
 {
+    // When the highlight moves on, a wrong answer's red and cross go too.
+    if (evidenziata) {
+        for (QPushButton *b : m_command1)
+            if (segnatoSbagliato(b))
+                dipingi(b, Colori::Neutro);
+        for (QPushButton *b : m_command2)
+            if (segnatoSbagliato(b))
+                dipingi(b, Colori::Neutro);
+    }
     dipingi(scelta, evidenziata ? coloreScansione() : Colori::Neutro);
 }
 
