@@ -116,7 +116,8 @@ int main(int argc, char **argv)
 
     for (auto [id, nome] : {std::pair{IdSchermata::Avvio, "avvio"}, std::pair{IdSchermata::Menu, "menu"},
                             std::pair{IdSchermata::Info, "info"}, std::pair{IdSchermata::Configura, "configura"},
-                            std::pair{IdSchermata::Voce, "voce"}}) {
+                            std::pair{IdSchermata::Voce, "voce"},
+                            std::pair{IdSchermata::OpzioniScansione, "opzioni"}}) {
         Schermata *s = mostra(navigatore.crea(id));
         fotografa(s, QString::fromLatin1(nome));
         delete s;

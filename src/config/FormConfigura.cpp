@@ -7,6 +7,7 @@
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
+#include "input/Evidenziazione.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -128,6 +129,16 @@ void FormConfigura::creaControlli(QWidget *cliente)
     connect(m_command1, &QPushButton::clicked, this, &FormConfigura::Command1_Click);
     coloraSfondo(m_command1, QColor(255, 0, 0));
 
+    auto *pulsanteOpzioni = new QPushButton(QStringLiteral("Opzioni di scansione"), frame);
+    pulsanteOpzioni->setObjectName(QStringLiteral("CommandOpzioni"));
+    pulsanteOpzioni->setAccessibleName(pulsanteOpzioni->text());
+    pulsanteOpzioni->setFont(arial(14.25));
+    pulsanteOpzioni->setGeometry(Twips::rect(4440, 5760, 3975, 1000));
+    connect(pulsanteOpzioni, &QPushButton::clicked, this, [this] {
+        if (servizi().navigatore && !congedata())
+            cediA(servizi().navigatore->crea(IdSchermata::OpzioniScansione));
+    });
+
     m_labelPerColore = new QLabel(QStringLiteral("LabelPerColore"), frame);
     m_labelPerColore->setObjectName(QStringLiteral("LabelPerColore"));
     m_labelPerColore->setAccessibleName(QStringLiteral("Colore scelto"));
@@ -136,7 +147,8 @@ void FormConfigura::creaControlli(QWidget *cliente)
     // Only a carrier of the picked colour: its caption means nothing to a user.
     m_labelPerColore->hide();
 
-    setTabOrder(m_command1, m_check);
+    setTabOrder(m_command1, pulsanteOpzioni);
+    setTabOrder(pulsanteOpzioni, m_check);
     setTabOrder(m_check, m_option4[3]);
     setTabOrder(m_option4[3], m_hScroll3);
     setTabOrder(m_hScroll3, m_option4[2]);
@@ -210,8 +222,15 @@ void FormConfigura::Command1_Click()
     const bool scelto = servizi().colore.ScegliColore(this, m_labelPerColore);
     if (!io || congedata())
         return;
-    if (scelto)
-        servizi().stato.ColoreScansione = Colori::aBGR(m_labelPerColore->palette().color(QPalette::WindowText));
+    const QColor colore = m_labelPerColore->palette().color(QPalette::WindowText);
+    // A highlight the child cannot tell from the grey buttons is no highlight.
+    if (scelto && Evidenziazione::contrasto(colore, Evidenziazione::grigioBottoni()) < Evidenziazione::ContrastoMinimo) {
+        servizi().dialoghi.avviso(this, QStringLiteral("Calcolotti"),
+                                  QStringLiteral("Questo colore si distingue poco dai pulsanti grigi: "
+                                                 "scegline uno più scuro o più vivace. Resta il colore di prima."));
+    } else if (scelto) {
+        servizi().stato.ColoreScansione = Colori::aBGR(colore);
+    }
     coloraCommand1();
 }
 

@@ -8,6 +8,7 @@ enum class IdSchermata {
     Info,       // FormInfo
     Configura,  // FormConfigura, the input-mode screen
     Voce,       // Form10, the voice screen
+    OpzioniScansione,  // the scanning options, from the input-mode screen
 };
 
 // How a screen asks for the next one without knowing every screen: the

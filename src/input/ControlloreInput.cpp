@@ -111,7 +111,7 @@ ControlloreInput::~ControlloreInput()
 
 Modo ControlloreInput::modo() const
 {
-    switch (m_servizi.stato.ModalitaInput) {
+    switch (m_modalitaPropria >= 0 ? m_modalitaPropria : m_servizi.stato.ModalitaInput) {
     case Modalita::ScansioneManuale:
         return Modo::Manuale;
     case Modalita::ScansioneAutomatica:

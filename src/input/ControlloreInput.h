@@ -54,6 +54,8 @@ public:
     // A screen that is hidden (a mixed level's resting partner, one under a
     // confirmation) neither scans nor takes keys, until prepared again.
     void sospendi();
+    // Scans in this mode whatever the settings say (the options' trial run).
+    void impostaModalita(int16_t modalita) { m_modalitaPropria = modalita; }
     // The choices changed, or the program's speech ended: the scan starts again
     // on the first choice (riprendi: on the one lit before).
     void ricomincia();
@@ -135,6 +137,7 @@ private:
     qint64 m_pronto = 0;
     QVector<int> m_dimensioni;
     QPointer<SpeechEngine> m_motore;
+    int16_t m_modalitaPropria = -1;
     // The window system may miss the mark of an auto-repeated release; its
     // press follows at once, so a release is held back for a moment.
     QTimer m_rilascio;

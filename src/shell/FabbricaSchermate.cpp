@@ -2,6 +2,7 @@
 
 #include "config/Form10.h"
 #include "config/FormConfigura.h"
+#include "config/FormOpzioniScansione.h"
 #include "exercises/FormEsercizio.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormInfo.h"
@@ -36,6 +37,8 @@ Schermata *FabbricaSchermate::crea(IdSchermata id)
         return new FormConfigura(m_servizi);
     case IdSchermata::Voce:
         return new Form10(m_servizi);
+    case IdSchermata::OpzioniScansione:
+        return new FormOpzioniScansione(m_servizi);
     }
     return nullptr;
 }

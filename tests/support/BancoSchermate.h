@@ -59,10 +59,13 @@ struct Banco {
     Banco() { finti.servizi.tempo = &tempo; }
     ~Banco() { chiudiFinestre(); }
 
-    // Time passes on the scan's clock, with the event loop turning.
+    // Time passes on the scan's clock in small ticks, with the event loop turning.
     void passa(int ms)
     {
-        tempo.avanza(ms);
+        for (int fatto = 0; fatto < ms; fatto += 10) {
+            tempo.avanza(std::min(10, ms - fatto));
+            QCoreApplication::processEvents();
+        }
         QCoreApplication::processEvents();
     }
     // A switch or key pressed for `ms` and released, as the window system sends it.

@@ -1,0 +1,110 @@
+#include "BancoSchermate.h"
+#include "config/FormOpzioniScansione.h"
+#include "shell/ModuloOpzioni.h"
+
+#include <QCheckBox>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The scanning options: their own file beside the settings, and the adult's
+// screen with its trial row.
+class TestOpzioni : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lettura_data();
+    void lettura();
+    void salvataggioERilettura();
+    void loSchermoScriveSubitoELaProvaScandisce();
+};
+
+void TestOpzioni::lettura_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("attese");  // voce suono ritardo giri minima ripetute gruppi bordo ingrandisci
+    QTest::addColumn<int>("scartati");    // values reported as not valid
+
+    QTest::newRow("no file") << QByteArray() << "0 0 1 0 0 0 0 0 0" << 0;
+    QTest::newRow("every option") << QByteArray("[scansione]\nvoce=true\nsuono=true\nritardoPrimo=2.5\ngiri=3\n"
+                                                "pressioneMinimaMs=150\nignoraRipetuteMs=300\ngruppi=true\n"
+                                                "bordo=true\ningrandisci=true\n")
+                                  << "1 1 2.5 3 150 300 1 1 1" << 0;
+    QTest::newRow("out of range and unreadable keep their defaults")
+        << QByteArray("[scansione]\nvoce=si\nritardoPrimo=3.5\ngiri=-1\npressioneMinimaMs=2001\nbordo=true\n")
+        << "0 0 1 0 0 0 0 1 0" << 4;
+    QTest::newRow("another group is not ours") << QByteArray("[altro]\nvoce=true\n") << "0 0 1 0 0 0 0 0 0" << 0;
+}
+
+void TestOpzioni::lettura()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, attese);
+    QFETCH(int, scartati);
+    QTemporaryDir cartella;
+    StatoProgramma stato;
+    stato.PercorsoIni = cartella.filePath(QStringLiteral("calcolotti.ini"));
+    if (!file.isNull()) {
+        QFile f(ModuloOpzioni::percorso(stato));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+    }
+    for (int i = 0; i < scartati; ++i)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is not valid: the default is kept")));
+    stato.Scansione.giri = 9;  // whatever was there before is not kept
+    ModuloOpzioni::LeggiOpzioni(stato);
+    const OpzioniScansione &o = stato.Scansione;
+    const QString letto = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                              .arg(o.voce).arg(o.suono).arg(o.ritardoPrimo).arg(o.giri).arg(o.pressioneMinimaMs)
+                              .arg(o.ignoraRipetuteMs).arg(o.gruppi).arg(o.bordo).arg(o.ingrandisci);
+    QCOMPARE(letto, attese);
+}
+
+void TestOpzioni::salvataggioERilettura()
+{
+    QTemporaryDir cartella;
+    StatoProgramma stato;
+    stato.PercorsoIni = cartella.filePath(QStringLiteral("sotto/calcolotti.ini"));
+    stato.Scansione = {true, false, 1.5, 4, 250, 0, true, false, true};
+    QVERIFY(ModuloOpzioni::SalvaOpzioni(stato));
+    StatoProgramma riletto;
+    riletto.PercorsoIni = stato.PercorsoIni;
+    ModuloOpzioni::LeggiOpzioni(riletto);
+    QCOMPARE(riletto.Scansione.ritardoPrimo, 1.5);
+    QCOMPARE(riletto.Scansione.giri, 4);
+    QCOMPARE(riletto.Scansione.pressioneMinimaMs, 250);
+    QVERIFY(riletto.Scansione.voce && riletto.Scansione.gruppi && riletto.Scansione.ingrandisci);
+    // The settings file itself is not touched.
+    QVERIFY(!QFile::exists(stato.PercorsoIni));
+    // Something that is not an ordinary file is never replaced.
+    QDir().mkpath(ModuloOpzioni::percorso(stato) + QStringLiteral(".d"));
+    stato.PercorsoIni = cartella.filePath(QStringLiteral("altro/calcolotti.ini"));
+    QDir().mkpath(ModuloOpzioni::percorso(stato));
+    QVERIFY(!ModuloOpzioni::SalvaOpzioni(stato));
+    QVERIFY(QFileInfo(ModuloOpzioni::percorso(stato)).isDir());
+}
+
+void TestOpzioni::loSchermoScriveSubitoELaProvaScandisce()
+{
+    Banco b;
+    b.finti.stato.ModalitaInput = Modalita::Mouse;
+    auto *s = static_cast<FormOpzioniScansione *>(b.navigatore.crea(IdSchermata::OpzioniScansione));
+    QVERIFY(mostraEAttiva(s));
+    s->findChild<QCheckBox *>(QStringLiteral("gruppi"))->setChecked(true);
+    s->findChild<QSpinBox *>(QStringLiteral("giri"))->setValue(2);
+    QVERIFY(b.finti.stato.Scansione.gruppi);
+    QCOMPARE(b.finti.stato.Scansione.giri, 2);
+    // With the mouse chosen, the trial scans as one switch would; groups first.
+    s->prova(true);
+    QVERIFY(!s->controllo().evidenziata()->objectName().isEmpty());
+    QCOMPARE(s->controllo().modello().evidenza().gruppo, 0);
+    b.passa(1000);
+    QCOMPARE(s->controllo().modello().evidenza().gruppo, 1);
+    b.passa(3000);  // two whole loops, then rest
+    QVERIFY(s->controllo().modello().aRiposo());
+    s->prova(false);
+    QVERIFY(!s->controllo().inAscolto() || !s->controllo().evidenziata());
+}
+
+QTEST_MAIN(TestOpzioni)
+#include "tst_opzioni.moc"
