@@ -10,6 +10,7 @@
 #include "shell/Generatore.h"
 #include "shell/ModuloPerIni.h"
 #include "shell/Navigatore.h"
+#include "shell/Percorsi.h"
 #include "shell/Servizi.h"
 #include "shell/StatoProgramma.h"
 
@@ -127,8 +128,7 @@ void FormMenu::creaMenu()
     connect(conf, &QAction::triggered, this, [apri] { apri(IdSchermata::Configura); });
     connect(about, &QAction::triggered, this, [apri] { apri(IdSchermata::Info); });
     connect(doc, &QAction::triggered, this, [this] {
-        servizi().documenti.ApriDocumento(this, servizi().cartellaProgramma
-                                                    + QStringLiteral("/calcolottisv.pdf"));
+        servizi().documenti.ApriDocumento(this, Percorsi::guida(servizi().cartellaProgramma));
     });
 }
 
