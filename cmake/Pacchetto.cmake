@@ -54,6 +54,10 @@ install(FILES ${CALCOLOTTI_PACCHETTO}/man/calcolotti.6.gz DESTINATION ${CMAKE_IN
 install(FILES ${CALCOLOTTI_PACCHETTO}/man/it/calcolotti.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CALCOLOTTI_PACCHETTO}/changelog.gz
   DESTINATION ${CALCOLOTTI_DOC_INSTALLATA})
+# The guide in the system's documentation index. doc-base reads only
+# /usr/share/doc-base, so the path in it is the one of a /usr install.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/calcolotti.doc-base
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc-base RENAME calcolotti)
 
 # The package.
 set(CALCOLOTTI_MANUTENTORE "Calcolotti <calcolotti@example.org>" CACHE STRING
