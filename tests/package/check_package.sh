@@ -50,7 +50,8 @@ deb)
       salta "$(cat "$lavoro/saltato")"
     fi
   done
-  cpack --config "$build/CPackConfig.cmake" -B "$lavoro/deb"
+  # gzip instead of ./package's xz: the same contents, packed in half the time.
+  cpack --config "$build/CPackConfig.cmake" -B "$lavoro/deb" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip
   ls -l "$lavoro/deb"/*.deb
   pacchetti
   ;;
@@ -126,7 +127,7 @@ metainfo)
 lintian)
   serve lintian lintian
   pacchetti
-  # Errors fail; the warnings kept on purpose are listed in README.md ("Install").
+  # Errors fail; anything else is shown, to be looked at.
   rapporto=$(lintian --tag-display-limit 0 --display-info "$deb" "$dbgsym" 2>&1) || true
   echo "$rapporto"
   ! grep -q '^E: ' <<<"$rapporto" || fallisce "lintian reports errors"
