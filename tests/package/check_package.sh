@@ -11,8 +11,9 @@ set -euo pipefail
 controllo=$1 build=$2 sorgenti=$3 versione=$4 id=$5
 chiave=$(printf '%s' "$build" | md5sum | cut -c1-12)
 lavoro="${TMPDIR:-/tmp}/calcolotti-pacchetto-$chiave"
-deb="$lavoro/deb/calcolotti_${versione}_$(dpkg --print-architecture 2>/dev/null || echo amd64).deb"
-dbgsym="${deb/calcolotti_/calcolotti-dbgsym_}"
+architettura=$(dpkg --print-architecture 2>/dev/null || echo amd64)
+deb="$lavoro/deb/calcolotti_${versione}_$architettura.deb"
+dbgsym="$lavoro/deb/calcolotti-dbgsym_${versione}_$architettura.deb"
 
 salta() {
   echo "SKIPPED: $1"
