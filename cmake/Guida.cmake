@@ -19,7 +19,7 @@ add_custom_command(OUTPUT ${CALCOLOTTI_GUIDA_PDF}
   VERBATIM)
 add_custom_target(calcolotti_guida ALL DEPENDS ${CALCOLOTTI_GUIDA_PDF})
 
-install(FILES ${CALCOLOTTI_GUIDA_PDF} DESTINATION ${CMAKE_INSTALL_DATADIR}/calcolotti)
+install(FILES ${CALCOLOTTI_GUIDA_PDF} DESTINATION ${CALCOLOTTI_DOC_INSTALLATA})
 
 # The guide's test runs the generator itself.
 if(TARGET tst_guida)

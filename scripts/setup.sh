@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, then
-# configures the build folder. Safe to run again: it installs only what is missing.
+# configures and builds the build folder. Safe to run again: it installs only
+# what is missing.
+#   scripts/setup.sh [build folder [cmake options...]]
+#   scripts/setup.sh --solo-pacchetti    only installs the packages
 set -euo pipefail
 
 PACKAGES=(
@@ -10,6 +13,8 @@ PACKAGES=(
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
   libx11-dev xvfb xdotool
+  qt6-translations-l10n fonts-comic-neue libqt6sql6-sqlite qt6-charts-dev
+  dpkg-dev file binutils gzip lintian desktop-file-utils appstream man-db
 )
 
 missing=()
@@ -23,6 +28,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "${1:-}" = "--solo-pacchetti" ]; then
+  exit 0
 fi
 
 BUILD_DIR=${1:-build}

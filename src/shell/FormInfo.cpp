@@ -5,6 +5,8 @@
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 
+#include "Versione.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,6 +44,7 @@ FormInfo::FormInfo(Servizi &servizi, QWidget *parent)
     setAutoFillBackground(true);
 
     m_label1 = etichetta(this, "Label1", Twips::rect(240, 240, 7695, 2415));
+    m_label2 = etichetta(this, "Label2", Twips::rect(240, 2895, 7695, 495));
     m_label3 = etichetta(this, "Label3", Twips::rect(240, 4080, 4695, 2055));
 
     m_command1 = new QPushButton(QStringLiteral("Chiudi"), this);
@@ -73,6 +76,11 @@ QString FormInfo::testoAttribuzione()
     return QStringLiteral("Software di\n    ") + rigaAttribuzione() + QStringLiteral("\n");
 }
 
+QString FormInfo::testoVersione()
+{
+    return QStringLiteral("Versione " CALCOLOTTI_VERSIONE);
+}
+
 QString FormInfo::testoCondizioni()
 {
     return QStringLiteral(
@@ -86,6 +94,8 @@ void FormInfo::Form_Activate()
 {
     m_label1->setText(testoAttribuzione());
     m_label1->setAccessibleName(testoAttribuzione().simplified());
+    m_label2->setText(testoVersione());
+    m_label2->setAccessibleName(testoVersione());
     m_label3->setText(testoCondizioni());
     m_label3->setAccessibleName(testoCondizioni().simplified());
     activateWindow();

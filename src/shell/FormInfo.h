@@ -16,9 +16,11 @@ public:
     // The maker's line: name, web site and contact address.
     static QString rigaAttribuzione();
     static QString testoAttribuzione();  // Label1
+    static QString testoVersione();      // Label2: the version CMake's project declares
     static QString testoCondizioni();    // Label3
 
     QLabel *Label1() const { return m_label1; }
+    QLabel *Label2() const { return m_label2; }
     QLabel *Label3() const { return m_label3; }
     QPushButton *Command1() const { return m_command1; }
 
@@ -31,6 +33,7 @@ private:
 
     Ridimensionatore m_ridimensionatore;
     QLabel *m_label1 = nullptr;
+    QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
     QPushButton *m_command1 = nullptr;
 };

@@ -6,12 +6,23 @@
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
 #include "resources/Immagini.h"
+<<<<<<< HEAD
 #include "core/Twips.h"
 #include "core/Colori.h"
 #include "core/Generatore.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
+=======
+#include "resources/Twips.h"
+#include "shell/Colori.h"
+#include "shell/Generatore.h"
+#include "shell/ModuloPerIni.h"
+#include "shell/Navigatore.h"
+#include "shell/Percorsi.h"
+#include "shell/Servizi.h"
+#include "shell/StatoProgramma.h"
+>>>>>>> pacchetto
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -116,8 +127,7 @@ void FormMenu::creaMenu()
     connect(conf, &QAction::triggered, this, [apri] { apri(IdSchermata::Configura); });
     connect(about, &QAction::triggered, this, [apri] { apri(IdSchermata::Info); });
     connect(doc, &QAction::triggered, this, [this] {
-        servizi().documenti.ApriDocumento(this, servizi().cartellaProgramma
-                                                    + QStringLiteral("/calcolottisv.pdf"));
+        servizi().documenti.ApriDocumento(this, Percorsi::guida(servizi().cartellaProgramma));
     });
 }
 

@@ -10,18 +10,32 @@
 #include "core/Schermata.h"
 #include "shell/ServiziProgramma.h"
 #include "core/StatoProgramma.h"
+#include "shell/Verifica.h"
 
 #include <QApplication>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
 
+#include <cstring>
+
 int Main(int argc, char **argv)
 {
+    // The self-check opens no window, so it needs no display either.
+    bool verifica = false;
+    for (int i = 1; i < argc; ++i)
+        verifica = verifica || std::strcmp(argv[i], "--verifica") == 0;
+    if (verifica && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("calcolotti"));
     QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
     QApplication::setWindowIcon(Immagini::iconaProgramma());
+
+    // Before the single-instance lock: the check also runs beside a running copy.
+    if (verifica)
+        return Verifica::esegui(Percorsi::cartellaProgramma());
 
     const auto blocco = bloccaIstanza(Percorsi::fileBlocco());
     if (!blocco) {

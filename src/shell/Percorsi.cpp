@@ -22,6 +22,18 @@ QString cartellaProgramma()
     return accanto;
 }
 
+QString guida(const QString &cartellaProgramma)
+{
+    const QString nome = QStringLiteral("calcolottisv.pdf");
+    const QString accanto = cartellaProgramma + QLatin1Char('/') + nome;
+    if (QFileInfo(accanto).isFile())
+        return accanto;
+    const QString installata = QDir::cleanPath(cartellaProgramma + QStringLiteral("/../doc/calcolotti/") + nome);
+    if (QFileInfo(installata).isFile())
+        return installata;
+    return accanto;
+}
+
 QString fileBlocco()
 {
 #ifdef Q_OS_WIN

@@ -7,6 +7,10 @@ namespace Percorsi {
 // The program folder: the executable's own folder when the data lies beside it
 // (the build folder), otherwise the installed data folder.
 QString cartellaProgramma();
+// The user guide: beside the data in the build folder, in the documentation
+// folder (share/doc/calcolotti) of an installed copy. When neither has it, the
+// first, so a message names a real place.
+QString guida(const QString &cartellaProgramma);
 // The single-instance lock of this user.
 QString fileBlocco();
 }

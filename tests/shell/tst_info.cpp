@@ -6,6 +6,7 @@
 #include "BancoSchermate.h"
 #include "Finti.h"
 #include "SequenzaTasti.h"
+#include "Versione.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -64,6 +65,7 @@ void TestInfo::testi_data()
     QTest::newRow("maker: the program's name") << "Label1" << "Calcolotti";
     QTest::newRow("maker: the home page") << "Label1" << QString::fromLatin1(ModuloPerIni::SitoProduttore);
     QTest::newRow("maker: a contact address") << "Label1" << "@";
+    QTest::newRow("version: the project's") << "Label2" << "Versione " CALCOLOTTI_VERSIONE;
     QTest::newRow("terms: free software") << "Label3" << "software libero";
     QTest::newRow("terms: the licence") << "Label3" << "GPL-3.0-or-later";
     QTest::newRow("terms: no warranty") << "Label3" << "SENZA ALCUNA GARANZIA";
