@@ -6,23 +6,13 @@
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
 #include "resources/Immagini.h"
-<<<<<<< HEAD
-#include "core/Twips.h"
 #include "core/Colori.h"
 #include "core/Generatore.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
-=======
-#include "resources/Twips.h"
-#include "shell/Colori.h"
-#include "shell/Generatore.h"
-#include "shell/ModuloPerIni.h"
-#include "shell/Navigatore.h"
+#include "core/Twips.h"
 #include "shell/Percorsi.h"
-#include "shell/Servizi.h"
-#include "shell/StatoProgramma.h"
->>>>>>> pacchetto
 
 #include <QCheckBox>
 #include <QCoreApplication>

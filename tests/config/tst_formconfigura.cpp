@@ -242,7 +242,7 @@ void TestFormConfigura::colourChooserOkStoresAndCancelKeeps_data()
     QTest::addColumn<QColor>("atteso");
 
     // Picks: green on the first opening, dark on the second.
-    const QColor verde(0, 200, 0);
+    const QColor verde(0, 100, 0);
     const QColor scuro(10, 20, 30);
     QTest::newRow("opening shows the default red") << 255.0 << 0 << false << false << QColor(255, 0, 0);
     QTest::newRow("opening shows blue in BGR order") << double(0xFF0000) << 0 << false << false << QColor(0, 0, 255);
@@ -268,7 +268,7 @@ void TestFormConfigura::colourChooserOkStoresAndCancelKeeps()
     QVERIFY(mostraEAttiva(form));
     auto *bottone = form->findChild<QPushButton *>(QStringLiteral("Command1"));
 
-    const QColor scelte[] = {QColor(0, 200, 0), QColor(10, 20, 30)};
+    const QColor scelte[] = {QColor(0, 100, 0), QColor(10, 20, 30)};
     const bool conferme[] = {primoOk, secondoOk};
     for (int i = 0; i < clic; ++i) {
         banco.finti.colore.conferma = conferme[i];
