@@ -1,5 +1,7 @@
 #include "shell/FormAvvio.h"
 
+#include "core/Registri.h"
+
 #include "resources/Immagini.h"
 #include "core/Twips.h"
 #include "core/Navigatore.h"
@@ -105,6 +107,11 @@ void FormAvvio::dipingiSfondo()
 
 void FormAvvio::paintEvent(QPaintEvent *)
 {
+    static bool primo = true;
+    if (primo) {
+        primo = false;
+        qCDebug(lcAvvio).noquote() << Registri::momento() << "splash painted";
+    }
     QPainter pittore(this);
     if (m_sfondo.size() != size())
         dipingiSfondo();

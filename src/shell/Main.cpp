@@ -1,6 +1,7 @@
 #include "shell/Main.h"
 
 #include "resources/Immagini.h"
+#include "core/Registri.h"
 #include "shell/Istanza.h"
 #include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
@@ -28,7 +29,9 @@ int Main(int argc, char **argv)
     if (verifica && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    Registri::momento();  // the start-up marks count from here
     QApplication app(argc, argv);
+    qCDebug(lcAvvio).noquote() << Registri::momento() << "application";
     QApplication::setApplicationName(QStringLiteral("calcolotti"));
     QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
     QApplication::setWindowIcon(Immagini::iconaProgramma());
@@ -44,15 +47,19 @@ int Main(int argc, char **argv)
         return 0;
     }
 
+    qCDebug(lcAvvio).noquote() << Registri::momento() << "single instance";
     StatoProgramma stato;
     stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
     ModuloPerIni::LeggiImpostazioni(stato);
     ModuloOpzioni::LeggiOpzioni(stato);
     // Built after the settings are read: the generator is seeded from the clock here.
+    qCDebug(lcAvvio).noquote() << Registri::momento() << "settings read";
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
+    qCDebug(lcAvvio).noquote() << Registri::momento() << "services";
     Servizi &servizi = programma.servizi();
     FabbricaSchermate navigatore(servizi);
     navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
+    qCDebug(lcAvvio).noquote() << Registri::momento() << "splash shown";
     const int esito = app.exec();
     // Screens still alive go before the services they use. Only the screens:
     // their menus' popups go with them, and the speech host has its owner.
