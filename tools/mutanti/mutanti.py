@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+"""Applies deliberate one-line faults to src/, one at a time, rebuilds and runs the
+test suite, and reports which faults the tests catch. The tree is restored after
+every fault, also when interrupted.
+
+    tools/mutanti/mutanti.py [build folder] [ids...]     # default: build-mutanti, all
+
+Each fault names its file, the exact text it changes and what it becomes; a fault
+whose text is no longer in the file is reported as "not applied" (the code moved:
+update the table)."""
+import os, subprocess, sys, time
+
+RADICE = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
+
+# id, what the fault does, file, old text, new text
+GUASTI = [
+    ('M01', 'two actions of Form4 step 1 swapped', 'src/exercises/Descrizioni.cpp',
+     'Ridipingi, Gioca(Agenti), Opacita(Fermi, 40), Pausa(0.5), Scrivi(3), Parla(3), Evidenzia}},\n        {{5}',
+     'Ridipingi, Opacita(Fermi, 40), Gioca(Agenti), Pausa(0.5), Scrivi(3), Parla(3), Evidenzia}},\n        {{5}'),
+    ('M02', 'the addends accepted in one order only', 'src/exercises/Esercizio.cpp',
+     'return (scelta == m_resto && m_usato != Addendo::Resto)', 'return scelta == giustaAlPasso(m_passo); return (scelta == m_resto && m_usato != Addendo::Resto)'),
+    ('M03', 'no cap on the score', 'src/exercises/Esercizio.cpp',
+     'return conteggio < Esercizio::ConteggioMassimo ? int16_t(conteggio + 1) : conteggio;', 'return int16_t(conteggio + 1);'),
+    ('M04', 'a left screen goes on with its sequence', 'src/exercises/FormEsercizio.cpp',
+     'return io && !io->congedata() && io->m_inTurno && io->m_esercizio == esercizio;', 'return io && io->m_esercizio == esercizio;'),
+    ('M05', 'a wrong sign is not painted', 'src/exercises/FormEsercizio.cpp',
+     'dipingi(m_command2[scelta], Colori::Sbagliato);', ';'),
+    ('M06', 'halves rounded away from zero in the settings reader', 'src/shell/ModuloPerIni.cpp',
+     'std::nearbyint(*valore)', 'std::round(*valore)'),
+    ('M07', 'un-minimising the window counts as an activation', 'src/core/Schermata.cpp',
+     'if (event->spontaneous() || m_attivazioneInAttesa)', 'if (m_attivazioneInAttesa)'),
+    ('M08', 'a held Enter repeats its choice (menu, arrows)', 'src/input/ModelloScansione.cpp',
+     'agisceAlRilascio(azione) || azione == Azione::Scegli || m_occupato', 'agisceAlRilascio(azione) || m_occupato'),
+    ('M09', 'a release whose press the screen never saw is taken', 'src/input/ModelloScansione.cpp',
+     'if (!m_giu.contains(tasto))\n        return azione', 'if (!m_giu.contains(tasto) && false)\n        return azione'),
+    ('M10', 'subtraction step 2 wants the rest', 'src/exercises/Esercizio.cpp',
+     'case Passo::Secondo: case Passo::SecondoTermine: return m_parte;', 'case Passo::Secondo: case Passo::SecondoTermine: return m_resto;'),
+    ('M11', 'the same scene twice in a row', 'src/exercises/Esercizio.cpp',
+     '} while (m_scena == m_scenaPrecedente && m_numeroScene > 1);', '} while (false);'),
+    ('M12', 'the zero rule inverted', 'src/exercises/Esercizio.cpp',
+     'if (m_stato.Casuale != 0) {', 'if (m_stato.Casuale == 0) {'),
+    ('M13', 'the scan wraps one item late', 'src/input/ModelloScansione.cpp',
+     '    if (prossima >= quanti) {\n        prossima = 0;', '    if (prossima > quanti) {\n        prossima = 0;'),
+    ('M14', 'the accent rewrite loses è', 'src/media/VoceProgramma.cpp',
+     '{QChar(0x00E8), "e\'"},', ''),
+    ('M15', 'the one-object statement used for two', 'src/exercises/catalog/Catalogo.cpp',
+     'if (n == 1)', 'if (n == 2)'),
+    ('M16', 'the scan never starts again after the program spoke', 'src/input/ControlloreInput.cpp',
+     '    m_attesaDalPrimo = false;\n    inizia(primo);', '    m_attesaDalPrimo = false;\n    Q_UNUSED(primo);'),
+    ('M17', 'the reward sound index off by one', 'src/media/SuoniProgramma.cpp',
+     '* r)) + 1;', '* r));'),
+    ('M18', 'settings lines end in LF', 'src/shell/ModuloPerIni.cpp',
+     '    return testo;\n}', '    return testo.replace("\\r\\n", "\\n");\n}'),
+    ('M19', 'a menu item opens the next level', 'src/shell/FormMenu.cpp',
+     'AvviaEsercizi(int16_t(m_label1.indexOf(qobject_cast<QLabel *>(scelta))));', 'AvviaEsercizi(int16_t(m_label1.indexOf(qobject_cast<QLabel *>(scelta)) + 1));'),
+    ('M20', 'the atomic save trusts a short write', 'src/shell/ModuloPerIni.cpp',
+     'file.write(testo) != testo.size()', 'file.write(testo) < 0'),
+    ('M21', 'the mixed level hands over on the wrong draw', 'src/exercises/Esercizio.cpp',
+     'return m_stato.Casuale == valoreCambio;', 'return m_stato.Casuale != valoreCambio;'),
+    ('M22', 'the wrong addend marked as used', 'src/exercises/Esercizio.cpp',
+     'm_usato = scelta == m_resto ? Addendo::Resto : Addendo::Parte;', 'm_usato = scelta == m_resto ? Addendo::Parte : Addendo::Resto;'),
+    ('M23', 'presses while the program speaks are answers', 'src/input/ModelloScansione.cpp',
+     '    if (m_occupato) {\n        pressione.ignorata = true;', '    if (false) {\n        pressione.ignorata = true;'),
+    ('M24', 'the first item is lit during the first question', 'src/exercises/FormEsercizio.cpp',
+     '    // The first choice is lit once the first question has been asked.\n    const auto occupato = m_input->occupa();\n', ''),
+    ('M25', 'the scanned confirmation lights Sì first', 'src/input/ConfermaScansione.cpp',
+     'return {{m_no}, {m_si}};', 'return {{m_si}, {m_no}};'),
+    ('M26', 'the minimum press is not checked', 'src/input/ModelloScansione.cpp',
+     'if (durata < m_config.opzioni.pressioneMinimaMs)', 'if (false)'),
+    ('M27', 'any highlight colour accepted', 'src/config/FormConfigura.cpp',
+     '< Evidenziazione::ContrastoMinimo', '< 0'),
+    ('M28', 'the scan never rests', 'src/input/ModelloScansione.cpp',
+     '++m_giri >= m_config.opzioni.giri', '++m_giri >= 1000'),
+    ('M29', 'a wrong answer gets no cross', 'src/exercises/ScansioneEsercizio.cpp',
+     'const bool sbagliato = colore == Colori::Sbagliato;', 'const bool sbagliato = false;'),
+    ('M30', 'scanning options out of range are taken', 'src/shell/ModuloOpzioni.cpp',
+     'if (ok && letto >= minimo && letto <= massimo) {', 'if (ok) {'),
+]
+
+
+def esegui(cmd, cartella, log):
+    with open(log, 'w') as f:
+        return subprocess.run(cmd, cwd=cartella, stdout=f, stderr=subprocess.STDOUT, shell=True).returncode
+
+
+def main():
+    build = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.path.join(RADICE, 'build-mutanti')
+    scelti = set(sys.argv[2:])
+    os.makedirs(build, exist_ok=True)
+    if not os.path.exists(os.path.join(build, 'build.ninja')):
+        esegui(f'cmake -S {RADICE} -B {build} -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo', RADICE,
+               os.path.join(build, 'configura.log'))
+    ctest = 'QT_QPA_PLATFORM=offscreen ctest -j2 --timeout 120 -E pacchetto'
+    if esegui(f'cmake --build {build} -j2 && {ctest}', build, os.path.join(build, 'base.log')) != 0:
+        sys.exit('the suite is not green without faults: see ' + os.path.join(build, 'base.log'))
+    print('| fault | what it does | caught | failing tests |')
+    print('|---|---|---|---|')
+    for ident, cosa, file, vecchio, nuovo in GUASTI:
+        if scelti and ident not in scelti:
+            continue
+        percorso = os.path.join(RADICE, file)
+        originale = open(percorso, encoding='utf-8').read()
+        if originale.count(vecchio) != 1:
+            print(f'| {ident} | {cosa} | not applied | the text is not in {file} once |')
+            continue
+        try:
+            open(percorso, 'w', encoding='utf-8').write(originale.replace(vecchio, nuovo))
+            log = os.path.join(build, f'{ident}.log')
+            inizio = time.time()
+            costruito = esegui(f'cmake --build {build} -j2', build, log) == 0
+            if costruito:
+                esegui(ctest, build, log + '.ctest')
+                testo = open(log + '.ctest').read()
+                falliti = [r.split(' - ')[1].split(' ')[0] for r in testo.splitlines() if ' - tst_' in r]
+                esito = 'yes' if falliti else '**no**'
+            else:
+                falliti, esito = ['(does not build)'], 'yes'
+            print(f'| {ident} | {cosa} | {esito} | {", ".join(falliti)} |', flush=True)
+            print(f'  {ident}: {time.time() - inizio:.0f} s', file=sys.stderr)
+        finally:
+            open(percorso, 'w', encoding='utf-8').write(originale)
+            os.utime(percorso)
+
+
+if __name__ == '__main__':
+    main()
