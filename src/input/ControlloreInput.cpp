@@ -406,9 +406,11 @@ void ControlloreInput::mostraEvidenza()
 
     if (m_accesa) {
         // Assistive technology follows Qt's focus; the keys still go to the scan.
+        // Without an active window there is no focus to give: tell it directly.
         if (m_schermata->window()->isActiveWindow())
             m_accesa->setFocus(Qt::OtherFocusReason);
-        Evidenziazione::annunciaEvidenziato(m_accesa);
+        else
+            Evidenziazione::annunciaEvidenziato(m_accesa);
     }
     const QString parola = parolaDi(evidenza.gruppo, m_accesa);
     if (evidenza.gruppo >= 0)
