@@ -8,6 +8,7 @@ enum class IdSchermata {
     Info,       // FormInfo
     Configura,  // FormConfigura, the input-mode screen
     Voce,       // Form10, the voice screen
+    Progressi,  // FormProgressi, the record for the adult
 };
 
 // How a screen asks for the next one without knowing every screen: the

@@ -13,6 +13,7 @@
 #include "media/AnimationPlayer.h"
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
+#include "record/OsservatoreEsercizio.h"
 #include "resources/Immagini.h"
 #include "resources/Ridimensionatore.h"
 
@@ -73,6 +74,7 @@ FormEsercizio::FormEsercizio(Servizi &servizi, int numero, QWidget *parent)
     m_client->installEventFilter(this);
 
     m_input = new ControlloreInput(this, *this, TipoSchermata::Esercizio, servizi);
+    OsservatoreEsercizio::segui(this);
 }
 
 FormEsercizio::~FormEsercizio() = default;

@@ -3,6 +3,7 @@
 #include "config/Form10.h"
 #include "config/FormConfigura.h"
 #include "exercises/FormEsercizio.h"
+#include "record/FormProgressi.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
@@ -36,6 +37,8 @@ Schermata *FabbricaSchermate::crea(IdSchermata id)
         return new FormConfigura(m_servizi);
     case IdSchermata::Voce:
         return new Form10(m_servizi);
+    case IdSchermata::Progressi:
+        return new FormProgressi(m_servizi);
     }
     return nullptr;
 }

@@ -9,6 +9,7 @@
 #include "shell/Piattaforma.h"
 #include "core/Schermata.h"
 #include "shell/ServiziProgramma.h"
+#include "record/DiarioSqlite.h"
 #include "core/StatoProgramma.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ int Main(int argc, char **argv)
     ModuloOpzioni::LeggiOpzioni(stato);
     // Built after the settings are read: the generator is seeded from the clock here.
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
+    programma.apriDiario(DiarioSqlite::percorsoPredefinito());
     Servizi &servizi = programma.servizi();
     FabbricaSchermate navigatore(servizi);
     navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));

@@ -1,0 +1,686 @@
+#include "record/DiarioSqlite.h"
+
+#include "core/Registri.h"
+#include "exercises/Descrizioni.h"
+#include "record/ConsiglioVelocita.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QMap>
+#include <QMutex>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+
+struct CondivisoDiario {
+    mutable QMutex mutex;
+    QString avviso;
+    std::atomic<bool> fermo{false};
+};
+
+namespace {
+
+// Each entry takes the schema one version up; the version is the number of entries.
+const QVector<QStringList> Migrazioni = {
+    {
+        QStringLiteral("CREATE TABLE versione (numero INTEGER NOT NULL)"),
+        QStringLiteral("CREATE TABLE esercizi (id INTEGER PRIMARY KEY, inizio INTEGER NOT NULL, fine INTEGER,"
+                       " livello TEXT NOT NULL, scena INTEGER NOT NULL, famiglia TEXT NOT NULL,"
+                       " giuste INTEGER NOT NULL DEFAULT 0, sbagliate INTEGER NOT NULL DEFAULT 0,"
+                       " finito INTEGER NOT NULL DEFAULT 0)"),
+        QStringLiteral("CREATE INDEX esercizi_inizio ON esercizi(inizio)"),
+        QStringLiteral("CREATE TABLE risposte (id INTEGER PRIMARY KEY, esercizio INTEGER NOT NULL,"
+                       " istante INTEGER NOT NULL, livello TEXT NOT NULL, scena INTEGER NOT NULL,"
+                       " passo INTEGER NOT NULL, scelta INTEGER NOT NULL, giusta INTEGER NOT NULL,"
+                       " modalita INTEGER NOT NULL, intervallo_ms INTEGER NOT NULL, tempo_risposta_ms INTEGER,"
+                       " ignorate INTEGER NOT NULL, giri INTEGER, reazione_ms INTEGER)"),
+        QStringLiteral("CREATE INDEX risposte_istante ON risposte(istante)"),
+    },
+};
+static_assert(DiarioSqlite::Versione == 1, "one migration per version");
+
+const QString IntestazioneCsv = QStringLiteral(
+    "istante_utc,livello,scena,passo,scelta,giusta,modalita,intervallo_ms,tempo_risposta_ms,ignorate,giri,"
+    "reazione_ms,esercizio");
+
+constexpr int SqliteBusy = 5, SqliteLocked = 6, SqlitePerm = 3, SqliteReadonly = 8, SqliteCorrupt = 11,
+              SqliteFull = 13, SqliteCantopen = 14, SqliteAuth = 23, SqliteNotadb = 26;
+
+int codice(const QSqlError &errore)
+{
+    return errore.nativeErrorCode().toInt() & 0xff;
+}
+
+bool danneggiato(const QSqlError &errore)
+{
+    return codice(errore) == SqliteCorrupt || codice(errore) == SqliteNotadb;
+}
+
+// The reason in Italian for the progress screen, and in English for the log.
+QPair<QString, QString> motivo(const QSqlError &errore)
+{
+    switch (codice(errore)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return {QStringLiteral("è bloccato da un altro programma"), QStringLiteral("locked")};
+    case SqlitePerm:
+    case SqliteReadonly:
+    case SqliteCantopen:
+    case SqliteAuth:
+        return {QStringLiteral("non si può scrivere: la cartella o il disco è di sola lettura"),
+                QStringLiteral("read-only")};
+    case SqliteFull:
+        return {QStringLiteral("non si può scrivere: il disco è pieno"), QStringLiteral("disk full")};
+    case SqliteCorrupt:
+    case SqliteNotadb:
+        return {QStringLiteral("è danneggiato"), QStringLiteral("damaged")};
+    default:
+        return {QStringLiteral("non si può scrivere (%1)").arg(errore.text()), QStringLiteral("not writable")};
+    }
+}
+
+QVariant oNull(int valore)
+{
+    return valore < 0 ? QVariant() : QVariant(valore);
+}
+
+QString campoCsv(const QVariant &v)
+{
+    if (v.isNull())
+        return {};
+    QString testo = v.toString();
+    if (testo.contains(QLatin1Char(',')) || testo.contains(QLatin1Char('"')) || testo.contains(QLatin1Char('\n'))) {
+        testo.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        testo = QLatin1Char('"') + testo + QLatin1Char('"');
+    }
+    return testo;
+}
+
+// The local day of an instant; rows come in time order, so the day's bounds are
+// worked out only when a row falls outside them.
+class Giorni
+{
+public:
+    QDate di(qint64 ms)
+    {
+        if (ms < m_da || ms >= m_a) {
+            m_giorno = QDateTime::fromMSecsSinceEpoch(ms).date();
+            m_da = QDateTime(m_giorno, QTime(0, 0)).toMSecsSinceEpoch();
+            m_a = QDateTime(m_giorno.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+        }
+        return m_giorno;
+    }
+
+private:
+    QDate m_giorno;
+    qint64 m_da = 0, m_a = -1;
+};
+
+int mediana(QVector<int> &valori)
+{
+    if (valori.isEmpty())
+        return -1;
+    const auto meta = valori.begin() + valori.size() / 2;
+    std::nth_element(valori.begin(), meta, valori.end());
+    if (valori.size() % 2)
+        return *meta;
+    return (*std::max_element(valori.begin(), meta) + *meta) / 2;
+}
+
+}
+
+// The writer, on its own thread with its own connection.
+class ScrittoreDiario : public QObject
+{
+public:
+    ScrittoreDiario(const QString &percorso, int attesaBloccoMs, std::shared_ptr<CondivisoDiario> condiviso)
+        : m_percorso(percorso)
+        , m_attesa(attesaBloccoMs)
+        , m_condiviso(std::move(condiviso))
+        , m_nome(QStringLiteral("diario-scrittura-%1").arg(quintptr(this)))
+    {
+    }
+
+    void apri();
+    void inizia(quint64 chiave, const EsercizioRegistrato &esercizio);
+    void risposta(quint64 chiave, const RispostaRegistrata &risposta);
+    void chiudi(quint64 chiave, qint64 fineMs, bool finito);
+    QString cancella();
+    void termina();
+
+private:
+    bool apriConnessione(QSqlError &errore);
+    void chiudiConnessione();
+    bool mettiDaParte();
+    bool esegui(QSqlQuery &query);
+    bool esegui(const QString &sql);
+    void guasto(const QSqlError &errore);
+    void avvisa(const QString &frase, const QString &registro);
+    bool fermo() const { return m_condiviso->fermo.load(); }
+
+    QString m_percorso;
+    int m_attesa;
+    std::shared_ptr<CondivisoDiario> m_condiviso;
+    QString m_nome;
+    QSqlDatabase m_db;
+    std::unique_ptr<QSqlQuery> m_inserisci;
+    quint64 m_aperto = 0;  // the exercise whose transaction is open
+    qint64 m_riga = -1;
+    int m_giuste = 0, m_sbagliate = 0;
+    qint64 m_ultimoMs = 0;
+};
+
+void ScrittoreDiario::avvisa(const QString &frase, const QString &registro)
+{
+    {
+        QMutexLocker blocco(&m_condiviso->mutex);
+        m_condiviso->avviso = frase;
+    }
+    qCWarning(lcEsercizio).noquote() << Registri::momento() << "record:" << registro;
+}
+
+void ScrittoreDiario::guasto(const QSqlError &errore)
+{
+    if (fermo())
+        return;
+    m_condiviso->fermo = true;
+    const auto [italiano, inglese] = motivo(errore);
+    avvisa(QStringLiteral("Il diario %1 %2: in questa sessione gli esercizi non vengono registrati.")
+               .arg(QDir::toNativeSeparators(m_percorso), italiano),
+           QStringLiteral("%1, recording stopped for this run: %2 (%3)").arg(inglese, m_percorso, errore.text()));
+    if (m_db.isOpen() && m_aperto)
+        m_db.rollback();
+    m_aperto = 0;
+    chiudiConnessione();
+}
+
+bool ScrittoreDiario::apriConnessione(QSqlError &errore)
+{
+    if (!m_db.isValid()) {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nome);
+        m_db.setDatabaseName(m_percorso);
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_attesa));
+    }
+    if (!m_db.open()) {
+        errore = m_db.lastError();
+        return false;
+    }
+    QSqlQuery controllo(m_db);
+    if (!controllo.exec(QStringLiteral("PRAGMA quick_check")) || !controllo.next()) {
+        errore = controllo.lastError();
+        return false;
+    }
+    if (controllo.value(0).toString() != QLatin1String("ok")) {
+        errore = QSqlError(QStringLiteral("quick_check"), controllo.value(0).toString(), QSqlError::StatementError,
+                           QString::number(SqliteCorrupt));
+        return false;
+    }
+    return true;
+}
+
+void ScrittoreDiario::chiudiConnessione()
+{
+    m_inserisci.reset();
+    if (m_db.isValid())
+        m_db.close();
+}
+
+// The damaged file and its journals go aside under a name of their own.
+bool ScrittoreDiario::mettiDaParte()
+{
+    const QFileInfo info(m_percorso);
+    const QString base = info.absolutePath() + QStringLiteral("/") + info.completeBaseName()
+                         + QStringLiteral("-danneggiato-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString destinazione = base + QStringLiteral(".sqlite");
+    for (int n = 2; QFileInfo::exists(destinazione); ++n)
+        destinazione = base + QStringLiteral("-%1.sqlite").arg(n);
+    if (!QFile::rename(m_percorso, destinazione))
+        return false;
+    for (const char *coda : {"-wal", "-shm"})
+        if (QFileInfo::exists(m_percorso + QLatin1String(coda)))
+            QFile::rename(m_percorso + QLatin1String(coda), destinazione + QLatin1String(coda));
+    avvisa(QStringLiteral("Il diario era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.")
+               .arg(QDir::toNativeSeparators(destinazione)),
+           QStringLiteral("damaged, kept aside as %1; a new record begins").arg(destinazione));
+    return true;
+}
+
+bool ScrittoreDiario::esegui(QSqlQuery &query)
+{
+    if (query.exec())
+        return true;
+    guasto(query.lastError());
+    return false;
+}
+
+bool ScrittoreDiario::esegui(const QString &sql)
+{
+    QSqlQuery query(m_db);
+    if (query.exec(sql))
+        return true;
+    guasto(query.lastError());
+    return false;
+}
+
+void ScrittoreDiario::apri()
+{
+    if (!QDir().mkpath(QFileInfo(m_percorso).absolutePath())) {
+        guasto(QSqlError(QStringLiteral("mkpath"), QStringLiteral("cannot create the folder"),
+                         QSqlError::ConnectionError, QString::number(SqliteCantopen)));
+        return;
+    }
+    QSqlError errore;
+    if (!apriConnessione(errore)) {
+        chiudiConnessione();
+        if (!danneggiato(errore)) {
+            guasto(errore);
+            return;
+        }
+        if (!mettiDaParte()) {
+            guasto(errore);
+            return;
+        }
+        if (!apriConnessione(errore)) {
+            guasto(errore);
+            return;
+        }
+    }
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()
+        || query.value(0).toString() != QLatin1String("wal")) {
+        guasto(query.lastError().isValid() ? query.lastError()
+                                           : QSqlError(QStringLiteral("WAL"), QStringLiteral("no WAL"),
+                                                       QSqlError::StatementError, QString::number(SqliteReadonly)));
+        return;
+    }
+    if (!esegui(QStringLiteral("PRAGMA synchronous=NORMAL")))
+        return;
+    int versione = 0;
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'versione'")) || !query.next()) {
+        guasto(query.lastError());
+        return;
+    }
+    if (query.value(0).toInt() > 0) {
+        if (!query.exec(QStringLiteral("SELECT max(numero) FROM versione")) || !query.next()) {
+            guasto(query.lastError());
+            return;
+        }
+        versione = query.value(0).toInt();
+    }
+    query.finish();
+    if (versione > DiarioSqlite::Versione) {
+        m_condiviso->fermo = true;
+        avvisa(QStringLiteral("Il diario %1 è stato scritto da una versione più recente di Calcolotti (schema %2): "
+                              "non viene toccato e in questa sessione gli esercizi non vengono registrati.")
+                   .arg(QDir::toNativeSeparators(m_percorso))
+                   .arg(versione),
+               QStringLiteral("schema %1 is newer than %2, recording stopped for this run: %3")
+                   .arg(versione)
+                   .arg(DiarioSqlite::Versione)
+                   .arg(m_percorso));
+        chiudiConnessione();
+        return;
+    }
+    if (versione < DiarioSqlite::Versione) {
+        if (!esegui(QStringLiteral("BEGIN IMMEDIATE")))
+            return;
+        for (int v = versione; v < DiarioSqlite::Versione; ++v)
+            for (const QString &sql : Migrazioni[v])
+                if (!esegui(sql))
+                    return;
+        if (!esegui(QStringLiteral("DELETE FROM versione"))
+            || !esegui(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(DiarioSqlite::Versione))
+            || !esegui(QStringLiteral("COMMIT")))
+            return;
+    }
+    m_inserisci = std::make_unique<QSqlQuery>(m_db);
+    m_inserisci->prepare(QStringLiteral(
+        "INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
+        " tempo_risposta_ms, ignorate, giri, reazione_ms) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+}
+
+void ScrittoreDiario::inizia(quint64 chiave, const EsercizioRegistrato &esercizio)
+{
+    if (fermo())
+        return;
+    // One exercise at a time: one left open ends, unfinished, where this begins.
+    if (m_aperto)
+        chiudi(m_aperto, esercizio.inizioMs, false);
+    if (fermo() || !esegui(QStringLiteral("BEGIN")))
+        return;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("INSERT INTO esercizi (inizio, livello, scena, famiglia) VALUES (?,?,?,?)"));
+    query.addBindValue(esercizio.inizioMs);
+    query.addBindValue(esercizio.livello);
+    query.addBindValue(esercizio.scena);
+    query.addBindValue(esercizio.famiglia);
+    m_aperto = chiave;
+    if (!esegui(query))
+        return;
+    m_riga = query.lastInsertId().toLongLong();
+    m_giuste = m_sbagliate = 0;
+    m_ultimoMs = esercizio.inizioMs;
+}
+
+void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
+{
+    if (fermo() || chiave != m_aperto)
+        return;
+    QSqlQuery &q = *m_inserisci;
+    const QVariantList valori{m_riga,         r.istanteMs,    r.livello,          r.scena,
+                              r.passo,        r.scelta,       int(r.giusta),      r.modalita,
+                              r.intervalloMs, oNull(r.tempoRispostaMs), r.ignorate, oNull(r.giri),
+                              oNull(r.reazioneMs)};
+    for (int i = 0; i < valori.size(); ++i)
+        q.bindValue(i, valori[i]);
+    if (!esegui(q))
+        return;
+    (r.giusta ? m_giuste : m_sbagliate)++;
+    m_ultimoMs = r.istanteMs;
+}
+
+void ScrittoreDiario::chiudi(quint64 chiave, qint64 fineMs, bool finito)
+{
+    if (fermo() || chiave != m_aperto)
+        return;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("UPDATE esercizi SET fine = ?, giuste = ?, sbagliate = ?, finito = ? WHERE id = ?"));
+    for (const QVariant &v : {QVariant(fineMs), QVariant(m_giuste), QVariant(m_sbagliate), QVariant(int(finito)),
+                              QVariant(m_riga)})
+        query.addBindValue(v);
+    if (!esegui(query) || !esegui(QStringLiteral("COMMIT")))
+        return;
+    m_aperto = 0;
+}
+
+QString ScrittoreDiario::cancella()
+{
+    if (fermo() || !m_db.isOpen()) {
+        QMutexLocker blocco(&m_condiviso->mutex);
+        return m_condiviso->avviso.isEmpty() ? QStringLiteral("Il diario non è disponibile.") : m_condiviso->avviso;
+    }
+    if (!esegui(QStringLiteral("DELETE FROM risposte")) || !esegui(QStringLiteral("DELETE FROM esercizi")))
+        return m_condiviso->avviso;
+    // Nothing deleted may linger in free pages or in the journal.
+    if (!m_aperto) {
+        QSqlQuery(m_db).exec(QStringLiteral("VACUUM"));
+        QSqlQuery(m_db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+    return {};
+}
+
+void ScrittoreDiario::termina()
+{
+    if (m_aperto)
+        chiudi(m_aperto, std::max(m_ultimoMs, QDateTime::currentMSecsSinceEpoch()), false);
+    chiudiConnessione();
+    m_db = QSqlDatabase();
+    if (QSqlDatabase::contains(m_nome))
+        QSqlDatabase::removeDatabase(m_nome);
+    QThread::currentThread()->quit();
+}
+
+DiarioSqlite::DiarioSqlite(const QString &percorso, int attesaBloccoMs)
+    : m_percorso(percorso)
+    , m_condiviso(std::make_shared<CondivisoDiario>())
+{
+    m_thread.setObjectName(QStringLiteral("diario"));
+    m_scrittore = new ScrittoreDiario(percorso, attesaBloccoMs, m_condiviso);
+    m_scrittore->moveToThread(&m_thread);
+    m_thread.start(QThread::LowPriority);
+    manda([s = m_scrittore] { s->apri(); });
+}
+
+DiarioSqlite::~DiarioSqlite()
+{
+    chiudiLettura();
+    manda([s = m_scrittore] { s->termina(); });
+    m_thread.wait();
+    delete m_scrittore;
+}
+
+QString DiarioSqlite::percorsoPredefinito()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/calcolotti/diario.sqlite");
+}
+
+template <typename Funzione>
+void DiarioSqlite::manda(Funzione &&funzione)
+{
+    QMetaObject::invokeMethod(m_scrittore, std::forward<Funzione>(funzione), Qt::QueuedConnection);
+}
+
+void DiarioSqlite::attendi()
+{
+    QMetaObject::invokeMethod(m_scrittore, [] {}, Qt::BlockingQueuedConnection);
+}
+
+quint64 DiarioSqlite::apriEsercizio(const EsercizioRegistrato &esercizio)
+{
+    const quint64 chiave = ++m_prossimo;
+    if (!m_condiviso->fermo)
+        manda([s = m_scrittore, chiave, esercizio] { s->inizia(chiave, esercizio); });
+    return chiave;
+}
+
+void DiarioSqlite::rispondi(quint64 esercizio, const RispostaRegistrata &risposta)
+{
+    if (!m_condiviso->fermo)
+        manda([s = m_scrittore, esercizio, risposta] { s->risposta(esercizio, risposta); });
+}
+
+void DiarioSqlite::chiudiEsercizio(quint64 esercizio, qint64 fineMs, bool finito)
+{
+    if (!m_condiviso->fermo)
+        manda([s = m_scrittore, esercizio, fineMs, finito] { s->chiudi(esercizio, fineMs, finito); });
+}
+
+QString DiarioSqlite::avviso() const
+{
+    QMutexLocker blocco(&m_condiviso->mutex);
+    return m_condiviso->avviso;
+}
+
+bool DiarioSqlite::apriLettura(QString &errore)
+{
+    if (m_lettura.isEmpty()) {
+        m_lettura = QStringLiteral("diario-lettura-%1").arg(quintptr(this));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_lettura);
+        db.setDatabaseName(m_percorso);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=500"));
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_lettura, false);
+    if (!db.isOpen() && !db.open()) {
+        errore = QStringLiteral("Il diario non si può leggere: %1").arg(db.lastError().text());
+        return false;
+    }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT max(numero) FROM versione")) || !query.next()) {
+        errore = QStringLiteral("Il diario non si può leggere: %1").arg(query.lastError().text());
+        return false;
+    }
+    if (query.value(0).toInt() != Versione) {
+        errore = QStringLiteral("Il diario è di un'altra versione di Calcolotti (schema %1).").arg(query.value(0).toInt());
+        return false;
+    }
+    return true;
+}
+
+void DiarioSqlite::chiudiLettura()
+{
+    if (m_lettura.isEmpty())
+        return;
+    QSqlDatabase::database(m_lettura, false).close();
+    QSqlDatabase::removeDatabase(m_lettura);
+    m_lettura.clear();
+}
+
+Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
+{
+    Riepilogo r;
+    attendi();
+    if (!QFileInfo::exists(m_percorso) || !apriLettura(r.errore))
+        return r;
+    const QSqlDatabase db = QSqlDatabase::database(m_lettura, false);
+
+    // The levels in the menu's order, then any the menu no longer has.
+    QHash<QString, int> indice;
+    for (int numero : {1, 2, 3, 4, 5, 6, 8}) {
+        const QString nome = QString::fromUtf8(Esercizi::descrizione(numero).nomeLivello);
+        indice.insert(nome, int(r.livelli.size()));
+        r.livelli.append({nome});
+    }
+    auto livello = [&](const QString &nome) {
+        auto trovato = indice.constFind(nome);
+        if (trovato != indice.constEnd())
+            return *trovato;
+        indice.insert(nome, int(r.livelli.size()));
+        r.livelli.append({nome});
+        return int(r.livelli.size()) - 1;
+    };
+
+    struct Giorno {
+        int finiti = 0, giuste = 0, sbagliate = 0;
+        QHash<int, QVector<int>> tempi;  // per level
+    };
+    QMap<QDate, Giorno> giorni;
+    QHash<int, QVector<int>> tempiPerLivello;
+    Giorni calendario;
+
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT istante, livello, giusta, tempo_risposta_ms, ignorate FROM risposte"
+                                 " WHERE istante >= ? ORDER BY istante"));
+    query.addBindValue(dalMs);
+    if (!query.exec()) {
+        r.errore = query.lastError().text();
+        return r;
+    }
+    QDate oggi;
+    Giorno *giorno = nullptr;
+    while (query.next()) {
+        const QDate data = calendario.di(query.value(0).toLongLong());
+        if (!giorno || data != oggi) {
+            oggi = data;
+            giorno = &giorni[data];
+        }
+        const int l = livello(query.value(1).toString());
+        LivelloRiepilogo &riga = r.livelli[l];
+        if (query.value(2).toInt()) {
+            ++giorno->giuste;
+            ++riga.giuste;
+        } else {
+            ++giorno->sbagliate;
+            ++riga.sbagliate;
+        }
+        riga.ignorate += query.value(4).toInt();
+        const QVariant tempo = query.value(3);
+        if (!tempo.isNull()) {
+            giorno->tempi[l] << tempo.toInt();
+            tempiPerLivello[l] << tempo.toInt();
+        }
+    }
+    query.finish();
+
+    query.prepare(QStringLiteral("SELECT inizio, livello, finito FROM esercizi WHERE inizio >= ? ORDER BY inizio"));
+    query.addBindValue(dalMs);
+    if (!query.exec()) {
+        r.errore = query.lastError().text();
+        return r;
+    }
+    while (query.next()) {
+        const bool finito = query.value(2).toInt();
+        LivelloRiepilogo &riga = r.livelli[livello(query.value(1).toString())];
+        (finito ? riga.finiti : riga.nonFiniti)++;
+        Giorno &g = giorni[calendario.di(query.value(0).toLongLong())];
+        g.finiti += finito ? 1 : 0;
+    }
+    query.finish();
+
+    for (int l = 0; l < r.livelli.size(); ++l)
+        r.livelli[l].medianaMs = mediana(tempiPerLivello[l]);
+    r.mediane.resize(r.livelli.size());
+    for (int l = 0; l < r.livelli.size(); ++l)
+        r.mediane[l].first = r.livelli[l].livello;
+    for (auto g = giorni.begin(); g != giorni.end(); ++g) {
+        r.giorni << g.key();
+        r.finiti << g->finiti;
+        r.giuste << g->giuste;
+        r.sbagliate << g->sbagliate;
+        for (int l = 0; l < r.livelli.size(); ++l) {
+            auto tempi = g->tempi.find(l);
+            r.mediane[l].second << (tempi == g->tempi.end() ? -1 : mediana(*tempi));
+        }
+    }
+
+    query.prepare(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE istante >= ? AND modalita = 2"
+                                 " AND intervallo_ms = ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
+                                 " ORDER BY istante DESC LIMIT ?"));
+    query.addBindValue(dalMs);
+    query.addBindValue(intervalloMs);
+    query.addBindValue(ConsiglioVelocita::MassimoCampioni);
+    if (query.exec())
+        while (query.next())
+            r.campioni.append({query.value(0).toInt(), query.value(1).toInt()});
+    return r;
+}
+
+bool DiarioSqlite::esporta(const QString &file, QString &errore)
+{
+    attendi();
+    if (!QFileInfo::exists(m_percorso)) {
+        errore = QStringLiteral("Il diario è vuoto.");
+        return false;
+    }
+    if (!apriLettura(errore))
+        return false;
+    QSqlQuery query(QSqlDatabase::database(m_lettura, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
+                                   " tempo_risposta_ms, ignorate, giri, reazione_ms, esercizio FROM risposte"
+                                   " ORDER BY istante, id"))) {
+        errore = query.lastError().text();
+        return false;
+    }
+    QSaveFile uscita(file);
+    if (!uscita.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        errore = uscita.errorString();
+        return false;
+    }
+    QByteArray testo = IntestazioneCsv.toUtf8() + '\n';
+    while (query.next()) {
+        QStringList campi{QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC)
+                              .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"))};
+        for (int i = 1; i < 13; ++i)
+            campi << campoCsv(query.value(i));
+        testo += campi.join(QLatin1Char(',')).toUtf8() + '\n';
+        if (testo.size() > (1 << 20)) {
+            uscita.write(testo);
+            testo.clear();
+        }
+    }
+    uscita.write(testo);
+    if (!uscita.commit()) {
+        errore = uscita.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool DiarioSqlite::cancella(QString &errore)
+{
+    chiudiLettura();
+    QMetaObject::invokeMethod(
+        m_scrittore, [s = m_scrittore, &errore] { errore = s->cancella(); }, Qt::BlockingQueuedConnection);
+    return errore.isEmpty();
+}
