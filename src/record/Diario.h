@@ -44,9 +44,13 @@ struct LivelloRiepilogo {
 
 // What the progress screen shows for a period.
 struct Riepilogo {
-    QVector<QDate> giorni;        // local days with something recorded, ascending
-    QVector<int> finiti, giuste, sbagliate;  // per day
-    // Per level in the menu's order: the median response time per day (-1: none).
+    // Local days with something recorded, ascending; over a long span the
+    // Monday of each week with something recorded, and settimane is true.
+    QVector<QDate> giorni;
+    bool settimane = false;
+    QVector<int> finiti, giuste, sbagliate;  // per day (or week)
+    // Per level in the menu's order: the median response time per day (-1: none),
+    // to the tenth of a second.
     QVector<QPair<QString, QVector<int>>> mediane;
     QVector<LivelloRiepilogo> livelli;       // in the menu's order
     QVector<CampioneScansione> campioni;     // one-switch answers at the interval asked, newest first

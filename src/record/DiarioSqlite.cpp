@@ -43,6 +43,16 @@ const QVector<QStringList> Migrazioni = {
                        " modalita INTEGER NOT NULL, intervallo_ms INTEGER NOT NULL, tempo_risposta_ms INTEGER,"
                        " ignorate INTEGER NOT NULL, giri INTEGER, reazione_ms INTEGER)"),
         QStringLiteral("CREATE INDEX risposte_istante ON risposte(istante)"),
+        QStringLiteral("CREATE INDEX risposte_scansione ON risposte(modalita, intervallo_ms, istante)"),
+        // Totals per local day and level, and the response times in tenths of a
+        // second, kept with every answer: the progress screen reads these, never
+        // the answers one by one.
+        QStringLiteral("CREATE TABLE giorni (giorno INTEGER NOT NULL, livello TEXT NOT NULL,"
+                       " giuste INTEGER NOT NULL, sbagliate INTEGER NOT NULL, ignorate INTEGER NOT NULL,"
+                       " finiti INTEGER NOT NULL, non_finiti INTEGER NOT NULL, PRIMARY KEY (giorno, livello))"
+                       " WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE tempi (giorno INTEGER NOT NULL, livello TEXT NOT NULL, decimi INTEGER NOT NULL,"
+                       " quante INTEGER NOT NULL, PRIMARY KEY (giorno, livello, decimi)) WITHOUT ROWID"),
     },
 };
 static_assert(DiarioSqlite::Versione == 1, "one migration per version");
@@ -104,35 +114,26 @@ QString campoCsv(const QVariant &v)
     return testo;
 }
 
-// The local day of an instant; rows come in time order, so the day's bounds are
-// worked out only when a row falls outside them.
-class Giorni
+// The median of counts per tenth of a second, in ms (the lower edge of its
+// tenth); -1 when there is nothing.
+int mediana(const QMap<int, int> &quante)
 {
-public:
-    QDate di(qint64 ms)
-    {
-        if (ms < m_da || ms >= m_a) {
-            m_giorno = QDateTime::fromMSecsSinceEpoch(ms).date();
-            m_da = QDateTime(m_giorno, QTime(0, 0)).toMSecsSinceEpoch();
-            m_a = QDateTime(m_giorno.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
-        }
-        return m_giorno;
-    }
-
-private:
-    QDate m_giorno;
-    qint64 m_da = 0, m_a = -1;
-};
-
-int mediana(QVector<int> &valori)
-{
-    if (valori.isEmpty())
+    int totale = 0;
+    for (int n : quante)
+        totale += n;
+    if (totale == 0)
         return -1;
-    const auto meta = valori.begin() + valori.size() / 2;
-    std::nth_element(valori.begin(), meta, valori.end());
-    if (valori.size() % 2)
-        return *meta;
-    return (*std::max_element(valori.begin(), meta) + *meta) / 2;
+    // The two middle ranks (the same one for an odd count), from 1.
+    const int bassa = (totale + 1) / 2, alta = totale / 2 + 1;
+    int visti = 0, decimiBassa = -1;
+    for (auto q = quante.begin(); q != quante.end(); ++q) {
+        visti += q.value();
+        if (decimiBassa < 0 && visti >= bassa)
+            decimiBassa = q.key();
+        if (visti >= alta)
+            return (decimiBassa + q.key()) * 50;
+    }
+    return decimiBassa * 100;
 }
 
 }
@@ -171,9 +172,12 @@ private:
     std::shared_ptr<CondivisoDiario> m_condiviso;
     QString m_nome;
     QSqlDatabase m_db;
-    std::unique_ptr<QSqlQuery> m_inserisci;
+    bool somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi);
+    std::unique_ptr<QSqlQuery> m_inserisci, m_somma, m_tempo;
     quint64 m_aperto = 0;  // the exercise whose transaction is open
     qint64 m_riga = -1;
+    qint64 m_inizioMs = 0;
+    QString m_livello;
     int m_giuste = 0, m_sbagliate = 0;
     qint64 m_ultimoMs = 0;
 };
@@ -229,6 +233,8 @@ bool ScrittoreDiario::apriConnessione(QSqlError &errore)
 void ScrittoreDiario::chiudiConnessione()
 {
     m_inserisci.reset();
+    m_somma.reset();
+    m_tempo.reset();
     if (m_db.isValid())
         m_db.close();
 }
@@ -346,6 +352,25 @@ void ScrittoreDiario::apri()
     m_inserisci->prepare(QStringLiteral(
         "INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
         " tempo_risposta_ms, ignorate, giri, reazione_ms) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    m_somma = std::make_unique<QSqlQuery>(m_db);
+    m_somma->prepare(QStringLiteral(
+        "INSERT INTO giorni VALUES (?,?,?,?,?,?,?) ON CONFLICT (giorno, livello) DO UPDATE SET"
+        " giuste = giuste + excluded.giuste, sbagliate = sbagliate + excluded.sbagliate,"
+        " ignorate = ignorate + excluded.ignorate, finiti = finiti + excluded.finiti,"
+        " non_finiti = non_finiti + excluded.non_finiti"));
+    m_tempo = std::make_unique<QSqlQuery>(m_db);
+    m_tempo->prepare(QStringLiteral("INSERT INTO tempi VALUES (?,?,?,1) ON CONFLICT (giorno, livello, decimi)"
+                                    " DO UPDATE SET quante = quante + 1"));
+}
+
+// Adds giuste, sbagliate, ignorate, finiti, non finiti to the day's totals of the level.
+bool ScrittoreDiario::somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi)
+{
+    m_somma->bindValue(0, QDateTime::fromMSecsSinceEpoch(istanteMs).date().toJulianDay());
+    m_somma->bindValue(1, livello);
+    for (int i = 0; i < conteggi.size(); ++i)
+        m_somma->bindValue(2 + i, conteggi[i]);
+    return esegui(*m_somma);
 }
 
 void ScrittoreDiario::inizia(quint64 chiave, const EsercizioRegistrato &esercizio)
@@ -368,7 +393,8 @@ void ScrittoreDiario::inizia(quint64 chiave, const EsercizioRegistrato &esercizi
         return;
     m_riga = query.lastInsertId().toLongLong();
     m_giuste = m_sbagliate = 0;
-    m_ultimoMs = esercizio.inizioMs;
+    m_ultimoMs = m_inizioMs = esercizio.inizioMs;
+    m_livello = esercizio.livello;
 }
 
 void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
@@ -382,8 +408,15 @@ void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
                               oNull(r.reazioneMs)};
     for (int i = 0; i < valori.size(); ++i)
         q.bindValue(i, valori[i]);
-    if (!esegui(q))
+    if (!esegui(q) || !somma(r.istanteMs, r.livello, {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0}))
         return;
+    if (r.tempoRispostaMs >= 0) {
+        m_tempo->bindValue(0, QDateTime::fromMSecsSinceEpoch(r.istanteMs).date().toJulianDay());
+        m_tempo->bindValue(1, r.livello);
+        m_tempo->bindValue(2, r.tempoRispostaMs / 100);
+        if (!esegui(*m_tempo))
+            return;
+    }
     (r.giusta ? m_giuste : m_sbagliate)++;
     m_ultimoMs = r.istanteMs;
 }
@@ -397,7 +430,8 @@ void ScrittoreDiario::chiudi(quint64 chiave, qint64 fineMs, bool finito)
     for (const QVariant &v : {QVariant(fineMs), QVariant(m_giuste), QVariant(m_sbagliate), QVariant(int(finito)),
                               QVariant(m_riga)})
         query.addBindValue(v);
-    if (!esegui(query) || !esegui(QStringLiteral("COMMIT")))
+    if (!esegui(query) || !somma(m_inizioMs, m_livello, {0, 0, 0, int(finito), int(!finito)})
+        || !esegui(QStringLiteral("COMMIT")))
         return;
     m_aperto = 0;
 }
@@ -408,8 +442,9 @@ QString ScrittoreDiario::cancella()
         QMutexLocker blocco(&m_condiviso->mutex);
         return m_condiviso->avviso.isEmpty() ? QStringLiteral("Il diario non è disponibile.") : m_condiviso->avviso;
     }
-    if (!esegui(QStringLiteral("DELETE FROM risposte")) || !esegui(QStringLiteral("DELETE FROM esercizi")))
-        return m_condiviso->avviso;
+    for (const char *tabella : {"risposte", "esercizi", "giorni", "tempi"})
+        if (!esegui(QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabella))))
+            return m_condiviso->avviso;
     // Nothing deleted may linger in free pages or in the journal.
     if (!m_aperto) {
         QSqlQuery(m_db).exec(QStringLiteral("VACUUM"));
@@ -532,14 +567,10 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
     if (!QFileInfo::exists(m_percorso) || !apriLettura(r.errore))
         return r;
     const QSqlDatabase db = QSqlDatabase::database(m_lettura, false);
+    const qint64 primo = dalMs > 0 ? QDateTime::fromMSecsSinceEpoch(dalMs).date().toJulianDay() : 0;
 
     // The levels in the menu's order, then any the menu no longer has.
     QHash<QString, int> indice;
-    for (int numero : {1, 2, 3, 4, 5, 6, 8}) {
-        const QString nome = QString::fromUtf8(Esercizi::descrizione(numero).nomeLivello);
-        indice.insert(nome, int(r.livelli.size()));
-        r.livelli.append({nome});
-    }
     auto livello = [&](const QString &nome) {
         auto trovato = indice.constFind(nome);
         if (trovato != indice.constEnd())
@@ -548,86 +579,86 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
         r.livelli.append({nome});
         return int(r.livelli.size()) - 1;
     };
-
-    struct Giorno {
-        int finiti = 0, giuste = 0, sbagliate = 0;
-        QHash<int, QVector<int>> tempi;  // per level
-    };
-    QMap<QDate, Giorno> giorni;
-    QHash<int, QVector<int>> tempiPerLivello;
-    Giorni calendario;
+    for (int numero : {1, 2, 3, 4, 5, 6, 8})
+        livello(QString::fromUtf8(Esercizi::descrizione(numero).nomeLivello));
 
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT istante, livello, giusta, tempo_risposta_ms, ignorate FROM risposte"
-                                 " WHERE istante >= ? ORDER BY istante"));
-    query.addBindValue(dalMs);
+    query.prepare(QStringLiteral("SELECT giorno, livello, giuste, sbagliate, ignorate, finiti, non_finiti FROM giorni"
+                                 " WHERE giorno >= ? ORDER BY giorno"));
+    query.addBindValue(primo);
     if (!query.exec()) {
         r.errore = query.lastError().text();
         return r;
     }
-    QDate oggi;
-    Giorno *giorno = nullptr;
+    struct Somma {
+        qint64 giorno;
+        int livello, giuste, sbagliate, ignorate, finiti, nonFiniti;
+    };
+    QVector<Somma> somme;
+    while (query.next())
+        somme.append({query.value(0).toLongLong(), livello(query.value(1).toString()), query.value(2).toInt(),
+                      query.value(3).toInt(), query.value(4).toInt(), query.value(5).toInt(), query.value(6).toInt()});
+    query.finish();
+    if (somme.isEmpty())
+        return r;
+
+    // A long span is drawn week by week, each week under its Monday.
+    r.settimane = somme.last().giorno - somme.first().giorno >= 62;
+    auto gruppo = [&r](qint64 giorno) {
+        return r.settimane ? giorno - QDate::fromJulianDay(giorno).dayOfWeek() + 1 : giorno;
+    };
+    QMap<qint64, int> colonne;
+    for (const Somma &s : std::as_const(somme))
+        colonne.insert(gruppo(s.giorno), 0);
+    for (auto c = colonne.begin(); c != colonne.end(); ++c) {
+        c.value() = int(r.giorni.size());
+        r.giorni << QDate::fromJulianDay(c.key());
+    }
+    r.finiti.fill(0, r.giorni.size());
+    r.giuste.fill(0, r.giorni.size());
+    r.sbagliate.fill(0, r.giorni.size());
+    for (const Somma &s : std::as_const(somme)) {
+        const int c = colonne.value(gruppo(s.giorno));
+        r.finiti[c] += s.finiti;
+        r.giuste[c] += s.giuste;
+        r.sbagliate[c] += s.sbagliate;
+        LivelloRiepilogo &l = r.livelli[s.livello];
+        l.finiti += s.finiti;
+        l.nonFiniti += s.nonFiniti;
+        l.giuste += s.giuste;
+        l.sbagliate += s.sbagliate;
+        l.ignorate += s.ignorate;
+    }
+
+    // Medians from the counts per tenth of a second, per column and per level.
+    query.prepare(QStringLiteral("SELECT giorno, livello, decimi, quante FROM tempi WHERE giorno >= ?"));
+    query.addBindValue(primo);
+    if (!query.exec()) {
+        r.errore = query.lastError().text();
+        return r;
+    }
+    QHash<QPair<int, int>, QMap<int, int>> perColonna;
+    QHash<int, QMap<int, int>> perLivello;
     while (query.next()) {
-        const QDate data = calendario.di(query.value(0).toLongLong());
-        if (!giorno || data != oggi) {
-            oggi = data;
-            giorno = &giorni[data];
-        }
         const int l = livello(query.value(1).toString());
-        LivelloRiepilogo &riga = r.livelli[l];
-        if (query.value(2).toInt()) {
-            ++giorno->giuste;
-            ++riga.giuste;
-        } else {
-            ++giorno->sbagliate;
-            ++riga.sbagliate;
-        }
-        riga.ignorate += query.value(4).toInt();
-        const QVariant tempo = query.value(3);
-        if (!tempo.isNull()) {
-            giorno->tempi[l] << tempo.toInt();
-            tempiPerLivello[l] << tempo.toInt();
-        }
+        const int decimi = query.value(2).toInt(), quante = query.value(3).toInt();
+        perColonna[{colonne.value(gruppo(query.value(0).toLongLong())), l}][decimi] += quante;
+        perLivello[l][decimi] += quante;
     }
-    query.finish();
-
-    query.prepare(QStringLiteral("SELECT inizio, livello, finito FROM esercizi WHERE inizio >= ? ORDER BY inizio"));
-    query.addBindValue(dalMs);
-    if (!query.exec()) {
-        r.errore = query.lastError().text();
-        return r;
-    }
-    while (query.next()) {
-        const bool finito = query.value(2).toInt();
-        LivelloRiepilogo &riga = r.livelli[livello(query.value(1).toString())];
-        (finito ? riga.finiti : riga.nonFiniti)++;
-        Giorno &g = giorni[calendario.di(query.value(0).toLongLong())];
-        g.finiti += finito ? 1 : 0;
-    }
-    query.finish();
-
-    for (int l = 0; l < r.livelli.size(); ++l)
-        r.livelli[l].medianaMs = mediana(tempiPerLivello[l]);
     r.mediane.resize(r.livelli.size());
-    for (int l = 0; l < r.livelli.size(); ++l)
+    for (int l = 0; l < r.livelli.size(); ++l) {
+        r.livelli[l].medianaMs = mediana(perLivello.value(l));
         r.mediane[l].first = r.livelli[l].livello;
-    for (auto g = giorni.begin(); g != giorni.end(); ++g) {
-        r.giorni << g.key();
-        r.finiti << g->finiti;
-        r.giuste << g->giuste;
-        r.sbagliate << g->sbagliate;
-        for (int l = 0; l < r.livelli.size(); ++l) {
-            auto tempi = g->tempi.find(l);
-            r.mediane[l].second << (tempi == g->tempi.end() ? -1 : mediana(*tempi));
-        }
+        for (int c = 0; c < r.giorni.size(); ++c)
+            r.mediane[l].second << mediana(perColonna.value({c, l}));
     }
 
-    query.prepare(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE istante >= ? AND modalita = 2"
-                                 " AND intervallo_ms = ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
+    query.prepare(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE modalita = 2 AND intervallo_ms = ?"
+                                 " AND istante >= ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
                                  " ORDER BY istante DESC LIMIT ?"));
-    query.addBindValue(dalMs);
     query.addBindValue(intervalloMs);
+    query.addBindValue(dalMs);
     query.addBindValue(ConsiglioVelocita::MassimoCampioni);
     if (query.exec())
         while (query.next())

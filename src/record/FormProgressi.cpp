@@ -60,7 +60,7 @@ QBarCategoryAxis *assiGiorni(const Riepilogo &r)
 {
     auto *asse = new QBarCategoryAxis;
     for (const QDate &giorno : r.giorni)
-        asse->append(giorno.toString(QStringLiteral("dd/MM")));
+        asse->append((r.settimane ? QStringLiteral("sett. ") : QString()) + giorno.toString(QStringLiteral("dd/MM")));
     return asse;
 }
 
@@ -77,7 +77,7 @@ QValueAxis *asseValori(double massimo, const QString &titolo, bool interi)
 
 QString secondi(int ms)
 {
-    return ms < 0 ? QStringLiteral("–") : ConsiglioVelocita::secondi(ms);
+    return ms < 0 ? QStringLiteral("–") : QString::number(ms / 1000.0, 'f', 1);
 }
 
 }
@@ -210,7 +210,8 @@ void FormProgressi::aggiorna()
 
 void FormProgressi::disegnaGiorni(const Riepilogo &r)
 {
-    QChart *grafico = svuota(m_giorni, QStringLiteral("Risposte ed esercizi finiti per giorno"));
+    QChart *grafico = svuota(m_giorni, r.settimane ? QStringLiteral("Risposte ed esercizi finiti per settimana")
+                                                   : QStringLiteral("Risposte ed esercizi finiti per giorno"));
     auto *giuste = new QBarSet(QStringLiteral("Giuste"));
     auto *sbagliate = new QBarSet(QStringLiteral("Sbagliate"));
     giuste->setColor(coloreGiuste());
@@ -246,7 +247,8 @@ void FormProgressi::disegnaGiorni(const Riepilogo &r)
 
 void FormProgressi::disegnaTempi(const Riepilogo &r)
 {
-    QChart *grafico = svuota(m_tempi, QStringLiteral("Tempo di risposta per livello (mediana)"));
+    QChart *grafico = svuota(m_tempi, r.settimane ? QStringLiteral("Tempo di risposta per livello (mediana settimanale)")
+                                                  : QStringLiteral("Tempo di risposta per livello (mediana)"));
     QBarCategoryAxis *x = assiGiorni(r);
     int massimo = 0;
     QVector<QLineSeries *> linee;
