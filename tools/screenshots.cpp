@@ -154,8 +154,10 @@ int main(int argc, char **argv)
 
     // The progress screen over three weeks of a made-up child with one switch,
     // who gets quicker and surer from day to day.
-    QTemporaryDir cartellaDiario;
-    DiarioSqlite diario(cartellaDiario.filePath(QStringLiteral("diario.sqlite")));
+    // In a home folder of its own, so the screen shows the usual place.
+    QTemporaryDir casa;
+    qputenv("HOME", QFile::encodeName(casa.path()));
+    DiarioSqlite diario(casa.filePath(QStringLiteral(".local/share/calcolotti/diario.sqlite")));
     servizi.diario = &diario;
     stato.ModalitaInput = Modalita::ScansioneAutomatica;
     stato.VelocitaScansione = 4;

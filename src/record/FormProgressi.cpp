@@ -61,6 +61,9 @@ QBarCategoryAxis *assiGiorni(const Riepilogo &r)
     auto *asse = new QBarCategoryAxis;
     for (const QDate &giorno : r.giorni)
         asse->append((r.settimane ? QStringLiteral("sett. ") : QString()) + giorno.toString(QStringLiteral("dd/MM")));
+    // Many columns leave no room for the dates side by side.
+    if (r.giorni.size() > 8)
+        asse->setLabelsAngle(-90);
     return asse;
 }
 
@@ -203,8 +206,11 @@ void FormProgressi::aggiorna()
 
     const Consiglio consiglio = ConsiglioVelocita::consiglia(r.campioni, intervalloScansioneMs(servizi().stato));
     m_consiglio->setText(QStringLiteral("<b>Scansione automatica (un sensore).</b> ") + consiglio.frase.toHtmlEscaped());
-    m_dove->setText(diario ? QStringLiteral("Il diario è nel file %1 e non esce mai da questo computer.")
-                                 .arg(QDir::toNativeSeparators(diario->percorso()))
+    QString dove = diario ? QDir::toNativeSeparators(diario->percorso()) : QString();
+    const QString casa = QDir::toNativeSeparators(QDir::homePath() + QLatin1Char('/'));
+    if (!QDir::homePath().isEmpty() && dove.startsWith(casa))
+        dove = QStringLiteral("~") + QDir::separator() + dove.mid(casa.size());
+    m_dove->setText(diario ? QStringLiteral("Il diario è nel file %1 e non esce mai da questo computer.").arg(dove)
                            : QString());
 }
 
