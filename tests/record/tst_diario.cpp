@@ -90,27 +90,27 @@ private slots:
     {
         const QString file = m_cartella.filePath(QStringLiteral("mouse.sqlite"));
         QStringList attese;
-        {
-            DiarioSqlite diario(file);
-            Banco b;
-            b.finti.servizi.diario = &diario;
-            b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
-            auto *s = b.navigatore.creaEsercizio(4);
-            QVERIFY(mostraEAttiva(s));
-            // A wrong answer first, then every step right, each after its own wait.
-            QVector<int> scelte{(s->modello().rispostaGiusta() + 1) % 11};
-            for (int attesa = 700; !s->modello().completo(); attesa += 100) {
-                const int scelta = scelte.isEmpty() ? s->modello().rispostaGiusta() : scelte.takeFirst();
-                attese << QStringLiteral("%1|%2|%3|%4|").arg(s->modello().PassoCorrente()).arg(scelta)
-                                  .arg(s->modello().giusta(scelta)).arg(attesa) + Livello + QStringLiteral("|0|1000|0|1|1");
-                b.passa(attesa);
-                s->Command1_Click(scelta);
-            }
-            // The next exercise begins and is left half-way.
-            s->Command3_Click();
-            s->TornaAlMenu();
-            chiudiSchermate();
+        DiarioSqlite diario(file);
+        Banco b;
+        b.finti.servizi.diario = &diario;
+        b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
+        auto *s = b.navigatore.creaEsercizio(4);
+        QVERIFY(mostraEAttiva(s));
+        // A wrong answer first, then every step right, each after its own wait.
+        QVector<int> scelte{(s->modello().rispostaGiusta() + 1) % 11};
+        for (int attesa = 700; !s->modello().completo(); attesa += 100) {
+            const int scelta = scelte.isEmpty() ? s->modello().rispostaGiusta() : scelte.takeFirst();
+            attese << QStringLiteral("%1|%2|%3|%4|").arg(s->modello().PassoCorrente()).arg(scelta)
+                              .arg(s->modello().giusta(scelta)).arg(attesa) + Livello + QStringLiteral("|0|1000|0|1|1");
+            b.passa(attesa);
+            s->Command1_Click(scelta);
         }
+        // The next exercise begins and is left half-way.
+        s->Command3_Click();
+        s->TornaAlMenu();
+        chiudiSchermate();
+        // Only what the writer has committed shows to another connection.
+        diario.attendi();
         QCOMPARE(righe(file, QStringLiteral("SELECT passo, scelta, giusta, tempo_risposta_ms, livello, modalita, intervallo_ms,"
                                             " ignorate, giri IS NULL, esercizio FROM risposte ORDER BY id")), attese);
         QCOMPARE(righe(file, QStringLiteral("SELECT livello, famiglia, giuste, sbagliate, finito, fine >= inizio"
@@ -121,27 +121,26 @@ private slots:
     void unSensoreSceglieAlSecondoGiro()
     {
         const QString file = m_cartella.filePath(QStringLiteral("sensore.sqlite"));
-        {
-            DiarioSqlite diario(file);
-            Banco b;
-            b.finti.servizi.diario = &diario;
-            b.finti.stato.ModalitaInput = Modalita::ScansioneAutomatica;
-            b.finti.stato.Scansione.pressioneMinimaMs = 50;
-            b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
-            auto *s = b.navigatore.creaEsercizio(4);
-            QVERIFY(mostraEAttiva(s));
-            b.premi(Qt::Key_Space, 20);  // too short: ignored
-            for (int giri : {1, 0}) {
-                auto *giusta = s->findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(s->modello().rispostaGiusta()));
-                for (int i = 0; i < 40 && s->controllo().evidenziata() != giusta; ++i)
-                    b.passa(1000);
-                for (int i = 0; i < giri * s->controllo().modello().quanteVoci(); ++i)
-                    b.passa(1000);
-                b.passa(300 + 100 * giri);
-                b.premi(Qt::Key_Space);
-            }
-            chiudiSchermate();
+        DiarioSqlite diario(file);
+        Banco b;
+        b.finti.servizi.diario = &diario;
+        b.finti.stato.ModalitaInput = Modalita::ScansioneAutomatica;
+        b.finti.stato.Scansione.pressioneMinimaMs = 50;
+        b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
+        auto *s = b.navigatore.creaEsercizio(4);
+        QVERIFY(mostraEAttiva(s));
+        b.premi(Qt::Key_Space, 20);  // too short: ignored
+        for (int giri : {1, 0}) {
+            auto *giusta = s->findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(s->modello().rispostaGiusta()));
+            for (int i = 0; i < 40 && s->controllo().evidenziata() != giusta; ++i)
+                b.passa(1000);
+            for (int i = 0; i < giri * s->controllo().modello().quanteVoci(); ++i)
+                b.passa(1000);
+            b.passa(300 + 100 * giri);
+            b.premi(Qt::Key_Space);
         }
+        chiudiSchermate();
+        diario.attendi();
         QCOMPARE(righe(file, QStringLiteral("SELECT giusta, modalita, giri, reazione_ms, ignorate FROM risposte ORDER BY id")),
                  (QStringList{QStringLiteral("1|2|1|400|1"), QStringLiteral("1|2|0|300|0")}));
     }
@@ -207,22 +206,23 @@ private slots:
 
     void esportaRileggiCancella()
     {
-        const QString file = m_cartella.filePath(QStringLiteral("esporta.sqlite"));
-        const QString csv = m_cartella.filePath(QStringLiteral("diario.csv"));
-        const QString strano = QStringLiteral("Livello, \"strano\" – è");
+        const QString file = m_cartella.filePath(QStringLiteral("esporta.sqlite")), csv = file + QStringLiteral(".csv");
+        const QString virgola = QStringLiteral("Livello, con la virgola – è");
         const qint64 quando = QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15, 250), Qt::UTC).toMSecsSinceEpoch();
         DiarioSqlite diario(file);
-        registraEsercizio(diario, quando, {false, true}, true, strano);
+        registraEsercizio(diario, quando, {false, true}, true, virgola);
+        registraEsercizio(diario, quando + 60000, {true}, true, QStringLiteral("Livello \"tra virgolette\""));
         QString errore;
         QVERIFY2(diario.esporta(csv, errore), qPrintable(errore));
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QStringList testo = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(testo.size(), 3);
+        QCOMPARE(testo.size(), 4);
+        QVERIFY2(testo[3].contains(QStringLiteral(",\"Livello \"\"tra virgolette\"\"\",")), qPrintable(testo[3]));
         QCOMPARE(campiCsv(testo[0]).mid(0, 6), (QStringList{"istante_utc", "livello", "scena", "passo", "scelta", "giusta"}));
         const QStringList prima = campiCsv(testo[1]), seconda = campiCsv(testo[2]);
         QCOMPARE(QDateTime::fromString(prima[0], Qt::ISODateWithMs).toMSecsSinceEpoch(), quando + 1000);
-        QCOMPARE(prima[1], strano);
+        QCOMPARE(prima[1], virgola);
         QCOMPARE(prima[5] + seconda[5], QStringLiteral("01"));
         QCOMPARE(prima[8] + QLatin1Char('/') + seconda[8], QStringLiteral("/900"));
 
