@@ -14,12 +14,16 @@
 #include "core/Schermata.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
+#include "record/DiarioSqlite.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <random>
 
 namespace {
 
@@ -148,5 +152,42 @@ int main(int argc, char **argv)
     mostra(addizione);
     fotografa(addizione, QStringLiteral("addizione"), 1500);
     delete addizione;
+
+    // The progress screen over three weeks of a made-up child with one switch,
+    // who gets quicker and surer from day to day.
+    // In a home folder of its own, so the screen shows the usual place.
+    QTemporaryDir casa;
+    qputenv("HOME", QFile::encodeName(casa.path()));
+    DiarioSqlite diario(casa.filePath(QStringLiteral(".local/share/calcolotti/diario.sqlite")));
+    servizi.diario = &diario;
+    stato.ModalitaInput = Modalita::ScansioneAutomatica;
+    stato.VelocitaScansione = 4;
+    std::mt19937 caso(3);
+    const QDate oggi = QDate::currentDate();
+    for (int giorno = 20; giorno >= 0; --giorno) {
+        if (giorno % 7 == 5 || giorno % 7 == 6)
+            continue;
+        qint64 ora = QDateTime(oggi.addDays(-giorno), QTime(10, 0)).toMSecsSinceEpoch();
+        const double bravura = 0.55 + 0.4 * (20 - giorno) / 20.0;
+        for (int e = 0; e < 3 + int(caso() % 3); ++e) {
+            const QString livello = QString::fromUtf8(e % 2 ? "Addizione - 1°" : "Sottrazione - 1°");
+            const quint64 chiave = diario.apriEsercizio(
+                {ora, livello, 4, e % 2 ? QStringLiteral("addizione") : QStringLiteral("sottrazione")});
+            for (int passo = 1; passo <= 8; ++passo) {
+                const bool giusta = std::uniform_real_distribution<>(0, 1)(caso) < bravura;
+                ora += 4000;
+                RispostaRegistrata r{ora, livello, 4, passo, 3, giusta, Modalita::ScansioneAutomatica, 1000};
+                r.tempoRispostaMs = int(6000 - 2500 * bravura + caso() % 2500);
+                r.giri = caso() % 10 < 3 ? 1 : 0;
+                r.reazioneMs = int(300 + caso() % 500);
+                diario.rispondi(chiave, r);
+                passo -= giusta ? 0 : 1;
+            }
+            diario.chiudiEsercizio(chiave, ora, e < 4);
+        }
+    }
+    Schermata *progressi = mostra(navigatore.crea(IdSchermata::Progressi));
+    fotografa(progressi, QStringLiteral("progressi"));
+    delete progressi;
     return 0;
 }

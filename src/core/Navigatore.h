@@ -9,6 +9,7 @@ enum class IdSchermata {
     Configura,  // FormConfigura, the input-mode screen
     Voce,       // Form10, the voice screen
     OpzioniScansione,  // the scanning options, from the input-mode screen
+    Progressi,  // FormProgressi, the record for the adult
 };
 
 // How a screen asks for the next one without knowing every screen: the

@@ -8,6 +8,7 @@ class QWidget;
 class QLabel;
 class AnimationPlayer;
 class Chiusura;
+class Diario;
 class Attesa;
 class Generatore;
 class Navigatore;
@@ -77,4 +78,6 @@ struct Servizi {
     Tempo *tempo = nullptr;
     // Creates screens and hands over between them; set by whoever owns it.
     Navigatore *navigatore = nullptr;
+    // The record of the child's work; none is kept when null.
+    Diario *diario = nullptr;
 };

@@ -80,8 +80,13 @@ FormEsercizio::~FormEsercizio() = default;
 FormEsercizio *FormEsercizio::avviaLivelloMisto(Servizi &servizi, Schermata *menu, int primo)
 {
     const int addizione = primo <= 7 ? 6 : 8;
-    auto *a = new FormEsercizio(servizi, addizione);
-    auto *s = new FormEsercizio(servizi, addizione + 1);
+    // Through the factory when there is one: it is what attaches the record.
+    auto crea = [&servizi](int numero) {
+        return servizi.navigatore ? static_cast<FormEsercizio *>(servizi.navigatore->creaEsercizio(numero))
+                                  : new FormEsercizio(servizi, numero);
+    };
+    auto *a = crea(addizione);
+    auto *s = crea(addizione + 1);
     a->m_partner = s;
     s->m_partner = a;
     servizi.stato.Casuale = int16_t(servizi.casuale.Int(2));

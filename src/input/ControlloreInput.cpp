@@ -240,7 +240,11 @@ void ControlloreInput::libera(bool dalPrimo)
 
 void ControlloreInput::inizia(bool dalPrimo)
 {
-    if (m_sospeso || modo() == Modo::Spento)
+    if (m_sospeso)
+        return;
+    // Without a scan the choices are ready all the same, for the record's response time.
+    m_pronto = m_tempo.adessoMs();
+    if (modo() == Modo::Spento)
         return;
     QVector<QWidget *> scelte;
     QVector<int> dimensioni;

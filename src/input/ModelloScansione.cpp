@@ -71,6 +71,7 @@ ModelloScansione::Esito ModelloScansione::avvia(qint64 ora)
     m_dentro = -1;
     m_pos = 0;
     m_giri = 0;
+    m_giriFatti = 0;
     m_ignorate = 0;
     if (m_entrate.isEmpty()) {
         m_acceso = false;
@@ -84,6 +85,7 @@ ModelloScansione::Esito ModelloScansione::riprendi(qint64 ora)
     if (m_riposo || m_entrate.isEmpty() || m_pos >= lunghezzaLista())
         return avvia(ora);
     m_giri = 0;
+    m_giriFatti = 0;
     m_ignorate = 0;
     return accendi(ora, primaDurata());
 }
@@ -126,8 +128,10 @@ bool ModelloScansione::agisceAlRilascio(Azione azione) const
 
 ModelloScansione::Esito ModelloScansione::ignora(const QString &motivo, bool contata)
 {
-    if (contata)
+    if (contata) {
         ++m_ignorate;
+        ++m_ignorateInTutto;
+    }
     return {Cosa::Ignora, -1, motivo};
 }
 
@@ -162,6 +166,7 @@ ModelloScansione::Esito ModelloScansione::premi(int tasto, qint64 ora, bool ripe
     m_giu.insert(tasto, pressione);
     if (pressione.ignorata)
         return ignora(pressione.motivo);
+    m_reazione = ora - m_inizio;
     if (m_config.modo == Modo::Automatica)
         m_tenuto = true;
     if (agisceAlRilascio(azione))
@@ -199,8 +204,13 @@ ModelloScansione::Esito ModelloScansione::esegui(Azione azione, qint64 ora)
 {
     m_ultimaPresa = ora;
     // A press wakes a resting scan on its first item and chooses nothing.
-    if (m_riposo || !m_acceso)
-        return avvia(ora);
+    if (m_riposo || !m_acceso) {
+        // The loops made before the scan came to rest still count.
+        const int giri = m_giriFatti;
+        const Esito esito = avvia(ora);
+        m_giriFatti = giri;
+        return esito;
+    }
     m_giri = 0;
     switch (azione) {
     case Azione::Avanti:
@@ -237,6 +247,7 @@ ModelloScansione::Esito ModelloScansione::muovi(int verso, qint64 ora, bool auto
     int prossima = m_pos + verso;
     if (m_dentro >= 0) {
         if (prossima < 0 || prossima >= quanti) {
+            m_giriFatti += automatico ? 1 : 0;
             // A whole loop inside a group without a choice: back to the groups.
             m_pos = m_dentro;
             m_dentro = -1;
@@ -247,6 +258,7 @@ ModelloScansione::Esito ModelloScansione::muovi(int verso, qint64 ora, bool auto
     }
     if (prossima >= quanti) {
         prossima = 0;
+        m_giriFatti += automatico ? 1 : 0;
         if (automatico && m_config.opzioni.giri > 0 && ++m_giri >= m_config.opzioni.giri) {
             m_riposo = true;
             m_acceso = false;

@@ -83,6 +83,12 @@ public:
     bool aRiposo() const { return m_riposo; }
     // Presses ignored since the scan last (re)started, for the record.
     int ignorate() const { return m_ignorate; }
+    // For the record: presses ignored since the model was made; whole loops
+    // the automatic scan made since the choices were offered; the time from
+    // the lit item lighting up to the last press taken.
+    int ignorateInTutto() const { return m_ignorateInTutto; }
+    int giriPrimaDellaScelta() const { return m_giriFatti; }
+    qint64 reazioneMs() const { return m_reazione; }
 
 private:
     struct Pressione {
@@ -117,6 +123,9 @@ private:
     qint64 m_durata = 0;
     int m_giri = 0;
     int m_ignorate = 0;
+    int m_ignorateInTutto = 0;
+    int m_giriFatti = 0;
+    qint64 m_reazione = 0;
     qint64 m_ultimaPresa = std::numeric_limits<qint64>::min() / 2;
     QHash<int, Pressione> m_giu;
 };

@@ -4,6 +4,8 @@
 #include "config/FormConfigura.h"
 #include "config/FormOpzioniScansione.h"
 #include "exercises/FormEsercizio.h"
+#include "record/FormProgressi.h"
+#include "record/OsservatoreEsercizio.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
@@ -39,13 +41,17 @@ Schermata *FabbricaSchermate::crea(IdSchermata id)
         return new Form10(m_servizi);
     case IdSchermata::OpzioniScansione:
         return new FormOpzioniScansione(m_servizi);
+    case IdSchermata::Progressi:
+        return new FormProgressi(m_servizi);
     }
     return nullptr;
 }
 
 FormEsercizio *FabbricaSchermate::creaEsercizio(int numero)
 {
-    return new FormEsercizio(m_servizi, numero);
+    auto *esercizio = new FormEsercizio(m_servizi, numero);
+    OsservatoreEsercizio::segui(esercizio);
+    return esercizio;
 }
 
 void FabbricaSchermate::mostraPrimo(Schermata *schermata)

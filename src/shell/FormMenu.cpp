@@ -99,6 +99,8 @@ void FormMenu::creaMenu()
     voce->setObjectName(QStringLiteral("mnuVoce"));
     QAction *conf = imposta->addAction(QStringLiteral("Modalità di input"));
     conf->setObjectName(QStringLiteral("mnuConf"));
+    QAction *progressi = imposta->addAction(QStringLiteral("Progressi"));
+    progressi->setObjectName(QStringLiteral("mnuProgressi"));
 
     QMenu *inf = m_barra->addMenu(QStringLiteral("Informazioni"));
     inf->setObjectName(QStringLiteral("mnuInf"));
@@ -115,6 +117,7 @@ void FormMenu::creaMenu()
     };
     connect(voce, &QAction::triggered, this, [apri] { apri(IdSchermata::Voce); });
     connect(conf, &QAction::triggered, this, [apri] { apri(IdSchermata::Configura); });
+    connect(progressi, &QAction::triggered, this, [apri] { apri(IdSchermata::Progressi); });
     connect(about, &QAction::triggered, this, [apri] { apri(IdSchermata::Info); });
     connect(doc, &QAction::triggered, this, [this] {
         servizi().documenti.ApriDocumento(this, Percorsi::guida(servizi().cartellaProgramma));

@@ -10,6 +10,7 @@
 #include "shell/Piattaforma.h"
 #include "core/Schermata.h"
 #include "shell/ServiziProgramma.h"
+#include "record/DiarioSqlite.h"
 #include "core/StatoProgramma.h"
 #include "shell/Verifica.h"
 
@@ -55,6 +56,7 @@ int Main(int argc, char **argv)
     // Built after the settings are read: the generator is seeded from the clock here.
     qCDebug(lcAvvio).noquote() << Registri::momento() << "settings read";
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
+    programma.apriDiario(DiarioSqlite::percorsoPredefinito());
     qCDebug(lcAvvio).noquote() << Registri::momento() << "services";
     Servizi &servizi = programma.servizi();
     FabbricaSchermate navigatore(servizi);

@@ -2,6 +2,7 @@
 
 #include "media/EspeakEngine.h"
 #include "media/animation/ScenePlayer.h"
+#include "record/DiarioSqlite.h"
 #include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
 
@@ -47,4 +48,11 @@ ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartell
 ServiziProgramma::~ServiziProgramma()
 {
     QObject::disconnect(m_fine);
+}
+
+void ServiziProgramma::apriDiario(const QString &percorso)
+{
+    m_servizi.diario = nullptr;
+    m_diario = std::make_unique<DiarioSqlite>(percorso);
+    m_servizi.diario = m_diario.get();
 }

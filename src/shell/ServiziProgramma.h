@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class Diario;
 class SpeechEngine;
 
 // The real services of a run, built and owned together: the program uses one,
@@ -27,6 +28,8 @@ public:
     ~ServiziProgramma();
 
     Servizi &servizi() { return m_servizi; }
+    // Keeps the record of the child's work in that file from now on.
+    void apriDiario(const QString &percorso);
     GeneratoreOrologio &casuale() { return m_casuale; }
 
 private:
@@ -40,5 +43,6 @@ private:
     SceltaColoreDialogo m_colore;
     DocumentiDesktop m_documenti;
     Servizi m_servizi;
+    std::unique_ptr<Diario> m_diario;
     QMetaObject::Connection m_fine;
 };

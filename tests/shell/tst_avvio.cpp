@@ -138,7 +138,7 @@ void TestAvvio::pulsanteApreIlMenu()
     QTRY_VERIFY(avvio.isNull());
     // The key that opened the menu did nothing there.
     QCOMPARE(int(menu->VoceCorrente()), modo != 0 ? 0 : -1);
-    QCOMPARE(menu->controllo().scansione(), modo != 0);
+    QCOMPARE(menu->controllo().modello().prossimaScadenza() != ModelloScansione::Mai, modo == 2);
 }
 
 void TestAvvio::chiusuraDallaCorniceApreIlMenu()

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+// The record of the child's work, kept for the adult's progress screen.
+
+// One judged answer.
+struct RispostaRegistrata {
+    qint64 istanteMs = 0;         // UTC, ms since the epoch
+    QString livello;              // as the menu names it
+    int scena = 0;
+    int passo = 0;
+    int scelta = 0;
+    bool giusta = false;
+    int modalita = 0;             // StatoProgramma::ModalitaInput
+    int intervalloMs = 0;         // the scanning interval in force
+    int tempoRispostaMs = -1;     // from the choices being ready to the press; -1: before they were
+    int ignorate = 0;             // presses ignored since the previous answer
+    int giri = -1;                // whole loops the scan made before the choice; -1 without a scan
+    int reazioneMs = -1;          // from the chosen item lighting up to the press; -1 without a scan
+};
+
+struct EsercizioRegistrato {
+    qint64 inizioMs = 0;
+    QString livello;
+    int scena = 0;
+    QString famiglia;             // "addizione" or "sottrazione"
+};
+
+// One-switch answers, as the speed suggestion reads them.
+struct CampioneScansione {
+    int giri = 0;
+    int reazioneMs = 0;
+};
+
+struct LivelloRiepilogo {
+    QString livello;
+    int finiti = 0, nonFiniti = 0;
+    int giuste = 0, sbagliate = 0, ignorate = 0;
+    int medianaMs = -1;           // -1: no timed answer
+};
+
+// What the progress screen shows for a period.
+struct Riepilogo {
+    // Local days with something recorded, ascending; over a long span the
+    // Monday of each week with something recorded, and settimane is true.
+    QVector<QDate> giorni;
+    bool settimane = false;
+    QVector<int> finiti, giuste, sbagliate;  // per day (or week)
+    // Per level in the menu's order: the median response time per day (-1: none),
+    // to the tenth of a second.
+    QVector<QPair<QString, QVector<int>>> mediane;
+    QVector<LivelloRiepilogo> livelli;       // in the menu's order
+    QVector<CampioneScansione> campioni;     // one-switch answers at the interval asked, newest first
+    QString errore;               // why nothing could be read
+};
+
+// The record as a service. Writing is called on the interface thread and never
+// waits for the disk; a fault stops the recording for the run, never the child.
+class Diario
+{
+public:
+    virtual ~Diario() = default;
+
+    // Returns the key of the exercise for the two calls below.
+    virtual quint64 apriEsercizio(const EsercizioRegistrato &esercizio) = 0;
+    virtual void rispondi(quint64 esercizio, const RispostaRegistrata &risposta) = 0;
+    virtual void chiudiEsercizio(quint64 esercizio, qint64 fineMs, bool finito) = 0;
+
+    // What went wrong in this run, in one Italian sentence; empty when nothing did.
+    virtual QString avviso() const = 0;
+    virtual QString percorso() const = 0;
+
+    // The adult's side: these may wait.
+    virtual Riepilogo riepilogo(qint64 dalMs, int intervalloMs) = 0;
+    // One row per answer, header first, UTF-8. False with the reason in `errore`.
+    virtual bool esporta(const QString &file, QString &errore) = 0;
+    virtual bool cancella(QString &errore) = 0;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "record/Diario.h"
+
+#include <QThread>
+
+#include <memory>
+
+class ScrittoreDiario;
+struct CondivisoDiario;
+
+// The record in an SQLite file (Qt SQL). A worker thread with a connection of
+// its own does all the writing, one transaction per exercise, in WAL mode; the
+// interface thread only queues calls. The progress screen's reads go through
+// a second, read-only connection on the calling thread, which WAL lets run
+// beside the writer.
+//
+// Faults (a locked file, a read-only or full disk, a schema from a newer
+// program) are logged once and stop the recording for the run. A file that is
+// not a sound database is renamed aside, never overwritten, and a new one begins.
+class DiarioSqlite : public Diario
+{
+public:
+    static constexpr int Versione = 1;
+
+    // attesaBloccoMs: how long the writer waits on a file locked by someone else.
+    explicit DiarioSqlite(const QString &percorso, int attesaBloccoMs = 2000);
+    ~DiarioSqlite() override;
+
+    // $XDG_DATA_HOME/calcolotti/diario.sqlite, or the platform's data folder.
+    static QString percorsoPredefinito();
+
+    quint64 apriEsercizio(const EsercizioRegistrato &esercizio) override;
+    void rispondi(quint64 esercizio, const RispostaRegistrata &risposta) override;
+    void chiudiEsercizio(quint64 esercizio, qint64 fineMs, bool finito) override;
+    QString avviso() const override;
+    QString percorso() const override { return m_percorso; }
+    Riepilogo riepilogo(qint64 dalMs, int intervalloMs) override;
+    bool esporta(const QString &file, QString &errore) override;
+    bool cancella(QString &errore) override;
+
+    // Waits until the writer has done everything asked so far.
+    void attendi();
+
+private:
+    template <typename Funzione>
+    void manda(Funzione &&funzione);
+    bool apriLettura(QString &errore);
+    void chiudiLettura();
+
+    QString m_percorso;
+    std::shared_ptr<CondivisoDiario> m_condiviso;
+    QThread m_thread;
+    ScrittoreDiario *m_scrittore = nullptr;  // lives on m_thread
+    quint64 m_prossimo = 0;
+    QString m_lettura;  // the read connection's name, once opened
+};

@@ -1,0 +1,323 @@
+#include "BancoSchermate.h"
+#include "record/ConsiglioVelocita.h"
+#include "record/DiarioSqlite.h"
+#include "record/FormProgressi.h"
+
+#include <QChartView>
+#include <QTableWidget>
+#include <QtSql>
+#include <QtTest>
+
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The record on a temporary file: what a played exercise leaves, the faults
+// that must never stop the child, the export, the speed rule and the charts.
+namespace {
+
+QStringList avvisi;  // the record's warnings
+QtMessageHandler precedente = nullptr;
+
+// The rows of a query, columns joined by '|'.
+QStringList righe(const QString &file, const QString &sql)
+{
+    QStringList uscita;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verifica"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        for (bool letto = QFileInfo::exists(file) && db.open() && q.exec(sql); letto && q.next();) {
+            uscita << q.value(0).toString();
+            for (int i = 1; i < q.record().count(); ++i)
+                uscita.last() += QLatin1Char('|') + q.value(i).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
+    return uscita;
+}
+
+const QString Livello = QStringLiteral("Sottrazione - 1°");
+
+void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, bool finito = true,
+                       const QString &livello = Livello)
+{
+    const quint64 e = d.apriEsercizio({quando, livello, 3, QStringLiteral("sottrazione")});
+    for (int i = 0; i < risposte.size(); ++i) {
+        RispostaRegistrata r;
+        r.istanteMs = quando + 1000 * (i + 1);
+        r.livello = livello;
+        r.giusta = risposte[i];
+        r.tempoRispostaMs = i == 0 ? -1 : 900;
+        d.rispondi(e, r);
+    }
+    d.chiudiEsercizio(e, quando + 10000, finito);
+}
+
+QStringList campiCsv(const QString &riga)
+{
+    static const QRegularExpression campo(QStringLiteral("(?:^|,)(\"(?:[^\"]|\"\")*\"|[^,]*)"));
+    QStringList campi;
+    for (auto m = campo.globalMatch(riga); m.hasNext();) {
+        const QString c = m.next().captured(1);
+        campi << (c.startsWith(QLatin1Char('"')) ? c.mid(1, c.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\"")) : c);
+    }
+    return campi;
+}
+
+double estrai(int k, int n) { return (k + 0.5) / n; }
+
+enum Caso { Vuoto, Danneggiato, Bloccato, SolaLettura, Recente };
+
+}
+
+class TestDiario : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_cartella;
+
+private slots:
+    void initTestCase()
+    {
+        precedente = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext &contesto, const QString &testo) {
+            if (tipo != QtWarningMsg || QByteArray(contesto.category) != "calcolotti.esercizio")
+                return precedente(tipo, contesto, testo);
+            avvisi << testo;
+        });
+    }
+
+    void esercizioGiocatoColMouse()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("mouse.sqlite"));
+        QStringList attese;
+        DiarioSqlite diario(file);
+        Banco b;
+        b.finti.servizi.diario = &diario;
+        b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
+        auto *s = b.navigatore.creaEsercizio(4);
+        QVERIFY(mostraEAttiva(s));
+        // A wrong answer first, then every step right, each after its own wait.
+        QVector<int> scelte{(s->modello().rispostaGiusta() + 1) % 11};
+        for (int attesa = 700; !s->modello().completo(); attesa += 100) {
+            const int scelta = scelte.isEmpty() ? s->modello().rispostaGiusta() : scelte.takeFirst();
+            attese << QStringLiteral("%1|%2|%3|%4|").arg(s->modello().PassoCorrente()).arg(scelta)
+                              .arg(s->modello().giusta(scelta)).arg(attesa) + Livello + QStringLiteral("|0|1000|0|1|1");
+            b.passa(attesa);
+            s->Command1_Click(scelta);
+        }
+        // The next exercise begins and is left half-way.
+        s->Command3_Click();
+        s->TornaAlMenu();
+        chiudiSchermate();
+        // Only what the writer has committed shows to another connection.
+        diario.attendi();
+        QCOMPARE(righe(file, QStringLiteral("SELECT passo, scelta, giusta, tempo_risposta_ms, livello, modalita, intervallo_ms,"
+                                            " ignorate, giri IS NULL, esercizio FROM risposte ORDER BY id")), attese);
+        QCOMPARE(righe(file, QStringLiteral("SELECT livello, famiglia, giuste, sbagliate, finito, fine >= inizio"
+                                            " FROM esercizi ORDER BY id")),
+                 (QStringList{Livello + QStringLiteral("|sottrazione|8|1|1|1"), Livello + QStringLiteral("|sottrazione|0|0|0|1")}));
+    }
+
+    void unSensoreSceglieAlSecondoGiro()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("sensore.sqlite"));
+        DiarioSqlite diario(file);
+        Banco b;
+        b.finti.servizi.diario = &diario;
+        b.finti.stato.ModalitaInput = Modalita::ScansioneAutomatica;
+        b.finti.stato.Scansione.pressioneMinimaMs = 50;
+        b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
+        auto *s = b.navigatore.creaEsercizio(4);
+        QVERIFY(mostraEAttiva(s));
+        b.premi(Qt::Key_Space, 20);  // too short: ignored
+        for (int giri : {1, 0}) {
+            auto *giusta = s->findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(s->modello().rispostaGiusta()));
+            for (int i = 0; i < 40 && s->controllo().evidenziata() != giusta; ++i)
+                b.passa(1000);
+            for (int i = 0; i < giri * s->controllo().modello().quanteVoci(); ++i)
+                b.passa(1000);
+            b.passa(300 + 100 * giri);
+            b.premi(Qt::Key_Space);
+        }
+        chiudiSchermate();
+        diario.attendi();
+        QCOMPARE(righe(file, QStringLiteral("SELECT giusta, modalita, giri, reazione_ms, ignorate FROM risposte ORDER BY id")),
+                 (QStringList{QStringLiteral("1|2|1|400|1"), QStringLiteral("1|2|0|300|0")}));
+    }
+
+    void guastiNonFermanoIlBambino_data()
+    {
+        QTest::addColumn<int>("caso");
+        QTest::addColumn<QString>("avviso");  // part of the one warning; empty for none
+        QTest::newRow("an empty file is migrated") << int(Vuoto) << QString();
+        QTest::newRow("a damaged file goes aside") << int(Danneggiato) << QStringLiteral("messo da parte");
+        QTest::newRow("locked by another program") << int(Bloccato) << QStringLiteral("bloccato");
+        QTest::newRow("read-only folder") << int(SolaLettura) << QStringLiteral("sola lettura");
+        QTest::newRow("a newer schema") << int(Recente) << QStringLiteral("più recente");
+    }
+
+    void guastiNonFermanoIlBambino()
+    {
+        QFETCH(int, caso);
+        QFETCH(QString, avviso);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("diario.sqlite"));
+        const QByteArray rovinato = QByteArray("non sono un database, ").repeated(200);
+        if (QFile f(file); caso == Vuoto || caso == Danneggiato)
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(caso == Danneggiato ? rovinato : QByteArray()) >= 0);
+        if (caso == Bloccato || caso == Recente)
+            DiarioSqlite{file};
+        if (caso == Recente)
+            righe(file, QStringLiteral("UPDATE versione SET numero = 99"));
+        QSqlDatabase blocco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blocco"));
+        blocco.setDatabaseName(file);
+        if (caso == Bloccato)
+            QVERIFY(blocco.open() && QSqlQuery(blocco).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        if (caso == SolaLettura)
+            QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+        avvisi.clear();
+        {
+            // Root writes anywhere: the writer's thread takes a plain user's file rights.
+            setfsuid(caso == SolaLettura ? 65534 : geteuid());
+            DiarioSqlite diario(file, 100);
+            setfsuid(geteuid());
+            registraEsercizio(diario, QDateTime::currentMSecsSinceEpoch(), {true, false});
+            registraEsercizio(diario, QDateTime::currentMSecsSinceEpoch(), {true});
+            diario.attendi();
+            QVERIFY2(diario.avviso().contains(avviso) && diario.avviso().isEmpty() == avviso.isEmpty(),
+                     qPrintable(diario.avviso()));
+        }
+        chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        blocco.close();
+        blocco = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("blocco"));
+        QCOMPARE(avvisi.size(), avviso.isEmpty() ? 0 : 1);
+        const int registrate = caso == Vuoto || caso == Danneggiato ? 2 : 0;
+        QCOMPARE(righe(file, QStringLiteral("SELECT count(*) FROM risposte WHERE esercizio = 1")).value(0).toInt(), registrate);
+        const QStringList daParte = QDir(dir.path()).entryList({QStringLiteral("diario-danneggiato-*.sqlite")});
+        QCOMPARE(daParte.size(), caso == Danneggiato ? 1 : 0);
+        if (caso == Danneggiato) {
+            QFile vecchio(dir.filePath(daParte.value(0)));
+            QVERIFY(vecchio.open(QIODevice::ReadOnly) && vecchio.readAll() == rovinato);
+        }
+        if (caso == Recente)
+            QCOMPARE(righe(file, QStringLiteral("SELECT numero FROM versione")), QStringList{QStringLiteral("99")});
+    }
+
+    void esportaRileggiCancella()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("esporta.sqlite")), csv = file + QStringLiteral(".csv");
+        const QString virgola = QStringLiteral("Livello, con la virgola – è");
+        const qint64 quando = QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15, 250), Qt::UTC).toMSecsSinceEpoch();
+        DiarioSqlite diario(file);
+        registraEsercizio(diario, quando, {false, true}, true, virgola);
+        registraEsercizio(diario, quando + 60000, {true}, true, QStringLiteral("Livello \"tra virgolette\""));
+        QString errore;
+        QVERIFY2(diario.esporta(csv, errore), qPrintable(errore));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList testo = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(testo.size(), 4);
+        QVERIFY2(testo[3].contains(QStringLiteral(",\"Livello \"\"tra virgolette\"\"\",")), qPrintable(testo[3]));
+        QCOMPARE(campiCsv(testo[0]).mid(0, 6), (QStringList{"istante_utc", "livello", "scena", "passo", "scelta", "giusta"}));
+        const QStringList prima = campiCsv(testo[1]), seconda = campiCsv(testo[2]);
+        QCOMPARE(QDateTime::fromString(prima[0], Qt::ISODateWithMs).toMSecsSinceEpoch(), quando + 1000);
+        QCOMPARE(prima[1], virgola);
+        QCOMPARE(prima[5] + seconda[5], QStringLiteral("01"));
+        QCOMPARE(prima[8] + QLatin1Char('/') + seconda[8], QStringLiteral("/900"));
+
+        QVERIFY(diario.cancella(errore));
+        QVERIFY(diario.riepilogo(0, 1000).giorni.isEmpty());
+        QVERIFY(diario.esporta(csv, errore));
+        f.close();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().count('\n'), 1);
+    }
+
+    void consiglio_data()
+    {
+        QTest::addColumn<int>("recenti");
+        QTest::addColumn<int>("dopo");      // of the recent ones, chosen after a whole loop
+        QTest::addColumn<int>("reazione");  // ms, every recent answer
+        QTest::addColumn<int>("vecchie");   // older answers after a loop, beyond the 50 read
+        QTest::addColumn<int>("intervallo");
+        QTest::addColumn<QString>("frase");
+        QTest::newRow("too few") << 9 << 9 << 500 << 0 << 1000 << QStringLiteral("Servono almeno 10 risposte");
+        QTest::newRow("mostly second loop") << 10 << 8 << 500 << 0 << 1000
+            << QStringLiteral("quasi sempre al secondo giro o dopo (8 risposte su 10): prova 1.50 secondi invece di 1.00.");
+        QTest::newRow("half on a later loop") << 10 << 5 << 100 << 0 << 2000 << QStringLiteral("prova 2.50 secondi invece di 2.00");
+        QTest::newRow("a fifth later") << 10 << 2 << 100 << 0 << 2000 << QStringLiteral("prova 2.25 secondi invece di 2.00");
+        QTest::newRow("first loop, late press") << 20 << 3 << 750 << 0 << 1000 << QStringLiteral("prova 1.25 secondi invece di 1.00");
+        QTest::newRow("first loop, early press") << 20 << 1 << 800 << 0 << 2000 << QStringLiteral("prova 1.75 secondi invece di 2.00");
+        QTest::newRow("fits") << 20 << 2 << 800 << 0 << 2000 << QStringLiteral("va bene");
+        QTest::newRow("fits, a middling press") << 20 << 0 << 1000 << 0 << 2000 << QStringLiteral("va bene");
+        QTest::newRow("fastest already") << 10 << 0 << 100 << 0 << 1000 << QStringLiteral("resta a 1.00 secondi");
+        QTest::newRow("slowest already") << 10 << 10 << 100 << 0 << 15000 << QStringLiteral("resta a 15.00 secondi");
+        QTest::newRow("only the newest 50") << 50 << 0 << 300 << 10 << 2000 << QStringLiteral("prova 1.75 secondi");
+    }
+
+    void consiglio()
+    {
+        QFETCH(int, recenti);
+        QFETCH(int, dopo);
+        QFETCH(int, reazione);
+        QFETCH(int, vecchie);
+        QFETCH(int, intervallo);
+        QFETCH(QString, frase);
+        QVector<CampioneScansione> campioni;
+        for (int i = 0; i < recenti + vecchie; ++i)
+            campioni.append({i < dopo || i >= recenti ? 1 : 0, i < recenti ? reazione : 0});
+        const Consiglio c = ConsiglioVelocita::consiglia(campioni, intervallo);
+        QVERIFY2(c.frase.contains(frase), qPrintable(c.frase));
+        const int proposto = int(c.frase.section(QStringLiteral("prova "), 1).section(QLatin1Char(' '), 0, 0).toDouble() * 1000);
+        QCOMPARE(c.intervalloMs, c.frase.contains(QStringLiteral("prova ")) ? proposto : intervallo);
+    }
+
+    void graficoDisegnaLeBarre()
+    {
+        const QString file = m_cartella.filePath(QStringLiteral("grafico.sqlite"));
+        DiarioSqlite diario(file);
+        const qint64 mezzogiorno = QDateTime(QDate::currentDate(), QTime(12, 0)).toMSecsSinceEpoch();
+        registraEsercizio(diario, mezzogiorno - 3 * 86400000LL, {true, true, true, false});
+        registraEsercizio(diario, mezzogiorno - 86400000LL, {true, true});
+        registraEsercizio(diario, mezzogiorno, {false, false}, false);
+        Banco b;
+        b.finti.servizi.diario = &diario;
+        auto *p = new FormProgressi(b.finti.servizi);
+        p->mostraPeriodo(FormProgressi::Settimana);
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p));
+        auto *vista = p->findChild<QChartView *>(QStringLiteral("graficoGiorni"));
+        const QImage immagine = vista->grab().toImage();
+        const QRect area = vista->chart()->plotArea().toRect();
+        auto barre = [&](const QColor &colore) {
+            QVector<int> altezze;  // one run of columns per bar; its height is its tallest column
+            for (int x = area.left(), prima = 0; x <= area.right(); ++x) {
+                int n = 0;
+                for (int y = area.top(); y <= area.bottom(); ++y)
+                    n += immagine.pixelColor(x, y) == colore ? 1 : 0;
+                if (n > 0 && prima == 0)
+                    altezze << 0;
+                if (n > 0)
+                    altezze.last() = std::max(altezze.last(), n);
+                prima = n;
+            }
+            return altezze;
+        };
+        const QVector<int> verdi = barre(FormProgressi::coloreGiuste()), rosse = barre(FormProgressi::coloreSbagliate());
+        QCOMPARE(verdi.size(), 2);
+        QCOMPARE(rosse.size(), 2);
+        // 3 and 2 right answers, 1 and 2 wrong ones: the same height per answer, give or take a pixel.
+        QVERIFY2(qAbs(verdi[0] / 3.0 - verdi[1] / 2.0) < 2 && qAbs(rosse[0] - rosse[1] / 2.0) < 2,
+                 qPrintable(QStringLiteral("%1 %2 %3 %4").arg(verdi[0]).arg(verdi[1]).arg(rosse[0]).arg(rosse[1])));
+        auto *tabella = p->findChild<QTableWidget *>(QStringLiteral("tabellaLivelli"));
+        QCOMPARE(tabella->rowCount(), 1);
+        QStringList celle;
+        for (int c = 0; c < 6; ++c)
+            celle << tabella->item(0, c)->text();
+        QCOMPARE(celle, (QStringList{Livello, "2", "1", "5", "3", "63"}));
+    }
+};
+
+QTEST_MAIN(TestDiario)
+#include "tst_diario.moc"
