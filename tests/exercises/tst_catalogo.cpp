@@ -48,8 +48,7 @@ private slots:
             for (int s = 1; s <= numeroScene(famiglia); ++s)
                 QTest::addRow("%s %d", famiglia == Famiglia::Addizione ? "addizione" : "sottrazione", s) << famiglia << s;
     }
-    // Every sentence in every form a screen builds: what a proofreader checks
-    // without knowing the story, and two lines at most in its label.
+    // Every sentence in every form a screen builds: what a proofreader sees without the story; two lines at most.
     void ogniFraseCorretta()
     {
         QFETCH(Famiglia, famiglia);

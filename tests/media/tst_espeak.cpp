@@ -47,8 +47,7 @@ struct Impronta {
     }
 };
 
-// An output for the sound thread; a closed one's writes wait at a gate the
-// test holds, as a stalled sound server does.
+// An output for the sound thread; a closed one's writes wait at a gate, as a stalled sound server does.
 struct Sportello : AudioOutput {
     explicit Sportello(bool chiuso = false) : chiuso(chiuso) {}
     void write(const QByteArray &pcm) override
@@ -102,8 +101,8 @@ private slots:
                  qPrintable(QStringLiteral("%1 samples at %2").arg(impronta.campioni).arg(impronta.livello)));
     }
 
-    // Slower is longer; every voice offered sounds its own (an unknown variant
-    // would fall back silently to the plain voice); two engines keep theirs.
+    // Slower is longer; every voice offered sounds its own (an unknown variant falls back silently
+    // to the plain voice); two engines keep theirs.
     void velocitaEVoci()
     {
         Motore a, b;
@@ -146,8 +145,7 @@ private slots:
         QVERIFY(!Impronta(m.uscita->pcm).diversa(sola));
     }
 
-    // Speech ends when its own samples have played, or by the watchdog when
-    // the output never says so.
+    // Speech ends when its own samples have played, or by the watchdog if the output never says so.
     void parlaFinoAllUltimoCampione()
     {
         Motore m;
@@ -165,8 +163,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m.motore.isSpeaking(), 6000);
     }
 
-    // Without a sound device, time goes on as if the samples played: up to
-    // the last sample of odd pieces, and never beyond.
+    // Without a sound device time goes on as if the samples played: to the last one, never beyond.
     void senzaSuonoTieneIlTempo()
     {
         NullAudioOutput uscita;
@@ -180,8 +177,7 @@ private slots:
         QCOMPARE(uscita.playedUs(), 0);
     }
 
-    // Samples reach the output on the sound thread in order; its clock counts
-    // for the current stream only.
+    // Samples reach the output on the sound thread in order; its clock counts for the current stream only.
     void uscitaAsincrona()
     {
         UscitaAsincrona uscita([] { return std::make_unique<Sportello>(); });
@@ -198,8 +194,7 @@ private slots:
         QTRY_COMPARE(uscita.playedUs(), 1234);
     }
 
-    // A sound server that stalls: the screen goes on scanning and taking
-    // keys, and the speech ends by the watchdog.
+    // A sound server that stalls: the screen goes on scanning and taking keys; speech ends by the watchdog.
     void unServerFermoNonFermaLoSchermo()
     {
         Sportello::scritture = 0;

@@ -4,9 +4,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-// The scene files against what the exercise screens and the player expect of
-// them: the clip names and parts, and objects a child can count because they
-// never touch, even while they act.
+// The scene files against what the screens and the player expect: the clip names and parts, and
+// objects a child can count because they never touch, even while they act.
 namespace {
 
 // Everything the clip covers while it acts, turning left out: round objects turn within their box.

@@ -66,9 +66,8 @@ private slots:
         for (int n = 1; n <= 23; ++n)
             QTest::addRow("b%d", n) << n;
     }
-    // Playing or dimming a hidden clip reveals nothing; a shown clip changes
-    // its own area only and blends with the background at its opacity; an
-    // acting one ends clearly different.
+    // Playing or dimming a hidden clip reveals nothing; a shown clip changes its own area only and
+    // blends with the background at its opacity; an acting one ends clearly different.
     void mostraEVela()
     {
         QFETCH(int, n);
@@ -112,9 +111,8 @@ private slots:
         QVERIFY(diversi(ferma, foto(l.lettore), r | r.translated(200, 0)) > r.width() * r.height() / 25);
     }
 
-    // TStopPlay freezes, TPlay goes on to where one go would end, and an
-    // action plays once; frames are drawn only while a shown clip moves, and
-    // repaint only what moves: the screen then matches a full painting.
+    // TStopPlay freezes, TPlay goes on to where one go would end, an action plays once; frames come
+    // only while a shown clip moves, and repaint only what moves yet match a full painting.
     void fermaERiprende()
     {
         Lettore l(scena(1)), unaVolta(scena(1));
@@ -161,8 +159,8 @@ private slots:
         QCOMPARE(larga.pixel(5, 300), qRgb(0xFF, 0xFF, 0xFF));
     }
 
-    // A file that cannot be a scene, a command for no clip or no property, a
-    // colour that is not six hex digits: the background alone, unchanged.
+    // A file that is no scene, a command for no clip or property, a colour not of six hex digits:
+    // the background alone, unchanged.
     void soloLoSfondo_data()
     {
         QTest::addColumn<QByteArray>("contenuto");  // of the file; "b7" for that scene, "-" for none

@@ -1,7 +1,6 @@
 #include "Finti.h"
 #include "UscitaFinta.h"
 
-#include "media/Bocca.h"
 #include "media/EspeakEngine.h"
 #include "media/FormBocca.h"
 #include "media/SuoniProgramma.h"
@@ -11,8 +10,7 @@
 #include <QtTest>
 #include <cmath>
 
-// What the child hears and how long the program waits for it: the rewrites
-// down to espeak-ng's phonemes, Parla, Pausa, the mouth and the sounds.
+// What the child hears and how long the program waits for it: rewrites down to phonemes, Parla, Pausa, sounds.
 class TestVoce : public QObject
 {
     Q_OBJECT
@@ -36,8 +34,7 @@ private slots:
     }
     void cleanup() { voce.reset(); }
 
-    // Shown text, what testoPerLaVoce makes of it, what the engine hands to
-    // espeak-ng, and the phonemes every offered voice must say (a pattern).
+    // Shown text, testoPerLaVoce's, what the engine hands to espeak-ng, what every voice must say.
     void riscritture_data()
     {
         QTest::addColumn<QString>("testo");
@@ -71,9 +68,8 @@ private slots:
         }
     }
 
-    // Stop, then the rewritten text; the wait lasts until the speech ends,
-    // handles events, gives way to a nested Parla whose end it awaits, and
-    // survives the hidden FormBocca going with the program's windows.
+    // Stop, then the rewritten text; the wait lasts until the end, handles events, gives way to a nested
+    // Parla whose end it awaits, and survives the hidden FormBocca going with the program's windows.
     void parla()
     {
         QVERIFY(voce->Parla(QString()));
@@ -93,10 +89,8 @@ private slots:
         QVERIFY(voce->Parla(QStringLiteral("esterna")));
         ticchettio.stop();
         QCOMPARE(registro.voci, (QStringList{"stop", "speak esterna", "stop", "speak interna", "fine interna"}));
-        int nascosti = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            nascosti += qobject_cast<FormBocca *>(w) && !w->isVisible();
-        QCOMPARE(nascosti, 1);
+        const auto finestre = QApplication::topLevelWidgets();
+        QVERIFY(finestre.size() == 1 && qobject_cast<FormBocca *>(finestre[0]) && !finestre[0]->isVisible());
         QTimer::singleShot(10, &TestVoce::chiudiFormBocca);
         QVERIFY(voce->Parla(QStringLiteral("uno")));
         QVERIFY(voce->Parla(QStringLiteral("di nuovo")));
@@ -111,8 +105,7 @@ private slots:
         QTest::newRow("non un numero") << std::nan("");
         QTest::newRow("tre decimi") << 0.3;
     }
-    // No wait at all runs no event; a real one never ends early, handles
-    // events meanwhile, and nests (the event pauses longer).
+    // No wait runs no event; a real one never ends early, handles events and nests (the event waits longer).
     void pausa()
     {
         QFETCH(double, secondi);
@@ -128,24 +121,7 @@ private slots:
         QVERIFY(orologio.nsecsElapsed() >= std::max(fineInterna, qint64(secondi * 1e9)));
     }
 
-    void laBoccaSiMuoveSoloMentreParla()
-    {
-        MotoreFinto motore;
-        motore.fineAutomatica = false;
-        Bocca bocca(motore);
-        QCOMPARE(bocca.apertura(), 0.0);
-        motore.speak(QStringLiteral("ciao"));
-        QSet<double> aperture;
-        for (int i = 0; i < 40 && aperture.size() < 3; ++i, QTest::qWait(30))
-            aperture << bocca.apertura();
-        QVERIFY(aperture.size() >= 3 && !aperture.contains(0.0));
-        motore.finisci();
-        QTest::qWait(100);
-        QCOMPARE(bocca.apertura(), 0.0);
-    }
-
-    // The file for a draw r in a folder: n = floor(count * r) + 1 over every
-    // entry called *.wav; "." and ".." never count.
+    // The file for a draw r: n = floor(count * r) + 1 over every entry *.wav; "." and ".." never count.
     void sceltaDelSuono_data()
     {
         QTest::addColumn<QStringList>("voci");  // a trailing / makes a folder
@@ -182,12 +158,10 @@ private slots:
         QCOMPARE(uscita.effetti, (QStringList{si.filePath(atteso), radice.filePath("suoni/no/1.wav")}));
         stato.SuoniAttivati = false;
         suoni.SuonoSi();
-        QCOMPARE(casuale.prossimo, 2);  // one draw each, none while off
-        QCOMPARE(uscita.effetti.size(), 2);
+        QVERIFY(casuale.prossimo == 2 && uscita.effetti.size() == 2);  // one draw each, none while off
     }
 
-    // Last: once the program is told to quit, waits stop at once and say so,
-    // for the rest of the process.
+    // Last: once the program is told to quit, every wait stops at once and says so.
     void chiusura()
     {
         motore().fineAutomatica = false;
