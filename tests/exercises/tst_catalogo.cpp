@@ -37,7 +37,6 @@ private slots:
         TabellaFrasi tabella;
         LeggiFrasi(scena < 0 ? Famiglia::Addizione : Famiglia::Sottrazione, tabella);
         QCOMPARE(Catalogo::enunciato(tabella, std::abs(scena), quantita, n), atteso);
-        QVERIFY(tabella.frase(0, 0).isEmpty() && tabella.frase(scena < 0 ? 31 : 24, 0).isEmpty());
     }
 
     void ogniFraseCorretta_data()

@@ -140,7 +140,7 @@ private slots:
         QVERIFY(m.parla(QStringLiteral("Quante galline?")));
         const Impronta sola(m.uscita->pcm);
         m.motore.speak(lunga);
-        QTRY_VERIFY(!m.uscita->pcm.isEmpty());
+        QTest::qSleep(100);  // its pieces wait in the queue when the next text comes
         QVERIFY(m.parla(QStringLiteral("Quante galline?")));
         QVERIFY(!Impronta(m.uscita->pcm).diversa(sola));
     }
@@ -170,6 +170,7 @@ private slots:
         uscita.startStream(22050);
         for (int n : {1, 3, 7, 2205, 11, 1, 7})
             uscita.write(QByteArray(n * 2, '\0'));
+        QVERIFY(uscita.playedUs() < qint64(2235) * 1000000 / 22050);
         QTRY_COMPARE(uscita.playedUs(), qint64(2235) * 1000000 / 22050);
         QTest::qWait(20);
         QCOMPARE(uscita.playedUs(), qint64(2235) * 1000000 / 22050);

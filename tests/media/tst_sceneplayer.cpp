@@ -189,6 +189,7 @@ private slots:
         const QString file = contenuto == "b7" ? scena(7) : f.fileName();
         Lettore l(scena(5));
         mostra(l.lettore, 1);
+        foto(l.lettore);  // what was drawn before must not stay
         l.lettore.Movie(file);
         l.lettore.BGColor(QStringLiteral("#FFCC99"));
         const QImage prima = foto(l.lettore);
