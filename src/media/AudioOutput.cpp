@@ -2,9 +2,13 @@
 
 #include "media/QtAudioOutput.h"
 
+#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMediaDevices>
-#include <QAudioDevice>
+#include <QMutex>
+#include <QThread>
+#include <QTimer>
 
 qint64 orologioUs()
 {
@@ -55,9 +59,135 @@ qint64 NullAudioOutput::playedUs() const
     return qMin(orologioUs() - m_inizio, durataUs());
 }
 
+namespace {
+
+QThread *g_filoSonoro = nullptr;
+QObject *g_contestoSonoro = nullptr;  // lives on the sound thread
+
+// At the application's end, after the outputs' last work. A thread still stuck
+// in the sound server is left to the process's exit: waiting for it would hang
+// the program's last step.
+void fermaFiloSonoro()
+{
+    if (!g_filoSonoro)
+        return;
+    QMetaObject::invokeMethod(g_contestoSonoro, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
+    if (g_filoSonoro->wait(2000)) {
+        delete g_contestoSonoro;
+        delete g_filoSonoro;
+    }
+    g_filoSonoro = nullptr;
+    g_contestoSonoro = nullptr;
+}
+
+// Made on the interface thread, on first use, and kept until the application ends:
+// Qt Multimedia's objects made on it must not outlive it.
+QObject *contestoSonoro()
+{
+    if (!g_filoSonoro) {
+        g_filoSonoro = new QThread;
+        g_filoSonoro->setObjectName(QStringLiteral("suono"));
+        g_contestoSonoro = new QObject;
+        g_contestoSonoro->moveToThread(g_filoSonoro);
+        g_filoSonoro->start();
+        qAddPostRoutine(fermaFiloSonoro);
+    }
+    return g_contestoSonoro;
+}
+
+}
+
+// Touched on the sound thread only, but for the report, which the interface
+// thread reads under the lock.
+struct UscitaAsincrona::Interna
+{
+    std::unique_ptr<AudioOutput> uscita;
+    std::unique_ptr<QTimer> sonda;  // reads the inner clock while a stream plays
+    quint64 flusso = 0;
+
+    mutable QMutex lucchetto;
+    quint64 flussoRiferito = 0;
+    qint64 suonatiUs = 0;
+
+    void riferisci(qint64 us)
+    {
+        QMutexLocker chiave(&lucchetto);
+        flussoRiferito = flusso;
+        suonatiUs = us;
+    }
+};
+
+UscitaAsincrona::UscitaAsincrona(std::function<std::unique_ptr<AudioOutput>()> crea, QObject *parent)
+    : AudioOutput(parent)
+    , m_interna(std::make_shared<Interna>())
+{
+    esegui([crea = std::move(crea)](Interna &interna) {
+        interna.uscita = crea();
+        interna.sonda = std::make_unique<QTimer>();
+        interna.sonda->setInterval(10);
+        QObject::connect(interna.sonda.get(), &QTimer::timeout, [&interna] {
+            interna.riferisci(interna.uscita->playedUs());
+        });
+    });
+}
+
+UscitaAsincrona::~UscitaAsincrona()
+{
+    esegui([](Interna &interna) {
+        interna.sonda.reset();
+        interna.uscita.reset();
+    });
+}
+
+void UscitaAsincrona::esegui(std::function<void(Interna &)> compito)
+{
+    QMetaObject::invokeMethod(contestoSonoro(), [interna = m_interna, compito = std::move(compito)] {
+        compito(*interna);
+    }, Qt::QueuedConnection);
+}
+
+void UscitaAsincrona::startStream(int sampleRate)
+{
+    const quint64 flusso = ++m_flusso;
+    esegui([flusso, sampleRate](Interna &interna) {
+        interna.uscita->startStream(sampleRate);
+        interna.flusso = flusso;
+        interna.riferisci(0);
+        interna.sonda->start();
+    });
+}
+
+void UscitaAsincrona::write(const QByteArray &pcm)
+{
+    esegui([pcm](Interna &interna) { interna.uscita->write(pcm); });
+}
+
+void UscitaAsincrona::stopStream()
+{
+    ++m_flusso;
+    esegui([](Interna &interna) {
+        interna.sonda->stop();
+        interna.uscita->stopStream();
+    });
+}
+
+qint64 UscitaAsincrona::playedUs() const
+{
+    QMutexLocker chiave(&m_interna->lucchetto);
+    return m_interna->flussoRiferito == m_flusso ? m_interna->suonatiUs : 0;
+}
+
+void UscitaAsincrona::playEffect(const QString &path)
+{
+    esegui([path](Interna &interna) { interna.uscita->playEffect(path); });
+}
+
 std::unique_ptr<AudioOutput> creaUscitaAudio()
 {
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return std::make_unique<NullAudioOutput>();
-    return std::make_unique<QtAudioOutput>();
+    // Even asking for the device talks to the sound server.
+    return std::make_unique<UscitaAsincrona>([]() -> std::unique_ptr<AudioOutput> {
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            return std::make_unique<NullAudioOutput>();
+        return std::make_unique<QtAudioOutput>();
+    });
 }

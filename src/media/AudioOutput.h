@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 // Where speech samples and sound effects are heard. The real one plays through
@@ -49,8 +50,35 @@ private:
     int m_frequenza = 22050;
 };
 
-// The Qt Multimedia output of the default device when there is one, otherwise
-// the null output.
+// Runs another output on the sound thread (one for the whole process), so that
+// a sound server that stalls never holds up the interface: every call here
+// returns at once. Samples and effects reach the inner output in order;
+// playedUs() is what it last reported for the current stream, 0 until then, so
+// speech held up in the server ends by the engine's watchdog.
+class UscitaAsincrona : public AudioOutput
+{
+    Q_OBJECT
+public:
+    // `crea` runs on the sound thread; the inner output lives and dies there.
+    explicit UscitaAsincrona(std::function<std::unique_ptr<AudioOutput>()> crea, QObject *parent = nullptr);
+    ~UscitaAsincrona() override;
+    void startStream(int sampleRate) override;
+    void write(const QByteArray &pcm) override;
+    void stopStream() override;
+    qint64 playedUs() const override;
+    void playEffect(const QString &path) override;
+
+    struct Interna;
+
+private:
+    void esegui(std::function<void(Interna &)> compito);
+
+    std::shared_ptr<Interna> m_interna;
+    quint64 m_flusso = 0;  // the current stream; its predecessors' reports are stale
+};
+
+// On the sound thread: the Qt Multimedia output of the default device when
+// there is one, otherwise the null output.
 std::unique_ptr<AudioOutput> creaUscitaAudio();
 
 // Monotonic microseconds, for the outputs and the engine's watchdog.

@@ -1,10 +1,12 @@
 #include "media/EspeakEngine.h"
 
+#include "core/Registri.h"
 #include "media/AudioOutput.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <espeak-ng/speak_lib.h>
@@ -35,6 +37,7 @@ public:
     int frequenza() const { return m_frequenza; }
     const QVector<int> &voci() const { return m_voci; }  // indexes into vociCurate()
     void accoda(const Lavoro &lavoro);
+    QString fonemi(const QByteArray &voce, const QByteArray &testo);  // on the worker thread
 
 signals:
     void pezzo(quint64 lavoro, const QByteArray &pcm);
@@ -43,6 +46,7 @@ signals:
 private:
     LavoratoreEspeak();
     void avvia();
+    void impostaVoce(const QByteArray &voce);
     void sintetizza(const Lavoro &lavoro);
     static int richiamo(short *campioni, int numero, espeak_EVENT *eventi);
 
@@ -120,15 +124,34 @@ void LavoratoreEspeak::accoda(const Lavoro &lavoro)
     QMetaObject::invokeMethod(this, [this, lavoro] { sintetizza(lavoro); }, Qt::QueuedConnection);
 }
 
+// Only when it changes: loading a voice reads files.
+void LavoratoreEspeak::impostaVoce(const QByteArray &voce)
+{
+    if (voce != m_voceImpostata) {
+        espeak_SetVoiceByName(voce.constData());
+        m_voceImpostata = voce;
+    }
+}
+
+QString LavoratoreEspeak::fonemi(const QByteArray &voce, const QByteArray &testo)
+{
+    if (m_frequenza <= 0)
+        return {};
+    impostaVoce(voce);
+    QStringList clausole;
+    const void *resto = testo.constData();
+    while (resto) {
+        if (const char *f = espeak_TextToPhonemes(&resto, espeakCHARS_UTF8, 0))
+            clausole << QString::fromUtf8(f).trimmed();
+    }
+    return clausole.join(QLatin1Char(' '));
+}
+
 void LavoratoreEspeak::sintetizza(const Lavoro &lavoro)
 {
     if (m_frequenza > 0 && !lavoro.annullato->load()) {
-        // Set the voice only when it changes: loading one reads files. The rate
-        // always follows, since a voice change resets it.
-        if (lavoro.voce != m_voceImpostata) {
-            espeak_SetVoiceByName(lavoro.voce.constData());
-            m_voceImpostata = lavoro.voce;
-        }
+        // The rate always follows the voice, since a voice change resets it.
+        impostaVoce(lavoro.voce);
         espeak_SetParameter(espeakRATE, lavoro.parole, 0);
         m_inCorso = &lavoro;
         g_attivo = this;
@@ -171,6 +194,36 @@ const QVector<VoceOfferta> &EspeakEngine::vociCurate()
         {"it+m1", "Voce maschile profonda"},
     };
     return voci;
+}
+
+QString EspeakEngine::testoPerEspeak(const QString &testo)
+{
+    static const QRegularExpression meno(QStringLiteral("(?<=\\d)\\s*[-\\x{2212}]\\s*(?=\\d|$)"));
+    QString risultato = testo;
+    risultato.replace(meno, QStringLiteral(" meno "));
+
+    // A vowel, an apostrophe, then no letter: the accent the text lost. A word
+    // that opens with an apostrophe after a blank is quoted ('ciao'), not
+    // elided (C'e'), and keeps its closing apostrophe.
+    static const QString vocali = QStringLiteral("aeiouAEIOU");
+    static const QString accentate = QStringLiteral("\u00e0\u00e8\u00ec\u00f2\u00f9\u00c0\u00c8\u00cc\u00d2\u00d9");
+    const auto carattere = [&risultato](qsizetype i) {
+        return i >= 0 && i < risultato.size() ? risultato.at(i) : QChar();
+    };
+    const auto lettera = [&carattere](qsizetype i) { return carattere(i).isLetter(); };
+    for (qsizetype i = 0; i + 1 < risultato.size(); ++i) {
+        const qsizetype v = vocali.indexOf(risultato.at(i));
+        if (v < 0 || risultato.at(i + 1) != QLatin1Char('\'') || lettera(i + 2))
+            continue;
+        qsizetype inizio = i;
+        while (lettera(inizio - 1) || (carattere(inizio - 1) == QLatin1Char('\'') && lettera(inizio - 2)))
+            --inizio;
+        if (carattere(inizio - 1) == QLatin1Char('\''))
+            continue;
+        risultato[i] = accentate.at(v);
+        risultato.remove(i + 1, 1);
+    }
+    return risultato;
 }
 
 int EspeakEngine::paroleAlMinuto(int velocitaVoce)
@@ -244,12 +297,15 @@ void EspeakEngine::speak(const QString &text)
     m_uscita->startStream(frequenzaCampioni());
     m_controllo.start(1000);
 
+    const QString testo = testoPerEspeak(text);
     Lavoro lavoro;
     lavoro.id = m_lavoro;
-    lavoro.testo = text.toUtf8();
+    lavoro.testo = testo.toUtf8();
     lavoro.voce = vociCurate().at(m_lavoratore->voci().at(m_voce - 1)).nomeEspeak;
     lavoro.parole = paroleAlMinuto(m_velocita);
     lavoro.annullato = m_annullato;
+    qCDebug(lcVoce).noquote() << Registri::momento() << lavoro.voce << lavoro.parole
+                              << QStringLiteral("\u00ab%1\u00bb").arg(testo);
     m_lavoratore->accoda(lavoro);
 
     if (!m_parla) {
@@ -348,6 +404,19 @@ bool EspeakEngine::selectVoice(int numero)
 bool EspeakEngine::writeAfterVoiceChange(int16_t)
 {
     return true;
+}
+
+QString EspeakEngine::fonemi(const QString &testo) const
+{
+    if (!disponibile())
+        return {};
+    const QByteArray voce = vociCurate().at(m_lavoratore->voci().at(m_voce - 1)).nomeEspeak;
+    const QByteArray utf8 = testoPerEspeak(testo).toUtf8();
+    QString risultato;
+    LavoratoreEspeak *lavoratore = m_lavoratore.get();
+    QMetaObject::invokeMethod(lavoratore, [&] { risultato = lavoratore->fonemi(voce, utf8); },
+                              Qt::BlockingQueuedConnection);
+    return risultato;
 }
 
 QString EspeakEngine::nomeEspeak(int numero) const

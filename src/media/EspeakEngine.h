@@ -46,6 +46,16 @@ public:
     int voceCorrente() const { return m_voce; }
     QString nomeEspeak(int numero) const;  // e.g. "it+f4"; empty outside the list
 
+    // What the engine hands to espeak-ng for an already rewritten text (see
+    // testoPerLaVoce): a minus after a number spelled "meno", since the voice
+    // reads a lone hyphen as a pause; a vowel and apostrophe ending a word
+    // written back as the accented vowel, since the voice would stress the
+    // word's previous syllable ("scimpanze'").
+    static QString testoPerEspeak(const QString &testo);
+    // The phonemes (espeak-ng's ASCII names) the current voice says for a
+    // text handed to speak(); empty when the library did not start.
+    QString fonemi(const QString &testo) const;
+
     // VelocitaVoce (70..200, default 135) in espeak-ng words per minute.
     static int paroleAlMinuto(int velocitaVoce);
     // Every voice we would offer, in list order; those that cannot work here

@@ -25,7 +25,7 @@ const char16_t *const Testi[Scene][TabellaFrasi::Slot] = {
     },
     {   // 4
         u"Quante tartarughe chiuse nel guscio?", u"Ci sono", u"tartarughe chiuse nel guscio.", u"C'\u00e8 una sola tartaruga chiusa nel guscio.", u"Non ci sono tartarughe chiuse nel guscio.",
-        u"Quante tartarughe sbucano dal guscio?", u"Ci sono", u"tartarughe che sbucano dal guscio.", u"C'\u00e8 una sola tartaruga che sbuca dal guscio.", u"Non ci sono tartarughe che sbucano dal guscio",
+        u"Quante tartarughe sbucano dal guscio?", u"Ci sono", u"tartarughe che sbucano dal guscio.", u"C'\u00e8 una sola tartaruga che sbuca dal guscio.", u"Non ci sono tartarughe che sbucano dal guscio.",
         u"Quante tartarughe?", u"Ci sono", u"tartarughe.", u"C'\u00e8 una sola tartaruga.",
         u"339900"
     },
@@ -37,7 +37,7 @@ const char16_t *const Testi[Scene][TabellaFrasi::Slot] = {
     },
     {   // 6
         u"Quante scimmiette?", u"Ci sono", u"scimmiette.", u"C'\u00e8 una sola scimmietta.", u"Non ci sono scimmiette.",
-        u"Quanti scimpanz\u00e8?", u"Ci sono", u"scimpanz\u00e8.", u"C'\u00e8 un solo scimpanz\u00e8.", u"Non ci sono scimpanz\u00e8.",
+        u"Quanti scimpanz\u00e9?", u"Ci sono", u"scimpanz\u00e9.", u"C'\u00e8 un solo scimpanz\u00e9.", u"Non ci sono scimpanz\u00e9.",
         u"Quanti animali?", u"Ci sono", u"animali.", u"C'\u00e8 un solo animale.",
         u"339900"
     },
@@ -78,7 +78,7 @@ const char16_t *const Testi[Scene][TabellaFrasi::Slot] = {
         u"339933"
     },
     {   // 13
-        u"Quanti pipistrelli appesi al ramo?", u"Ci sono", u"pipistrelli appesi al ramo.", u"C'\u00e8 un solo pipistrello appesi al ramo.", u"Non ci sono pipistrelli appesi al ramo.",
+        u"Quanti pipistrelli appesi al ramo?", u"Ci sono", u"pipistrelli appesi al ramo.", u"C'\u00e8 un solo pipistrello appeso al ramo.", u"Non ci sono pipistrelli appesi al ramo.",
         u"Quanti pipistrelli volano?", u"Ci sono", u"pipistrelli che volano.", u"C'\u00e8 un solo pipistrello che vola.", u"Non ci sono pipistrelli che volano.",
         u"Quanti pipistrelli?", u"Ci sono", u"pipistrelli.", u"C'\u00e8 un solo pipistrello.",
         u"000000"
@@ -102,13 +102,13 @@ const char16_t *const Testi[Scene][TabellaFrasi::Slot] = {
         u"CCCCCC"
     },
     {   // 17
-        u"Quante aeroplani?", u"Ci sono", u"aeroplani.", u"C'\u00e8 un solo aeroplano.", u"Non ci sono aeroplani.",
+        u"Quanti aeroplani?", u"Ci sono", u"aeroplani.", u"C'\u00e8 un solo aeroplano.", u"Non ci sono aeroplani.",
         u"Quanti elicotteri?", u"Ci sono", u"elicotteri.", u"C'\u00e8 un solo elicottero.", u"Non ci sono elicotteri.",
         u"Quanti velivoli?", u"Ci sono", u"velivoli.", u"C'\u00e8 un solo velivolo.",
         u"99FFFF"
     },
     {   // 18
-        u"Quanti dischi volanti in cielo?", u"Ci sono", u"dischi volanti in cielo.", u"C'\u00e8 un solo dischi volanti in cielo.", u"Non ci sono dischi volanti in cielo.",
+        u"Quanti dischi volanti in cielo?", u"Ci sono", u"dischi volanti in cielo.", u"C'\u00e8 un solo disco volante in cielo.", u"Non ci sono dischi volanti in cielo.",
         u"Quanti dischi volanti atterrati?", u"Ci sono", u"dischi volanti atterrati.", u"C'\u00e8 un solo disco volante atterrato.", u"Non ci sono dischi volanti atterrati.",
         u"Quanti dischi volanti?", u"Ci sono", u"dischi volanti.", u"C'\u00e8 un solo disco volante.",
         u"0066CC"
@@ -176,13 +176,13 @@ const char16_t *const Testi[Scene][TabellaFrasi::Slot] = {
     {   // 29
         u"Quanti granchi?", u"Ci sono", u"granchi.", u"C'\u00e8 un solo granchio.", u"Non ci sono granchi.",
         u"Quante aragoste?", u"Ci sono", u"aragoste.", u"C'\u00e8 una sola aragosta.", u"Non ci sono aragoste.",
-        u"Quanti crostacei?", u"Ci sono", u"crostacei.", u"C'\u00e8 una solo crostaceo.",
+        u"Quanti crostacei?", u"Ci sono", u"crostacei.", u"C'\u00e8 un solo crostaceo.",
         u"000066"
     },
     {   // 30
         u"Quante chitarre?", u"Ci sono", u"chitarre.", u"C'\u00e8 una sola chitarra.", u"Non ci sono chitarre.",
         u"Quanti violini?", u"Ci sono", u"violini.", u"C'\u00e8 un solo violino.", u"Non ci sono violini.",
-        u"Quanti strumenti a corda?", u"Ci sono", u"strumenti a corda.", u"C'\u00e8 una solo strumento a corda.",
+        u"Quanti strumenti a corda?", u"Ci sono", u"strumenti a corda.", u"C'\u00e8 un solo strumento a corda.",
         u"FFCC99"
     },
 };
