@@ -1,3 +1,4 @@
+#include "Finti.h"
 #include "UscitaFinta.h"
 
 #include "core/Chiusura.h"
@@ -75,9 +76,10 @@ struct Sportello : AudioOutput {
 
 struct Bersaglio : BersaglioScansione {
     int seguenti = 0, selezioni = 0;
-    void seguente() override { ++seguenti; }
-    void precedente() override {}
-    void seleziona() override { ++selezioni; }
+    QWidget a, b;
+    QVector<QVector<QWidget *>> scelte() const override { return {{const_cast<QWidget *>(&a)}, {const_cast<QWidget *>(&b)}}; }
+    void colora(QWidget *, bool accesa) override { seguenti += accesa; }
+    void scegli(QWidget *) override { ++selezioni; }
 };
 
 }
@@ -203,16 +205,17 @@ private slots:
             auto uscita = std::make_unique<UscitaAsincrona>([] { return std::make_unique<Sportello>(true); });
             return std::unique_ptr<SpeechEngine>(new EspeakEngine(std::move(uscita)));
         }, m_chiusura);
-        StatoProgramma stato;
-        stato.ModalitaInput = Modalita::ScansioneAutomatica;
+        ServiziFinti finti;
+        finti.stato.ModalitaInput = Modalita::ScansioneAutomatica;
         QWidget schermo;
         Bersaglio bersaglio;
-        ControlloreInput input(&schermo, bersaglio, TipoSchermata::Esercizio, stato, 0);
+        ControlloreInput input(&schermo, bersaglio, TipoSchermata::Esercizio, finti.servizi);
         schermo.show();
         input.prepara();
+        input.ricomincia();
         QTimer tasto;
         connect(&tasto, &QTimer::timeout, [&] {
-            if (bersaglio.seguenti == 1 && bersaglio.selezioni == 0) {
+            if (bersaglio.seguenti == 2 && bersaglio.selezioni == 0) {
                 QCOMPARE(Sportello::scritture, 1);  // the sound thread is at the gate
                 QTest::keyClick(&schermo, Qt::Key_Space);
             }
