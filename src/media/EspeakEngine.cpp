@@ -201,6 +201,13 @@ QString EspeakEngine::testoPerEspeak(const QString &testo)
     static const QRegularExpression meno(QStringLiteral("(?<=\\d)\\s*[-\\x{2212}]\\s*(?=\\d|$)"));
     QString risultato = testo;
     risultato.replace(meno, QStringLiteral(" meno "));
+    // The menu's levels, "Addizione - 1°": the voice would say "uno gradi".
+    static const QRegularExpression ordinale(QStringLiteral("\\b(10|[1-9])\u00b0"));
+    static const char *const ordinali[] = {"primo", "secondo", "terzo", "quarto", "quinto",
+                                           "sesto", "settimo", "ottavo", "nono", "decimo"};
+    for (auto m = ordinale.match(risultato); m.hasMatch(); m = ordinale.match(risultato))
+        risultato.replace(m.capturedStart(), m.capturedLength(),
+                          QString::fromLatin1(ordinali[m.captured(1).toInt() - 1]));
 
     // A vowel, an apostrophe, then no letter: the accent the text lost. A word
     // that opens with an apostrophe after a blank is quoted ('ciao'), not

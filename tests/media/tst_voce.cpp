@@ -43,6 +43,7 @@ private slots:
         QTest::addColumn<QString>("fonema");
         QTest::newRow("sottrazione") << " 7 - 3 = 4" << " 7 - 3 = 4" << " 7 meno 3 = 4" << "m'eno .*Ugw'ale";
         QTest::newRow("sottrazione a meta'") << " 10 - " << " 10 - " << " 10 meno " << "m'eno";
+        QTest::newRow("livello del menù") << "Addizione - 2\u00b0" << "Addizione - 2\u00b0" << "Addizione - secondo" << "sek'ondo";
         QTest::newRow("addizione") << " 3 + 4 = 7" << " 3 + 4 = 7" << " 3 + 4 = 7" << "pj'u .*Ugw'ale";
         QTest::newRow("e finale accentata") << "Quanti scimpanz\u00e9?" << "Quanti scimpanze'?" << "Quanti scimpanz\u00e8?" << "Simpants'E";
         QTest::newRow("accenti gravi e acuti") << "Perch\u00e9 \u00e8 cos\u00ec?" << "Perche' e' cosi'?" << "Perch\u00e8 \u00e8 cos\u00ec?" << "koz'i";
