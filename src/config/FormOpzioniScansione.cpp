@@ -4,6 +4,7 @@
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
+#include "resources/BottoneColorato.h"
 #include "resources/Immagini.h"
 
 #include <QCheckBox>
@@ -97,7 +98,7 @@ FormOpzioniScansione::FormOpzioniScansione(Servizi &servizi, QWidget *parent)
     m_fila->setMinimumHeight(90);
     auto *fila = new QHBoxLayout(m_fila);
     for (int i = 0; i < 6; ++i) {
-        auto *b = new QPushButton(QString::number(i + 1), m_fila);
+        auto *b = new BottoneColorato(QString::number(i + 1), m_fila);
         b->setObjectName(QStringLiteral("campione%1").arg(i + 1));
         b->setAccessibleName(b->text());
         b->setProperty("parola", QString::fromLatin1(Parole[i]));
@@ -194,9 +195,8 @@ QVector<QVector<QWidget *>> FormOpzioniScansione::scelte() const
 
 void FormOpzioniScansione::colora(QWidget *scelta, bool evidenziata)
 {
-    const QColor colore = evidenziata ? Colori::scansione(servizi().stato.ColoreScansione) : QColor(224, 224, 224);
-    scelta->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }")
-                              .arg(colore.name()));
+    static_cast<BottoneColorato *>(scelta)->impostaColore(
+        evidenziata ? Colori::scansione(servizi().stato.ColoreScansione) : QColor(224, 224, 224));
 }
 
 void FormOpzioniScansione::scegli(QWidget *scelta)

@@ -7,11 +7,12 @@
 #include "exercises/AspettoEsercizio.h"
 #include "exercises/EtichettaParlante.h"
 #include "media/AnimationPlayer.h"
+#include "resources/BottoneColorato.h"
 #include "resources/Immagini.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
+
 #include <QStatusBar>
 
 // The controls of an exercise screen at their designed places (twips).
@@ -73,7 +74,7 @@ void FormEsercizio::creaControlli()
 
     const QFont numeri = carattere(QStringLiteral("Verdana"), 15.75, true);
     for (int i = 0; i <= 10; ++i) {
-        auto *bottone = new QPushButton(QString::number(i), m_client);
+        auto *bottone = new BottoneColorato(QString::number(i), m_client);
         bottone->setObjectName(QStringLiteral("Command1_%1").arg(i));
         bottone->setAccessibleName(QString::number(i));
         bottone->setProperty("parola", QString::fromUtf8(ParoleNumeri[i]));
@@ -91,7 +92,7 @@ void FormEsercizio::creaControlli()
     static const char *const nomiSegni[3] = {"più", "meno", "uguale"};
     const QFont fontSegni = carattere(QStringLiteral("Verdana"), 18, true);
     for (int i = 0; i < 3; ++i) {
-        auto *bottone = new QPushButton(QString::fromLatin1(segni[i]), m_client);
+        auto *bottone = new BottoneColorato(QString::fromLatin1(segni[i]), m_client);
         bottone->setObjectName(QStringLiteral("Command2_%1").arg(i));
         bottone->setAccessibleName(QString::fromUtf8(nomiSegni[i]));
         bottone->setGeometry(Twips::rect(sinistre[i], 5640, 615, 615));
@@ -104,7 +105,7 @@ void FormEsercizio::creaControlli()
         bottone->hide();
     }
 
-    m_command3 = new QPushButton(QStringLiteral("avanti"), m_client);
+    m_command3 = new BottoneColorato(QStringLiteral("avanti"), m_client);
     m_command3->setObjectName(QStringLiteral("Command3"));
     m_command3->setAccessibleName(QStringLiteral("avanti"));
     // In the scanning modes "ripeti" and "menù" take the row's right end, and
@@ -124,13 +125,13 @@ void FormEsercizio::creaControlli()
 
 void FormEsercizio::creaComandiScansione()
 {
-    struct Comando { QPushButton *&bottone; const char *nome, *nomeAccessibile, *parola; Immagine figura; int sinistra; };
+    struct Comando { BottoneColorato *&bottone; const char *nome, *nomeAccessibile, *parola; Immagine figura; int sinistra; };
     const Comando comandi[2] = {
         {m_ripeti, "ripeti", "Ripeti la domanda", "ripeti", Immagine::Ripeti, 9240},
         {m_menu, "menu", "Torna al menù", "menù", Immagine::MenuCasa, 9870},
     };
     for (const Comando &c : comandi) {
-        auto *b = new QPushButton(m_client);
+        auto *b = new BottoneColorato(m_client);
         b->setObjectName(QString::fromLatin1(c.nome));
         b->setAccessibleName(QString::fromUtf8(c.nomeAccessibile));
         b->setToolTip(QString::fromUtf8(c.nomeAccessibile));

@@ -21,7 +21,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
+#include "resources/BottoneColorato.h"
 #include <QVBoxLayout>
 
 using namespace Esercizi;
@@ -144,9 +144,9 @@ void FormEsercizio::ImpostaModalitaInput()
         m_command3->setCursor(propri ? Immagini::puntatore(Puntatore::FrecciaGrigia) : sistema);
         m_label[1]->setCursor(propri ? Immagini::puntatore(Puntatore::FacciaMusica) : sistema);
     } else if (modo >= Modalita::ScansioneManuale && modo <= Modalita::Frecce) {
-        for (QPushButton *b : m_command1)
+        for (BottoneColorato *b : m_command1)
             b->setCursor(sistema);
-        for (QPushButton *b : m_command2)
+        for (BottoneColorato *b : m_command2)
             b->setCursor(sistema);
         m_command3->setCursor(sistema);
     }
@@ -175,7 +175,7 @@ void FormEsercizio::GeneraEsercizio()
     // The first choice is lit once the first question has been asked.
     const auto occupato = m_input->occupa();
 
-    for (QPushButton *b : m_command1) {
+    for (BottoneColorato *b : m_command1) {
         b->show();
         dipingi(b, Colori::Neutro);
     }
@@ -420,18 +420,18 @@ void FormEsercizio::passoOperazione(int passo)
 void FormEsercizio::ridipingi(Gruppo gruppo)
 {
     if (gruppo == Gruppo::Numeri)
-        for (QPushButton *b : m_command1)
+        for (BottoneColorato *b : m_command1)
             dipingi(b, Colori::Neutro);
     else if (gruppo == Gruppo::Segni)
-        for (QPushButton *b : m_command2)
+        for (BottoneColorato *b : m_command2)
             dipingi(b, Colori::Neutro);
 }
 
 void FormEsercizio::mostraGruppo(Gruppo gruppo)
 {
-    for (QPushButton *b : m_command1)
+    for (BottoneColorato *b : m_command1)
         b->setVisible(gruppo == Gruppo::Numeri);
-    for (QPushButton *b : m_command2)
+    for (BottoneColorato *b : m_command2)
         b->setVisible(gruppo == Gruppo::Segni);
 }
 

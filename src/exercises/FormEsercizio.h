@@ -15,7 +15,7 @@ class AnimationPlayer;
 class ConfermaScansione;
 class QAction;
 class QLabel;
-class QPushButton;
+class BottoneColorato;
 class Ridimensionatore;
 class EtichettaParlante;
 
@@ -111,11 +111,11 @@ private:
     QWidget *m_picture1 = nullptr;
     AnimationPlayer *m_lettore = nullptr;
     std::array<EtichettaParlante *, 9> m_label{};  // 1..8
-    std::array<QPushButton *, 11> m_command1{};
-    std::array<QPushButton *, 3> m_command2{};
-    QPushButton *m_command3 = nullptr;
-    QPushButton *m_ripeti = nullptr;
-    QPushButton *m_menu = nullptr;
+    std::array<BottoneColorato *, 11> m_command1{};
+    std::array<BottoneColorato *, 3> m_command2{};
+    BottoneColorato *m_command3 = nullptr;
+    BottoneColorato *m_ripeti = nullptr;
+    BottoneColorato *m_menu = nullptr;
     std::array<QLabel *, 4> m_pannello{};  // 1..3
     QAction *m_mnuAzzera = nullptr;
     QAction *m_mnuEsci = nullptr;

@@ -9,7 +9,7 @@
 #include "media/Voce.h"
 #include "resources/Immagini.h"
 
-#include <QPushButton>
+#include "resources/BottoneColorato.h"
 
 // How an exercise screen offers its choices to the scan, and the two choices
 // a switch user has besides the answers: hear the question again, go back to
@@ -49,15 +49,15 @@ void FormEsercizio::dipingi(QWidget *bottone, uint32_t colore)
     const bool sbagliato = colore == Colori::Sbagliato;
     if (segnatoSbagliato(bottone) != sbagliato) {
         bottone->setProperty(ProprietaSbagliato, sbagliato);
-        if (auto *b = qobject_cast<QPushButton *>(bottone))
+        if (auto *b = qobject_cast<QAbstractButton *>(bottone))
             b->setIcon(sbagliato ? Immagini::icona(Immagine::Croce) : QIcon());
         bottone->setAccessibleDescription(sbagliato ? QStringLiteral("sbagliato") : QString());
     }
     if (bottone->property(ProprietaColore).isValid() && FormEsercizio::colore(bottone) == colore)
         return;
     bottone->setProperty(ProprietaColore, colore);
-    bottone->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }")
-                               .arg(Colori::daBGR(colore).name()));
+    if (auto *b = qobject_cast<BottoneColorato *>(bottone))
+        b->impostaColore(Colori::daBGR(colore));
 }
 
 uint32_t FormEsercizio::coloreScansione() const
@@ -78,7 +78,7 @@ QVector<QVector<QWidget *>> FormEsercizio::scelte() const
                    << QVector<QWidget *>(m_command1.begin() + 6, m_command1.end());
             break;
         case Gruppo::Segni:
-            for (QPushButton *b : m_command2)
+            for (BottoneColorato *b : m_command2)
                 gruppi << QVector<QWidget *>{b};
             break;
         case Gruppo::Nessuno:
@@ -93,10 +93,10 @@ void FormEsercizio::colora(QWidget *scelta, bool evidenziata)
 {
     // When the highlight moves on, a wrong answer's red and cross go too.
     if (evidenziata) {
-        for (QPushButton *b : m_command1)
+        for (BottoneColorato *b : m_command1)
             if (segnatoSbagliato(b))
                 dipingi(b, Colori::Neutro);
-        for (QPushButton *b : m_command2)
+        for (BottoneColorato *b : m_command2)
             if (segnatoSbagliato(b))
                 dipingi(b, Colori::Neutro);
     }

@@ -4,6 +4,7 @@
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
 #include "media/Voce.h"
+#include "resources/BottoneColorato.h"
 #include "resources/Immagini.h"
 
 #include <QEvent>
@@ -14,9 +15,9 @@
 
 namespace {
 
-QPushButton *bottone(const QString &testo, const QString &nomeAccessibile, Immagine figura, QWidget *genitore)
+BottoneColorato *bottone(const QString &testo, const QString &nomeAccessibile, Immagine figura, QWidget *genitore)
 {
-    auto *b = new QPushButton(testo, genitore);
+    auto *b = new BottoneColorato(testo, genitore);
     b->setAccessibleName(nomeAccessibile);
     b->setProperty("parola", nomeAccessibile.toLower());
     b->setIcon(Immagini::icona(figura));
@@ -76,7 +77,7 @@ void ConfermaScansione::disponi()
     // In scan order, left to right.
     m_no->setGeometry(QRect(QPoint(pannello.width() / 2 - misura.width() - margine / 2, alto), misura));
     m_si->setGeometry(QRect(QPoint(pannello.width() / 2 + margine / 2, alto), misura));
-    for (QPushButton *b : {m_no, m_si}) {
+    for (BottoneColorato *b : {m_no, m_si}) {
         b->setFont(carattere);
         b->setIconSize(QSize(misura.height() / 2, misura.height() / 2));
     }
@@ -87,6 +88,16 @@ bool ConfermaScansione::eventFilter(QObject *oggetto, QEvent *evento)
     if (oggetto == parentWidget() && evento->type() == QEvent::Resize)
         disponi();
     return QWidget::eventFilter(oggetto, evento);
+}
+
+QPushButton *ConfermaScansione::si() const
+{
+    return m_si;
+}
+
+QPushButton *ConfermaScansione::no() const
+{
+    return m_no;
 }
 
 void ConfermaScansione::apri()
@@ -110,9 +121,8 @@ QVector<QVector<QWidget *>> ConfermaScansione::scelte() const
 
 void ConfermaScansione::colora(QWidget *scelta, bool evidenziata)
 {
-    const QColor colore = evidenziata ? Colori::scansione(m_servizi.stato.ColoreScansione) : QColor(224, 224, 224);
-    scelta->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px solid #606060; }")
-                              .arg(colore.name()));
+    static_cast<BottoneColorato *>(scelta)->impostaColore(
+        evidenziata ? Colori::scansione(m_servizi.stato.ColoreScansione) : QColor(224, 224, 224));
 }
 
 void ConfermaScansione::scegli(QWidget *scelta)

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class BottoneColorato;
 class QPushButton;
 struct Servizi;
 
@@ -20,8 +21,8 @@ public:
 
     // Covers the screen, says the question and starts the scan on "No".
     void apri();
-    QPushButton *si() const { return m_si; }
-    QPushButton *no() const { return m_no; }
+    QPushButton *si() const;
+    QPushButton *no() const;
     ControlloreInput &controllo() { return *m_controllo; }
 
     QVector<QVector<QWidget *>> scelte() const override;
@@ -42,8 +43,8 @@ private:
     Servizi &m_servizi;
     QWidget *m_pannello;
     QLabel *m_domanda;
-    QPushButton *m_no;
-    QPushButton *m_si;
+    BottoneColorato *m_no;
+    BottoneColorato *m_si;
     ControlloreInput *m_controllo;
     bool m_risposto = false;
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button whose whole face shows one colour (rest, highlight, a wrong
+// answer) with a thin border, as the exercise screens are drawn. Changing the
+// colour repaints the button and nothing else: no style sheet, no polish.
+class BottoneColorato : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+    QColor colore() const { return m_colore; }
+    void impostaColore(const QColor &colore);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+
+private:
+    QColor m_colore{224, 224, 224};
+};
