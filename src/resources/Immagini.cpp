@@ -1,6 +1,10 @@
 #include "resources/Immagini.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIconEngine>
+#include <QStyle>
+#include <QStyleOption>
 #include <QGuiApplication>
 #include <QEvent>
 #include <QHash>
@@ -123,6 +127,46 @@ QPixmap disegna(const QString &file, const QSize &logica, qreal dpr,
     return pixmap;
 }
 
+// An icon drawn from its picture at the size asked, when asked: making one
+// costs nothing until a button or the window system shows it.
+class MotoreIcona : public QIconEngine
+{
+public:
+    explicit MotoreIcona(QString file) : m_file(std::move(file)) {}
+    QIconEngine *clone() const override { return new MotoreIcona(m_file); }
+    QString key() const override { return QStringLiteral("calcolotti-svg"); }
+    void paint(QPainter *p, const QRect &riquadro, QIcon::Mode modo, QIcon::State stato) override
+    {
+        p->drawPixmap(riquadro, pixmap(riquadro.size(), modo, stato));
+    }
+    QPixmap pixmap(const QSize &misura, QIcon::Mode modo, QIcon::State stato) override
+    {
+        return scaledPixmap(misura, modo, stato, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize &misura, QIcon::Mode modo, QIcon::State, qreal scala) override
+    {
+        const QSize lato = QSize(std::max(1, misura.width()), std::max(1, misura.height()));
+        const quint64 chiave = (quint64(lato.width()) << 32) | quint64(lato.height() * 16 + int(scala * 4));
+        auto trovata = m_cache.constFind(chiave);
+        QPixmap figura = trovata != m_cache.constEnd() ? *trovata : (m_cache[chiave] = disegna(m_file, lato, scala));
+        if (modo == QIcon::Disabled) {
+            QStyleOption opzioni;
+            opzioni.palette = QGuiApplication::palette();
+            figura = QApplication::style() ? QApplication::style()->generatedIconPixmap(modo, figura, &opzioni) : figura;
+        }
+        return figura;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        // What the window system asks for a window's icon.
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+
+private:
+    QString m_file;
+    QHash<quint64, QPixmap> m_cache;
+};
+
 // Lives on the label it serves, so it goes with it.
 class FiguraViva : public QObject
 {
@@ -225,10 +269,7 @@ QPixmap immagine(Immagine quale, const QSize &dimensione, Qt::AspectRatioMode mo
 
 QIcon icona(Immagine quale)
 {
-    QIcon icona;
-    for (int lato : {16, 22, 24, 32, 48, 64, 128, 256})
-        icona.addPixmap(disegna(QLatin1String(disegnoDi(quale).file), QSize(lato, lato), 1.0));
-    return icona;
+    return QIcon(new MotoreIcona(QLatin1String(disegnoDi(quale).file)));
 }
 
 QIcon iconaProgramma()
