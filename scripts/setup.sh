@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
   libx11-dev xvfb xdotool
+  qt6-translations-l10n fonts-comic-neue
 )
 
 missing=()

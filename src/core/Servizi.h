@@ -9,6 +9,7 @@ class QLabel;
 class AnimationPlayer;
 class Chiusura;
 class Attesa;
+class Avvisi;
 class Generatore;
 class Navigatore;
 class SpeechEngine;
@@ -74,4 +75,6 @@ struct Servizi {
     int attesaRilascioMs = 30;
     // Creates screens and hands over between them; set by whoever owns it.
     Navigatore *navigatore = nullptr;
+    // Notices for the adult, shown on the menu; none when null.
+    Avvisi *avvisi = nullptr;
 };

@@ -1,31 +1,60 @@
 #include "shell/Main.h"
 
+#include "core/Registri.h"
+#include "core/Schermata.h"
+#include "core/StatoProgramma.h"
 #include "resources/Immagini.h"
+#include "shell/FabbricaSchermate.h"
 #include "shell/Istanza.h"
 #include "shell/ModuloPerIni.h"
-#include "shell/FabbricaSchermate.h"
 #include "shell/Percorsi.h"
 #include "shell/Piattaforma.h"
-#include "core/Schermata.h"
 #include "shell/ServiziProgramma.h"
-#include "core/StatoProgramma.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLockFile>
-#include <QMessageBox>
 #include <QPointer>
+#include <QTranslator>
 
 int Main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    PreparaApplicazione();
+    DialoghiMessaggi dialoghi;
+    return Esegui(dialoghi);
+}
+
+void PreparaApplicazione()
+{
     QApplication::setApplicationName(QStringLiteral("calcolotti"));
     QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
+    QApplication::setApplicationVersion(QStringLiteral(CALCOLOTTI_VERSIONE));
     QApplication::setWindowIcon(Immagini::iconaProgramma());
 
-    const auto blocco = bloccaIstanza(Percorsi::fileBlocco());
-    if (!blocco) {
-        DialoghiMessaggi().errore(nullptr, QStringLiteral("Calcolotti"),
-                                  QStringLiteral("E' già stata avviata una copia di questo programma!"));
+    // Qt's own dialogs (Yes and No, Cancel, the colour chooser) speak Italian
+    // like the rest of the program, whatever the desktop's language.
+    const QString cartella = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto *traduzioni = new QTranslator(qApp);
+    if (traduzioni->load(QStringLiteral("qtbase_it"), cartella))
+        QCoreApplication::installTranslator(traduzioni);
+    else
+        qCWarning(lcAvvio).noquote() << "traduzioni di Qt in italiano assenti in" << cartella;
+
+    // Free look-alikes of the designed fonts, where these are not installed:
+    // left to itself fontconfig may answer "Comic Sans MS" with a calligraphic
+    // script.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}
+
+int Esegui(Dialoghi &dialoghi, const std::function<void(Servizi &)> &dopoAvvio)
+{
+    const Istanza istanza = bloccaIstanza(Percorsi::fileBlocco());
+    if (istanza.altraCopia) {
+        dialoghi.errore(nullptr, QStringLiteral("Calcolotti"),
+                        QStringLiteral("E' già stata avviata una copia di questo programma!"));
         return 0;
     }
 
@@ -33,11 +62,13 @@ int Main(int argc, char **argv)
     stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
     ModuloPerIni::LeggiImpostazioni(stato);
     // Built after the settings are read: the generator is seeded from the clock here.
-    ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
+    ServiziProgramma programma(stato, Percorsi::cartellaProgramma(), {}, &dialoghi);
     Servizi &servizi = programma.servizi();
     FabbricaSchermate navigatore(servizi);
     navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
-    const int esito = app.exec();
+    if (dopoAvvio)
+        dopoAvvio(servizi);
+    const int esito = QApplication::exec();
     // Screens still alive go before the services they use. Only the screens:
     // their menus' popups go with them, and the speech host has its owner.
     // A screen may take its partner with it, hence the guards.

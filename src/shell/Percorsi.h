@@ -7,6 +7,7 @@ namespace Percorsi {
 // The program folder: the executable's own folder when the data lies beside it
 // (the build folder), otherwise the installed data folder.
 QString cartellaProgramma();
-// The single-instance lock of this user.
+// The single-instance lock of this user: in the runtime folder where there is
+// one, otherwise in the temporary folder.
 QString fileBlocco();
 }

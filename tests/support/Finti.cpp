@@ -162,4 +162,5 @@ ServiziFinti::ServiziFinti()
               },
               0}
 {
+    servizi.avvisi = &avvisi;
 }

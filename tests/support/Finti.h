@@ -7,6 +7,7 @@
 #include "media/AnimationPlayer.h"
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
+#include "core/Avvisi.h"
 #include "core/Chiusura.h"
 #include "core/Generatore.h"
 #include "core/Servizi.h"
@@ -166,5 +167,6 @@ public:
     Chiusura chiusura;
     int salvataggi = 0;  // settings saves asked for
     int terminazioni = 0;
+    Avvisi avvisi;
     Servizi servizi;
 };
