@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
 #include <memory>
-
-class QLockFile;
 
 // The single-instance lock of a run.
 struct Istanza {

@@ -1,11 +1,9 @@
 // Runs parts of the program in a process of their own, for the tests that need one:
 //   blocca PERCORSO         holds the single-instance lock until killed, as a running copy does
-//   salva crash|errore PERCORSO  saves under a file-size limit too small for the file:
-//                           "crash" lets the limit kill the process in the middle of the
-//                           write, "errore" makes the write fail and the save report it
-//   avvia esci|estrai       runs the program with message boxes that print their text;
-//                           "esci" goes from the splash to the menu and chooses "Esci",
-//                           "estrai" prints three draws of the program's generator and ends
+//   salva crash|errore PERCORSO  saves under a file-size limit too small for the file: "crash"
+//                           lets the limit kill the process mid-write, "errore" makes the write fail
+//   avvia esci|estrai       runs the program with message boxes that print their text; "esci" goes
+//                           from the splash to the menu's "Esci", "estrai" prints three draws and ends
 #include "BancoSchermate.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
@@ -13,7 +11,6 @@
 #include "shell/Main.h"
 #include "shell/ModuloPerIni.h"
 
-#include <QLockFile>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -21,31 +18,20 @@
 
 namespace {
 
-class DialoghiStampati : public Dialoghi
-{
-public:
-    void errore(QWidget *, const QString &t, const QString &s) override { stampa("errore", t, s); }
-    bool domanda(QWidget *, const QString &t, const QString &s) override { return stampa("domanda", t, s); }
-    void avviso(QWidget *, const QString &t, const QString &s) override { stampa("avviso", t, s); }
-
-private:
-    static bool stampa(const char *tipo, const QString &titolo, const QString &testo)
-    {
-        std::printf("%s %s: %s\n", tipo, qPrintable(titolo), qPrintable(testo));
-        return true;
-    }
+struct DialoghiStampati : Dialoghi {
+    void errore(QWidget *, const QString &t, const QString &s) override { std::printf("errore %s: %s\n", qPrintable(t), qPrintable(s)); }
+    bool domanda(QWidget *, const QString &, const QString &) override { return true; }
+    void avviso(QWidget *, const QString &, const QString &) override {}
 };
 
 // One step at a time, each once its screen is there, as a user would.
 void esci()
 {
-    if (auto *avvio = unicaVisibile<FormAvvio>()) {
+    if (auto *avvio = unicaVisibile<FormAvvio>())
         avvio->Command1()->click();
-    } else if (auto *menu = unicaVisibile<FormMenu>()) {
-        const bool cartella = QFileInfo::exists(ModuloPerIni::CartellaImpostazioni());
-        std::printf("impostazioni %s\n", cartella ? "presenti" : "assenti");
-        menu->AvviaEsercizi(FormMenu::VoceEsci);
-        return;
+    if (auto *menu = unicaVisibile<FormMenu>()) {
+        std::printf("impostazioni %s\n", QFileInfo::exists(ModuloPerIni::CartellaImpostazioni()) ? "presenti" : "assenti");
+        return menu->AvviaEsercizi(FormMenu::VoceEsci);
     }
     QTimer::singleShot(20, &esci);
 }
@@ -55,19 +41,20 @@ void esci()
 int main(int argc, char **argv)
 {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    const QByteArray modo = argc > 2 ? argv[1] : "";
-    const QString percorso = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString::fromLocal8Bit(argv[2]);
-    if (modo == "blocca" || modo == "salva") {
+    if (argc < 3)
+        return 2;
+    const QByteArray modo = argv[1], come = argv[2];
+    if (modo == "blocca") {
         QCoreApplication app(argc, argv);
-        if (modo == "blocca") {
-            const Istanza istanza = bloccaIstanza(percorso);
-            std::printf(istanza.blocco ? "preso\n" : "rifiutato\n");
-            return istanza.blocco ? app.exec() : 1;
-        }
+        const Istanza istanza = bloccaIstanza(QString::fromLocal8Bit(argv[2]));
+        std::printf(istanza.blocco ? "preso\n" : "rifiutato\n");
+        return istanza.blocco ? app.exec() : 1;
+    }
+    if (modo == "salva" && argc > 3) {
         StatoProgramma stato;
-        stato.PercorsoIni = percorso;
+        stato.PercorsoIni = QString::fromLocal8Bit(argv[3]);
         stato.SuoniAttivati = false;
-        if (qstrcmp(argv[2], "errore") == 0)
+        if (come == "errore")
             std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limite{8, 8};
         setrlimit(RLIMIT_FSIZE, &limite);
@@ -76,10 +63,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     PreparaApplicazione();
     DialoghiStampati dialoghi;
-    const bool estrai = modo == "avvia" && qstrcmp(argv[2], "estrai") == 0;
-    const int esito = Esegui(dialoghi, [estrai](Servizi &servizi) {
-        QTimer::singleShot(0, [estrai, &servizi] {
-            if (!estrai)
+    const int esito = Esegui(dialoghi, [&come](Servizi &servizi) {
+        QTimer::singleShot(0, [&come, &servizi] {
+            if (come == "esci")
                 return esci();
             for (int i = 0; i < 3; ++i)
                 std::printf("%d ", servizi.casuale.Int(1000000));

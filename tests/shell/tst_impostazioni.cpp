@@ -1,55 +1,24 @@
 #include "core/StatoProgramma.h"
+#include "shell/Istanza.h"
 #include "shell/ModuloPerIni.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-struct Valori {
-    bool suoni, mouse;
-    double colore;
-    int voce, velocitaVoce, scansione, modalita;
-    bool operator==(const Valori &o) const
-    {
-        return suoni == o.suoni && mouse == o.mouse && colore == o.colore && voce == o.voce
-            && velocitaVoce == o.velocitaVoce && scansione == o.scansione && modalita == o.modalita;
-    }
-};
-
-char *toString(const Valori &v)
-{
-    return QTest::toString(QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(v.suoni).arg(v.mouse).arg(v.colore)
-                               .arg(v.voce).arg(v.velocitaVoce).arg(v.scansione).arg(v.modalita));
-}
-
-const Valori Predefiniti{true, false, 255, 1, 135, 4, 0};
-
-Valori valoriDi(const StatoProgramma &s)
-{
-    return {s.SuoniAttivati, s.DisabilitaMousePersonalizzato, s.ColoreScansione, s.NumeroVoce,
-            s.VelocitaVoce, s.VelocitaScansione, s.ModalitaInput};
-}
+// The seven settings in the file's order.
+using Valori = QList<double>;
+const Valori Predefiniti{1, 0, 255, 1, 135, 4, 0};
 
 QByteArray righe(const QList<QByteArray> &campi)
 {
     return campi.join("\r\n") + "\r\n";
-}
-
-// What stands at a path, to see that a refused save touched nothing.
-QString impronta(const QString &percorso)
-{
-    const QFileInfo info(percorso);
-    QFile file(percorso);
-    if (info.isSymLink())
-        return QStringLiteral("collegamento a ") + info.symLinkTarget() + QLatin1Char(' ') + impronta(info.symLinkTarget());
-    if (info.isFile() && file.open(QIODevice::ReadOnly))
-        return QString::fromLatin1(file.readAll());
-    return info.isDir() ? QStringLiteral("cartella") : info.exists() ? QStringLiteral("speciale") : QStringLiteral("niente");
 }
 
 QByteArray leggi(const QString &percorso)
@@ -58,236 +27,251 @@ QByteArray leggi(const QString &percorso)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(assente)");
 }
 
+bool scrivi(const QString &percorso, const QByteArray &testo)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size();
 }
 
-Q_DECLARE_METATYPE(Valori)
+// What stands at a path, to see that a refused save touched nothing.
+QString impronta(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    if (info.isSymLink())
+        return QStringLiteral("collegamento a %1 %2").arg(info.symLinkTarget(), impronta(info.symLinkTarget()));
+    return info.isFile() ? QString::fromLatin1(leggi(percorso)) : info.isDir() ? "cartella" : info.exists() ? "speciale" : "niente";
+}
 
+}
+
+// The settings file, the single-instance lock, and the whole program run as a
+// process of its own.
 class TestImpostazioni : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void lettura_data();
-    void lettura();
-    void scrittura_data();
-    void scrittura();
-    void salvataggioImpedito_data();
-    void salvataggioImpedito();
-    void leggimi();
-    void salvataggioInterrotto_data();
-    void salvataggioInterrotto();
-
-private:
     std::unique_ptr<QTemporaryDir> m_dir;
-};
-
-void TestImpostazioni::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    // Never the real user's folder: every path below comes from here.
-    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toLocal8Bit());
-}
-
-void TestImpostazioni::lettura_data()
-{
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<QString>("tipo");  // of calcolotti.ini: file, fifo, cartella or nothing
-    QTest::addColumn<Valori>("attesi");
-    QTest::addColumn<int>("scansioneMs");
-    const QString f = QStringLiteral("file");
-
-    QTest::newRow("defaults as written") << righe({"T", "F", " 255 ", " 1 ", " 135 ", " 4 ", " 0 "}) << f << Predefiniti << 1000;
-    QTest::newRow("other values; a step of two quarters scans every 500 ms")
-        << righe({"F", "T", " 65280 ", " 3 ", " 70 ", " 2 ", " 2 "}) << f << Valori{false, true, 65280, 3, 70, 2, 2} << 500;
-    QTest::newRow("commas on one line") << QByteArray("T,T,16711680,2,200,60,3\r\n") << f
-                                        << Valori{true, true, 16711680, 2, 200, 60, 3} << 15000;
-    QTest::newRow("blanks before fields and LF ends") << QByteArray("  F\n  F\n   12\n 2\n 90\n 5\n 1\n") << f
-                                                      << Valori{false, false, 12, 2, 90, 5, 1} << 1250;
-    QTest::newRow("only an upper-case T is true") << righe({"True", "t", "1", "2", "3", "4", "1"}) << f
-                                                  << Valori{true, false, 1, 2, 3, 4, 1} << 1000;
-    QTest::newRow("empty flag lines are false") << righe({"", "", "255", "1", "135", "4", "0"}) << f
-                                                << Valori{false, false, 255, 1, 135, 4, 0} << 1000;
-    QTest::newRow("halves round to even") << righe({"T", "F", "255", "2.5", "3.5", "-2.5", "0.5"}) << f
-                                          << Valori{true, false, 255, 2, 4, -2, 0} << 250;
-    QTest::newRow("out-of-range values stay as read; no step is a quarter second")
-        << righe({"T", "F", "255", "-1", "-5", "0", "9"}) << f << Valori{true, false, 255, -1, -5, 0, 9} << 250;
-    QTest::newRow("16-bit ends fit") << righe({"T", "F", "0", "32767", "-32768", "32767", "0"}) << f
-                                     << Valori{true, false, 0, 32767, -32768, 32767, 0} << 32767 * 250;
-    QTest::newRow("decimal colour, text after the seventh line ignored")
-        << righe({"T", "F", "12.0", "2", "3", "4", "0", "rubbish"}) << f << Valori{true, false, 12, 2, 3, 4, 0} << 1000;
-    QTest::newRow("no final line end") << QByteArray("F\r\nF\r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 1") << f
-                                       << Valori{false, false, 1, 2, 3, 4, 1} << 1000;
-    QTest::newRow("a byte-order mark is skipped") << "\xEF\xBB\xBF" + righe({"T", "T", "1", "2", "3", "4", "1"}) << f
-                                                  << Valori{true, true, 1, 2, 3, 4, 1} << 1000;
-    // Every failure gives all seven defaults, also for the fields already read.
-    QTest::newRow("32768 does not fit") << righe({"F", "T", "1", "32768", "70", "2", "2"}) << f << Predefiniti << 1000;
-    QTest::newRow("-32769 does not fit") << righe({"F", "T", "1", "1", "-32769", "2", "2"}) << f << Predefiniti << 1000;
-    QTest::newRow("only five lines") << righe({"F", "T", "1", "1", "70"}) << f << Predefiniti << 1000;
-    QTest::newRow("letters on a number line") << righe({"F", "T", "rosso", "1", "70", "2", "2"}) << f << Predefiniti << 1000;
-    QTest::newRow("digits then letters") << righe({"F", "T", "1", "12abc", "70", "2", "2"}) << f << Predefiniti << 1000;
-    QTest::newRow("empty number line") << righe({"F", "T", "1", "", "70", "2", "2"}) << f << Predefiniti << 1000;
-    QTest::newRow("colour too large for a double") << righe({"F", "T", "1e400", "1", "2", "2", "2"}) << f << Predefiniti << 1000;
-    QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe,\x00\r\n\x7f", 10) << f << Predefiniti << 1000;
-    QTest::newRow("no file") << QByteArray() << "" << Predefiniti << 1000;
-    QTest::newRow("a named pipe is never opened") << QByteArray() << "fifo" << Predefiniti << 1000;
-    QTest::newRow("a folder in its place") << QByteArray() << "cartella" << Predefiniti << 1000;
-}
-
-void TestImpostazioni::lettura()
-{
-    QFETCH(QByteArray, contenuto);
-    QFETCH(QString, tipo);
-    QFETCH(Valori, attesi);
-    QFETCH(int, scansioneMs);
-    StatoProgramma stato;
-    stato.SuoniAttivati = false;  // unlike the defaults, so a fallback shows
-    stato.NumeroVoce = 7;
-    stato.PercorsoIni = m_dir->filePath(QStringLiteral("calcolotti.ini"));
-    QFile file(stato.PercorsoIni);
-    if (tipo == QLatin1String("file"))
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size());
-    file.close();
-    if (tipo == QLatin1String("fifo"))
-        QCOMPARE(::mkfifo(qPrintable(stato.PercorsoIni), 0600), 0);
-    if (tipo == QLatin1String("cartella"))
-        QVERIFY(QDir().mkdir(stato.PercorsoIni));
-
-    ModuloPerIni::LeggiImpostazioni(stato);
-    QCOMPARE(valoriDi(stato), attesi);
-    QCOMPARE(intervalloScansioneMs(stato), scansioneMs);
-}
-
-void TestImpostazioni::scrittura_data()
-{
-    QTest::addColumn<Valori>("valori");
-    QTest::addColumn<QByteArray>("attesi");
-    QTest::newRow("defaults") << Predefiniti << righe({"T", "F", " 255 ", " 1 ", " 135 ", " 4 ", " 0 "});
-    QTest::newRow("other values") << Valori{false, true, 16777215, 32767, 200, 60, 2}
-                                  << righe({"F", "T", " 16777215 ", " 32767 ", " 200 ", " 60 ", " 2 "});
-    QTest::newRow("negative numbers take the sign place")
-        << Valori{true, true, 0, -1, -32768, 4, 3} << righe({"T", "T", " 0 ", "-1 ", "-32768 ", " 4 ", " 3 "});
-}
-
-void TestImpostazioni::scrittura()
-{
-    QFETCH(Valori, valori);
-    QFETCH(QByteArray, attesi);
-    StatoProgramma stato;
-    stato.SuoniAttivati = valori.suoni;
-    stato.DisabilitaMousePersonalizzato = valori.mouse;
-    stato.ColoreScansione = valori.colore;
-    stato.NumeroVoce = int16_t(valori.voce);
-    stato.VelocitaVoce = int16_t(valori.velocitaVoce);
-    stato.VelocitaScansione = int16_t(valori.scansione);
-    stato.ModalitaInput = int16_t(valori.modalita);
-    stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-    QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));
-    QCOMPARE(leggi(stato.PercorsoIni), attesi);
-    StatoProgramma letto;
-    letto.PercorsoIni = stato.PercorsoIni;
-    ModuloPerIni::LeggiImpostazioni(letto);
-    QCOMPARE(valoriDi(letto), valori);
-}
-
-void TestImpostazioni::salvataggioImpedito_data()
-{
-    QTest::addColumn<QString>("prima");
-    QTest::addColumn<QString>("motivo");  // empty: saved
-    QTest::newRow("a link to an ordinary file is saved through") << "collegamento" << "";
-    QTest::newRow("a link to a named pipe") << "collegamento fifo" << "non porta a un file normale";
-    QTest::newRow("a dangling link") << "collegamento mancante" << "non porta a un file normale";
-    QTest::newRow("a named pipe") << "fifo" << "non è un file normale";
-    QTest::newRow("a folder") << "cartella" << "c'è una cartella";
-    QTest::newRow("a read-only file") << "sola lettura" << "è di sola lettura";
-    QTest::newRow("a read-only folder") << "cartella di sola lettura" << "non si può scrivere";
-}
-
-void TestImpostazioni::salvataggioImpedito()
-{
-    QFETCH(QString, prima);
-    QFETCH(QString, motivo);
-    if (prima.contains(QLatin1String("sola lettura")) && ::geteuid() == 0)
-        QSKIP("root writes anywhere");
-    const QDir dir(m_dir->path());
-    const QString bersaglio = dir.filePath(prima.contains(QLatin1String("fifo")) ? QStringLiteral("tubo")
-                                                                              : QStringLiteral("vero.ini"));
-    StatoProgramma stato;
-    stato.PercorsoIni = dir.filePath(prima.contains(QLatin1String("cartella ")) ? QStringLiteral("ro/calcolotti.ini")
-                                                                              : QStringLiteral("calcolotti.ini"));
-    if (prima.contains(QLatin1String("fifo")))
-        QCOMPARE(::mkfifo(qPrintable(bersaglio), 0600), 0);
-    else if (!prima.contains(QLatin1String("mancante")))
-        QVERIFY(QFile(bersaglio).open(QIODevice::WriteOnly));
-    if (prima.startsWith(QLatin1String("collegamento")))
-        QVERIFY(QFile::link(bersaglio, stato.PercorsoIni));
-    else if (prima == QLatin1String("fifo") || prima == QLatin1String("sola lettura"))
-        QVERIFY(QFile::rename(bersaglio, stato.PercorsoIni));
-    if (prima == QLatin1String("sola lettura"))
-        QVERIFY(QFile::setPermissions(stato.PercorsoIni, QFile::ReadOwner));
-    if (prima.startsWith(QLatin1String("cartella")))
-        QVERIFY(dir.mkpath(prima == QLatin1String("cartella") ? stato.PercorsoIni : QStringLiteral("ro")));
-    if (prima == QLatin1String("cartella di sola lettura"))
-        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFile::ReadOwner | QFile::ExeOwner));
-    const QString vista = impronta(stato.PercorsoIni);
-
-    const QString perche = ModuloPerIni::SalvaImpostazioniOMotivo(stato);
-    QVERIFY2(perche.contains(motivo) && perche.isEmpty() == motivo.isEmpty(), qPrintable(perche));
-    if (motivo.isEmpty())  // the link stays a link, and leads to the new settings
-        QCOMPARE(impronta(stato.PercorsoIni),
-                 QStringLiteral("collegamento a %1 %2").arg(bersaglio, QString::fromLatin1(ModuloPerIni::ScriviInTesto(stato))));
-    else
-        QCOMPARE(impronta(stato.PercorsoIni), vista);
-}
-
-void TestImpostazioni::leggimi()
-{
-    StatoProgramma stato;
-    stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-    const QString percorso = ModuloPerIni::PercorsoLeggimi();
-    QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));  // the folder and its parents are made
-    const QByteArray intero = leggi(percorso);
-    QCOMPARE(intero.count("\r\n"), 5);
-    QVERIFY(intero.startsWith("Questa cartella contiene i files di impostazione di Calcolotti"));
-    QVERIFY(!intero.contains("example") && !intero.contains('@') && !intero.contains("http"));
-    // Left empty or cut short by an earlier save: written whole again.
-    // Changed or deleted by the user: left alone.
-    const QList<QPair<QByteArray, QByteArray>> casi{
-        {"", intero}, {intero.left(40), intero}, {"mie note", "mie note"}, {"(assente)", "(assente)"}};
-    for (const auto &[prima, dopo] : casi) {
-        QFile file(percorso);
-        if (prima == "(assente)")
-            QVERIFY(file.remove());
-        else
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(prima) == prima.size());
-        file.close();
-        QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));
-        QCOMPARE(leggi(percorso), dopo);
+    QString file(const char *nome) { return m_dir->filePath(QString::fromLatin1(nome)); }
+    QProcess *avvia(const QStringList &argomenti)  // with its settings and runtime folder in m_dir
+    {
+        auto *processo = new QProcess(this);
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), file("config"));
+        ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir->path());
+        processo->setProcessEnvironment(ambiente);
+        processo->start(QStringLiteral(CALCOLOTTI_HELPER_DIR "/helper_programma"), argomenti);
+        return processo;
     }
-}
 
-void TestImpostazioni::salvataggioInterrotto_data()
-{
-    QTest::addColumn<QString>("modo");
-    QTest::newRow("process killed mid-write") << QStringLiteral("crash");
-    QTest::newRow("a short write is seen") << QStringLiteral("errore");
-}
+private slots:
+    void init()
+    {
+        // Never the real user's folder: every path below comes from here.
+        m_dir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", file("config").toLocal8Bit());
+    }
+    void cleanup() { qDeleteAll(findChildren<QProcess *>()); }
 
-void TestImpostazioni::salvataggioInterrotto()
-{
-    QFETCH(QString, modo);
-    StatoProgramma vecchio;
-    vecchio.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-    QVERIFY(ModuloPerIni::SalvaImpostazioni(vecchio));
-    QProcess figlio;
-    figlio.start(QStringLiteral(CALCOLOTTI_HELPER_DIR "/helper_programma"),
-                 {QStringLiteral("salva"), modo, vecchio.PercorsoIni});
-    QVERIFY(figlio.waitForFinished(10000));
-    QCOMPARE(figlio.exitStatus() == QProcess::NormalExit, modo == QLatin1String("errore"));
-    if (modo == QLatin1String("errore"))
-        QCOMPARE(figlio.exitCode(), 1);
-    QCOMPARE(leggi(vecchio.PercorsoIni), ModuloPerIni::ScriviInTesto(vecchio));
-}
+    void letturaEScrittura_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");  // of calcolotti.ini, or what stands in its place
+        QTest::addColumn<Valori>("attesi");
+        QTest::addColumn<int>("scansioneMs");
+        QTest::addColumn<bool>("comeScritto");  // the values saved give these very bytes
+        QTest::newRow("defaults") << righe({"T", "F", " 255 ", " 1 ", " 135 ", " 4 ", " 0 "}) << Predefiniti << 1000 << true;
+        QTest::newRow("a step of two quarters scans every 500 ms")
+            << righe({"F", "T", " 65280 ", " 3 ", " 70 ", " 2 ", " 2 "}) << Valori{0, 1, 65280, 3, 70, 2, 2} << 500 << true;
+        QTest::newRow("16-bit ends; negatives take the sign place") << righe({"T", "T", " 16777215 ", " 32767 ", "-32768 ", " 32767 ", "-1 "})
+                                                                   << Valori{1, 1, 16777215, 32767, -32768, 32767, -1} << 32767 * 250 << true;
+        QTest::newRow("commas, blanks before fields, LF ends") << QByteArray("  F,T,\t16711680\n 2\n 90\n 60\n 1")
+                                                             << Valori{0, 1, 16711680, 2, 90, 60, 1} << 15000 << false;
+        QTest::newRow("only an upper-case T is true") << righe({"True", "t", "1", "2", "3", "4", "1"}) << Valori{1, 0, 1, 2, 3, 4, 1} << 1000 << false;
+        QTest::newRow("halves round to even") << righe({"T", "F", "255", "2.5", "3.5", "-2.5", "0.5"}) << Valori{1, 0, 255, 2, 4, -2, 0} << 250 << false;
+        QTest::newRow("out-of-range values stay; no step is a quarter second")
+            << righe({"T", "F", "255", "-1", "-5", "0", "9"}) << Valori{1, 0, 255, -1, -5, 0, 9} << 250 << false;
+        QTest::newRow("decimal colour, lines after the seventh ignored")
+            << righe({"T", "F", "12.0", "2", "3", "4", "0", "rubbish"}) << Valori{1, 0, 12, 2, 3, 4, 0} << 1000 << false;
+        QTest::newRow("a byte-order mark is skipped") << "\xEF\xBB\xBF" + righe({"T", "T", "1", "2", "3", "4", "1"})
+                                                      << Valori{1, 1, 1, 2, 3, 4, 1} << 1000 << false;
+        // Every failure gives all seven defaults, also for the fields already read:
+        // 32768, -32769, five lines, letters, digits then letters, an empty number, 1e400, binary.
+        const QList<QList<QByteArray>> guasti{{"F", "T", "1", "32768", "7", "2", "2"}, {"F", "T", "1", "1", "-32769", "2", "2"},
+                                              {"F", "T", "1", "1", "7"}, {"F", "T", "rosso", "1", "7", "2", "2"},
+                                              {"F", "T", "1", "12abc", "7", "2", "2"}, {"F", "T", "1", "", "7", "2", "2"},
+                                              {"F", "T", "1e400", "1", "2", "2", "2"}, {"\x01\xff\xfe", ",\x7f"}};
+        for (int i = 0; i < guasti.size(); ++i)
+            QTest::addRow("broken %d", i) << righe(guasti[i]) << Predefiniti << 1000 << false;
+        // Only an ordinary file is opened: a named pipe would wait for a writer for ever.
+        for (const char *altro : {"nessun file", "fifo", "cartella"})
+            QTest::addRow("%s", altro) << QByteArray(altro) << Predefiniti << 1000 << false;
+    }
+
+    void letturaEScrittura()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(Valori, attesi);
+        QFETCH(int, scansioneMs);
+        QFETCH(bool, comeScritto);
+        StatoProgramma s;
+        s.NumeroVoce = 7;  // unlike the defaults, so a fallback shows
+        s.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+        QVERIFY(QDir().mkpath(ModuloPerIni::CartellaImpostazioni()));
+        if (contenuto == "fifo")
+            QCOMPARE(::mkfifo(qPrintable(s.PercorsoIni), 0600), 0);
+        else if (contenuto == "cartella")
+            QVERIFY(QDir().mkdir(s.PercorsoIni));
+        else if (contenuto != "nessun file")
+            QVERIFY(scrivi(s.PercorsoIni, contenuto));
+        ModuloPerIni::LeggiImpostazioni(s);
+        QCOMPARE((Valori{double(s.SuoniAttivati), double(s.DisabilitaMousePersonalizzato), s.ColoreScansione, double(s.NumeroVoce),
+                         double(s.VelocitaVoce), double(s.VelocitaScansione), double(s.ModalitaInput)}),
+                 attesi);
+        QCOMPARE(intervalloScansioneMs(s), scansioneMs);
+        if (comeScritto) {
+            QVERIFY(ModuloPerIni::SalvaImpostazioni(s));
+            QCOMPARE(leggi(s.PercorsoIni), contenuto);
+        }
+    }
+
+    void salvataggioImpedito_data()
+    {
+        QTest::addColumn<QString>("prima");   // what stands at calcolotti.ini
+        QTest::addColumn<QString>("motivo");  // empty: saved
+        QTest::newRow("a link to an ordinary file is saved through") << "collegamento a vero" << "";
+        QTest::newRow("a link to a named pipe") << "collegamento a fifo" << "non porta a un file normale";
+        QTest::newRow("a dangling link") << "collegamento a niente" << "non porta a un file normale";
+        QTest::newRow("a named pipe") << "fifo" << "non è un file normale";
+        QTest::newRow("a folder") << "cartella" << "c'è una cartella";
+    }
+
+    void salvataggioImpedito()
+    {
+        QFETCH(QString, prima);
+        QFETCH(QString, motivo);
+        StatoProgramma stato;
+        stato.PercorsoIni = file("calcolotti.ini");
+        const QString bersaglio = prima.startsWith(QLatin1String("collegamento")) ? file("bersaglio") : stato.PercorsoIni;
+        if (prima.endsWith(QLatin1String("vero")))
+            QVERIFY(scrivi(bersaglio, ""));
+        if (prima.endsWith(QLatin1String("fifo")))
+            QCOMPARE(::mkfifo(qPrintable(bersaglio), 0600), 0);
+        if (prima == QLatin1String("cartella"))
+            QVERIFY(QDir().mkdir(bersaglio));
+        if (bersaglio != stato.PercorsoIni)
+            QVERIFY(QFile::link(bersaglio, stato.PercorsoIni));
+        const QString vista = impronta(stato.PercorsoIni);
+        const QString perche = ModuloPerIni::SalvaImpostazioniOMotivo(stato);
+        QVERIFY2(perche.contains(motivo) && perche.isEmpty() == motivo.isEmpty(), qPrintable(perche));
+        // Refused, nothing is touched; saved through a link, the link stays and leads to the new settings.
+        QCOMPARE(impronta(stato.PercorsoIni), vista + (motivo.isEmpty() ? QString::fromLatin1(ModuloPerIni::ScriviInTesto(stato)) : ""));
+    }
+
+    void leggimi()
+    {
+        StatoProgramma stato;
+        stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+        const QString percorso = ModuloPerIni::PercorsoLeggimi();
+        QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));  // the folder and its parents are made
+        const QByteArray intero = leggi(percorso);
+        QVERIFY(intero.startsWith("Questa cartella contiene i files di impostazione di Calcolotti") && intero.count("\r\n") == 5);
+        QVERIFY(!intero.contains("example") && !intero.contains('@') && !intero.contains("http"));
+        // Left empty or cut short by an earlier save: written whole again. Changed or deleted: left alone.
+        for (const auto &[prima, dopo] : QList<QPair<QByteArray, QByteArray>>{
+                 {"", intero}, {intero.left(40), intero}, {"mie note", "mie note"}, {"(assente)", "(assente)"}}) {
+            QVERIFY(prima == "(assente)" ? QFile::remove(percorso) : scrivi(percorso, prima));
+            QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));
+            QCOMPARE(leggi(percorso), dopo);
+        }
+    }
+
+    void salvataggioInterrotto()
+    {
+        StatoProgramma vecchio;
+        vecchio.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+        QVERIFY(ModuloPerIni::SalvaImpostazioni(vecchio));
+        // Killed in the middle of the write, or a short write seen: the old file stays whole.
+        for (const char *modo : {"crash", "errore"}) {
+            QProcess *figlio = avvia({"salva", modo, vecchio.PercorsoIni});
+            QVERIFY(figlio->waitForFinished(10000));
+            QCOMPARE(figlio->exitStatus() == QProcess::NormalExit && figlio->exitCode() == 1, modo == QByteArray("errore"));
+            QCOMPARE(leggi(vecchio.PercorsoIni), ModuloPerIni::ScriviInTesto(vecchio));
+        }
+    }
+
+    void blocco_data()
+    {
+        QTest::addColumn<QString>("prima");  // what holds the lock's place before the start; file:content
+        QTest::addColumn<int>("esito");      // 0 taken, 1 a second copy, 2 starts without a lock
+        QTest::newRow("nothing") << "" << 0;
+        QTest::newRow("a live copy") << "viva" << 1;
+        QTest::newRow("a copy killed without tidying up") << "uccisa" << 0;
+        QTest::newRow("an empty lock file") << "file:" << 0;
+        QTest::newRow("a lock written on another host") << "file:4242\ncalcolotti\naltrove\naltrove-id\n" << 0;
+        QTest::newRow("a lock that cannot be read") << "cartella" << 2;
+        QTest::newRow("a missing folder") << "manca/" << 2;
+    }
+
+    void blocco()
+    {
+        QFETCH(QString, prima);
+        QFETCH(int, esito);
+        const QString percorso = m_dir->filePath((prima == QLatin1String("manca/") ? prima : QString()) + "calcolotti.lock");
+        if (prima == QLatin1String("viva") || prima == QLatin1String("uccisa")) {
+            QProcess *copia = avvia({QStringLiteral("blocca"), percorso});
+            QVERIFY(copia->waitForReadyRead(10000) && copia->readAll() == "preso\n");
+            if (prima == QLatin1String("uccisa")) {
+                ::kill(pid_t(copia->processId()), SIGKILL);
+                QVERIFY(copia->waitForFinished(10000) && QFileInfo::exists(percorso));
+            }
+        }
+        QVERIFY(prima != QLatin1String("cartella") || QDir().mkdir(percorso));
+        QVERIFY(!prima.startsWith(QLatin1String("file:")) || scrivi(percorso, prima.mid(5).toUtf8()));
+        const Istanza istanza = bloccaIstanza(percorso);
+        QCOMPARE(istanza.altraCopia, esito == 1);
+        QCOMPARE(istanza.blocco && istanza.blocco->isLocked(), esito == 0);
+    }
+
+    void programmaIntero_data()
+    {
+        // The lock lives in the runtime folder: the copy in m_dir holds the program's own.
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<QString>("uscita");  // the helper's, %1 for the folder it runs in
+        QTest::newRow("a second copy is refused")
+            << "copia" << "errore Calcolotti: E' già stata avviata una copia di questo programma!\nesito 0\n";
+        QTest::newRow("Esci saves and ends the program") << "" << "impostazioni assenti\nesito 0\n";
+        QTest::newRow("a failed save is told, then the program ends")
+            << "file" << "impostazioni presenti\nerrore Calcolotti: Non è stato possibile salvare le impostazioni: al posto "
+                         "della cartella %1/config/ImpostazioniProgrammiLumba c'è un file.\nesito 0\n";
+    }
+
+    void programmaIntero()
+    {
+        QFETCH(QString, prima);
+        QFETCH(QString, uscita);
+        const QString impostazioni = m_dir->filePath(QStringLiteral("config/ImpostazioniProgrammiLumba"));
+        if (prima == QLatin1String("copia"))
+            QVERIFY(avvia({"blocca", m_dir->filePath(QStringLiteral("calcolotti-%1.lock").arg(::getuid()))})->waitForReadyRead(10000));
+        if (prima == QLatin1String("file"))
+            QVERIFY(QDir().mkpath(file("config")) && scrivi(impostazioni, ""));
+        QProcess *programma = avvia({QStringLiteral("avvia"), QStringLiteral("esci")});
+        QVERIFY(programma->waitForFinished(30000));
+        QVERIFY(programma->exitStatus() == QProcess::NormalExit && programma->exitCode() == 0);
+        QCOMPARE(QString::fromUtf8(programma->readAllStandardOutput()), uscita.replace(QStringLiteral("%1"), m_dir->path()));
+        QCOMPARE(leggi(impostazioni + QStringLiteral("/calcolotti.ini")).count('\n'), prima.isEmpty() ? 7 : 0);
+    }
+
+    void dueAvviiEstraggonoDiverso()
+    {
+        QByteArray estratti[2];
+        for (QByteArray &uscita : estratti) {
+            QProcess *programma = avvia({QStringLiteral("avvia"), QStringLiteral("estrai")});
+            QVERIFY(programma->waitForFinished(30000));
+            uscita = programma->readAllStandardOutput();
+            QVERIFY2(uscita.endsWith(" esito 0\n"), uscita.constData());
+        }
+        QVERIFY(estratti[0] != estratti[1]);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestImpostazioni)
 #include "tst_impostazioni.moc"

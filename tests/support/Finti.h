@@ -121,6 +121,7 @@ class SceltaColoreFinta : public SceltaColore
 {
 public:
     bool ScegliColore(QWidget *finestra, QLabel *portatore) override;
+    std::function<void(QWidget *)> durante;  // runs while the chooser is open
     bool conferma = true;
     QColor colore = Qt::blue;
     int aperture = 0;
