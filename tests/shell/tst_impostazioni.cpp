@@ -85,7 +85,7 @@ private slots:
                                                                    << Valori{1, 1, 16777215, 32767, -32768, 32767, -1} << 32767 * 250 << true;
         QTest::newRow("commas, blanks before fields, LF ends") << QByteArray("  F,T,\t16711680\n 2\n 90\n 60\n 1")
                                                              << Valori{0, 1, 16711680, 2, 90, 60, 1} << 15000 << false;
-        QTest::newRow("only an upper-case T is true") << righe({"True", "t", "1", "2", "3", "4", "1"}) << Valori{1, 0, 1, 2, 3, 4, 1} << 1000 << false;
+        QTest::newRow("only an upper-case T is true") << righe({"t", "True", "1", "2", "3", "4", "1"}) << Valori{0, 1, 1, 2, 3, 4, 1} << 1000 << false;
         QTest::newRow("halves round to even") << righe({"T", "F", "255", "2.5", "3.5", "-2.5", "0.5"}) << Valori{1, 0, 255, 2, 4, -2, 0} << 250 << false;
         QTest::newRow("out-of-range values stay; no step is a quarter second")
             << righe({"T", "F", "255", "-1", "-5", "0", "9"}) << Valori{1, 0, 255, -1, -5, 0, 9} << 250 << false;
