@@ -35,6 +35,10 @@ std::optional<bool> diQuestaMacchina(const QString &percorso)
 Istanza bloccaIstanza(const QString &percorso)
 {
     Istanza istanza;
+    if (percorso.isEmpty()) {
+        qCWarning(lcAvvio) << "nessuna cartella per il blocco; avvio senza";
+        return istanza;
+    }
     auto blocco = std::make_unique<QLockFile>(percorso);
     // QLockFile takes over a lock whose owner process is gone; a live owner's
     // lock must never go stale by age.

@@ -8,6 +8,6 @@ namespace Percorsi {
 // (the build folder), otherwise the installed data folder.
 QString cartellaProgramma();
 // The single-instance lock of this user: in the runtime folder where there is
-// one, otherwise in the temporary folder.
+// one, otherwise in the temporary folder; empty when neither exists.
 QString fileBlocco();
 }

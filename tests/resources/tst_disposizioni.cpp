@@ -150,7 +150,6 @@ private slots:
         QFETCH(int, colori);
         const auto figura = Immagine(quale);
         const QSize naturale = Immagini::dimensioneNaturale(figura);
-        QCOMPARE(Immagini::immagine(figura, QSize()).deviceIndependentSize().toSize(), naturale);
         // The menu's pictures are painted to their edges: their opaque area shows their proportions.
         const bool bordoABordo = figura >= Immagine::MenuUccelli && figura <= Immagine::MenuFoche;
         for (const QSize &s : {naturale, QSize(81, 73), QSize(16, 16)}) {

@@ -1,9 +1,7 @@
-// Runs parts of the program in a process of their own, for the tests that need one:
-//   blocca PERCORSO         holds the single-instance lock until killed, as a running copy does
-//   salva crash|errore PERCORSO  saves under a file-size limit too small for the file: "crash"
-//                           lets the limit kill the process mid-write, "errore" makes the write fail
-//   avvia esci|estrai       runs the program with message boxes that print their text; "esci" goes
-//                           from the splash to the menu's "Esci", "estrai" prints three draws and ends
+// Parts of the program in a process of their own: "blocca PATH" holds the lock as a running
+// copy does; "salva crash|errore PATH" saves under a file-size limit too small for the file,
+// which kills the process mid-write or makes the write fail; "avvia esci|estrai" runs the program
+// with message boxes that print, then goes to the menu's "Esci" or prints three draws and ends.
 #include "BancoSchermate.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
