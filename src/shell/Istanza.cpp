@@ -45,7 +45,7 @@ Istanza bloccaIstanza(const QString &percorso)
     blocco->setStaleLockTime(0);
     if (!blocco->tryLock(0)) {
         if (blocco->error() != QLockFile::LockFailedError) {
-            qCWarning(lcAvvio).noquote() << "impossibile creare il blocco" << percorso << "; avvio senza";
+            qCWarning(lcAvvio).noquote() << QStringLiteral("impossibile creare il blocco %1; avvio senza").arg(percorso);
             return istanza;
         }
         auto qui = diQuestaMacchina(percorso);
@@ -58,12 +58,12 @@ Istanza bloccaIstanza(const QString &percorso)
                 istanza.altraCopia = true;
                 return istanza;
             }
-            qCWarning(lcAvvio).noquote() << "blocco" << percorso
-                                         << (qui ? "di un altro computer" : "vuoto o illeggibile")
-                                         << ": non è un'altra copia";
+            qCWarning(lcAvvio).noquote() << QStringLiteral("blocco %1 %2: non è un'altra copia")
+                                                .arg(percorso, qui ? QStringLiteral("di un altro computer")
+                                                                   : QStringLiteral("vuoto o illeggibile"));
             // Removed only when no live process holds its native lock.
             if (!blocco->removeStaleLockFile() || !blocco->tryLock(0)) {
-                qCWarning(lcAvvio).noquote() << "blocco" << percorso << "non sostituibile; avvio senza";
+                qCWarning(lcAvvio).noquote() << QStringLiteral("blocco %1 non sostituibile; avvio senza").arg(percorso);
                 return istanza;
             }
         }

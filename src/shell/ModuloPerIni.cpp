@@ -322,16 +322,16 @@ void LeggiImpostazioni(StatoProgramma &stato)
     if (!EsisteFile(stato.PercorsoIni)) {
         const QFileInfo info(stato.PercorsoIni);
         if (info.exists() || info.isSymLink())
-            qCWarning(lcAvvio).noquote() << "impostazioni:" << stato.PercorsoIni
-                                         << "non è un file normale; valori predefiniti";
+            qCWarning(lcAvvio).noquote()
+                << QStringLiteral("impostazioni: %1 non è un file normale; valori predefiniti").arg(stato.PercorsoIni);
         ImpostazioniPredefinite(stato);
         return;
     }
     QFile file(stato.PercorsoIni);
     // The seven fields sit at the top; a huge file is not read past its start.
     if (!file.open(QIODevice::ReadOnly) || !LeggiDaTesto(file.read(64 * 1024), stato)) {
-        qCWarning(lcAvvio).noquote() << "impostazioni:" << stato.PercorsoIni
-                                     << "illeggibile o incompleto; valori predefiniti";
+        qCWarning(lcAvvio).noquote()
+            << QStringLiteral("impostazioni: %1 illeggibile o incompleto; valori predefiniti").arg(stato.PercorsoIni);
         ImpostazioniPredefinite(stato);
     }
 }

@@ -5,7 +5,6 @@
 #include "media/animation/Orologio.h"
 
 #include <QFileInfo>
-
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegularExpression>
