@@ -186,10 +186,11 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    // A home of our own, to see that nothing is written there.
-    QTemporaryDir casa;
-    for (const char *variabile : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+    // A home of our own, to see that nothing is written there; caches (fontconfig's) apart.
+    QTemporaryDir casa, cache;
+    for (const char *variabile : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         qputenv(variabile, casa.path().toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     QApplication app(argc, argv);
     TestAvvio test;
     return QTest::qExec(&test, argc, argv);
