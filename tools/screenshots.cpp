@@ -10,6 +10,7 @@
 #include "core/Generatore.h"
 #include "shell/ModuloPerIni.h"
 #include "shell/FabbricaSchermate.h"
+#include "shell/Main.h"
 #include "shell/Percorsi.h"
 #include "core/Schermata.h"
 #include "core/Servizi.h"
@@ -94,6 +95,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Dialogs, fonts and names as the program has them.
+    PreparaApplicazione();
     if (argc < 2) {
         std::fprintf(stderr, "uso: screenshots <cartella>\n");
         return 2;

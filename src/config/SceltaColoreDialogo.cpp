@@ -3,11 +3,32 @@
 #include <QColorDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QSettings>
+
+namespace {
+
+// Qt keeps the dialog's custom colours in ~/.config/QtProject.conf, a file
+// every Qt program of the user shares, and writes it once they change. The
+// program writes only its own files: Qt's user settings are sent nowhere.
+void nessunFileDiQt()
+{
+#ifndef Q_OS_WIN
+    static const bool fatto = [] {
+        for (QSettings::Format formato : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(formato, QSettings::UserScope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    Q_UNUSED(fatto);
+#endif
+}
+
+}
 
 bool SceltaColoreDialogo::ScegliColore(QWidget *finestra, QLabel *portatore)
 {
-    // Qt keeps custom colours for the whole process (and in its settings);
-    // the chooser must not show the last user's picks.
+    nessunFileDiQt();
+    // Qt keeps custom colours for the whole process; the chooser must not
+    // show the last user's picks.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, QColor(Qt::black));
 

@@ -10,6 +10,7 @@ class AnimationPlayer;
 class Chiusura;
 class Diario;
 class Attesa;
+class Avvisi;
 class Generatore;
 class Navigatore;
 class SpeechEngine;
@@ -80,4 +81,6 @@ struct Servizi {
     Navigatore *navigatore = nullptr;
     // The record of the child's work; none is kept when null.
     Diario *diario = nullptr;
+    // Notices for the adult, shown on the menu; none when null.
+    Avvisi *avvisi = nullptr;
 };

@@ -50,5 +50,7 @@ struct StatoProgramma {
 };
 
 // The scanning timer interval of automatic scanning. A hand-edited file may hold
-// any 16-bit value: the timer gets the configuration screen's range, 1 s to 15 s.
+// any 16-bit value: a quick step below the configuration screen's range is kept
+// as written; only a step the timer cannot run (zero or less) is raised to a
+// quarter second.
 int intervalloScansioneMs(const StatoProgramma &stato);

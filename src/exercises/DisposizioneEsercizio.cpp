@@ -8,6 +8,7 @@
 #include "exercises/EtichettaParlante.h"
 #include "media/AnimationPlayer.h"
 #include "resources/BottoneColorato.h"
+#include "resources/Accessibilita.h"
 #include "resources/Immagini.h"
 
 #include <QHBoxLayout>
@@ -171,6 +172,7 @@ void FormEsercizio::creaBarraStato()
         // The faces move while they are shown, as the status bar's pictures always did.
         figura->setMinimumSize(p.dimensione);
         Immagini::mostra(figura, p.figura);
+        Accessibilita::nomina(figura, Accessibilita::nomeParlato(p.figura));
         auto *testo = new QLabel(QString::fromLatin1(p.testo), contenitore);
         testo->setObjectName(QStringLiteral("Pannello%1").arg(n));
         riga->addWidget(figura);

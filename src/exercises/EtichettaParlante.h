@@ -14,6 +14,17 @@ signals:
     void clicked();
 
 protected:
+    // A small inner margin, in step with the text as the screen scales it, so
+    // that the words never touch the edge of their white box.
+    void changeEvent(QEvent *evento) override
+    {
+        QLabel::changeEvent(evento);
+        if (evento->type() == QEvent::FontChange) {
+            const int margine = fontMetrics().averageCharWidth() / 2;
+            setContentsMargins(margine, 0, margine, 0);
+        }
+    }
+
     void mouseReleaseEvent(QMouseEvent *evento) override
     {
         QLabel::mouseReleaseEvent(evento);

@@ -1,5 +1,6 @@
 #include "media/EspeakEngine.h"
 
+#include "core/Avvisi.h"
 #include "core/Registri.h"
 #include "media/AudioOutput.h"
 
@@ -47,6 +48,7 @@ private:
     LavoratoreEspeak();
     void avvia();
     void impostaVoce(const QByteArray &voce);
+    void segnalaVoceMancante();
     void sintetizza(const Lavoro &lavoro);
     static int richiamo(short *campioni, int numero, espeak_EVENT *eventi);
 
@@ -97,8 +99,10 @@ void LavoratoreEspeak::avvia()
             espeak_SetSynthCallback(&LavoratoreEspeak::richiamo);
         return f;
     }();
-    if (frequenza <= 0)
+    if (frequenza <= 0) {
+        segnalaVoceMancante();
         return;
+    }
 
     // espeak-ng accepts an unknown variant silently and falls back to the plain
     // voice, so a variant counts only when its file is there.
@@ -117,6 +121,17 @@ void LavoratoreEspeak::avvia()
     }
     m_voceImpostata.clear();
     m_frequenza = m_voci.isEmpty() ? 0 : frequenza;
+    if (m_voci.isEmpty())
+        segnalaVoceMancante();
+}
+
+void LavoratoreEspeak::segnalaVoceMancante()
+{
+    // Without it every exercise would be silent with no word to anyone.
+    qCWarning(lcVoce) << "espeak-ng: manca la voce italiana (pacchetto espeak-ng-data)";
+    Avvisi::programma().aggiungi(QStringLiteral("voce"),
+                                 QStringLiteral("Manca la voce italiana (espeak-ng-data): gli "
+                                                "esercizi restano muti."));
 }
 
 void LavoratoreEspeak::accoda(const Lavoro &lavoro)

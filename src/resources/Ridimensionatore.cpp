@@ -105,6 +105,15 @@ void Ridimensionatore::registra(const QSize &progettata)
     m_progettoContenitori.insert(m_schermata, progettata);
     raccogli(m_schermata, m_schermata);
 
+    m_menu = nullptr;
+    if (QWidget *finestra = m_schermata->parentWidget(); finestra && finestra->layout()) {
+        if (auto *menu = qobject_cast<QMenuBar *>(finestra->layout()->menuBar())) {
+            m_menu = menu;
+            m_caratteriMenu = menu->font();
+            m_progettoFinestra = progettata + QSize(0, menu->sizeHint().height());
+        }
+    }
+
     const QSize minima(int(std::ceil(progettata.width() * ScalaMinima)),
                        int(std::ceil(progettata.height() * ScalaMinima)));
     m_schermata->setMinimumSize(m_schermata->minimumSize().expandedTo(minima));
@@ -123,7 +132,7 @@ void Ridimensionatore::raccogli(QWidget *contenitore, QWidget *riferimento)
         if (w->isWindow() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const bool daLayout = gestitoDaLayout(w);
-        // A menu bar keeps the system's size, as everywhere else on the desktop.
+        // A menu bar stays where the window's layout puts it.
         if (qobject_cast<QMenuBar *>(w))
             continue;
         auto *pulsante = qobject_cast<QAbstractButton *>(w);
@@ -153,10 +162,25 @@ bool Ridimensionatore::scala(const QWidget *contenitore, double &sx, double &sy)
     return true;
 }
 
+// The menu bar's text grows with the rest. Its scale is the window's, not the
+// client area's: the bar's own height, which its font sets, must not feed back.
+void Ridimensionatore::scalaMenu()
+{
+    const QWidget *finestra = m_menu ? m_menu->parentWidget() : nullptr;
+    if (!finestra || finestra->size().isEmpty() || m_progettoFinestra.isEmpty())
+        return;
+    const double fattore = std::min(double(finestra->width()) / m_progettoFinestra.width(),
+                                    double(finestra->height()) / m_progettoFinestra.height());
+    const QFont f = scalato(m_caratteriMenu, fattore);
+    if (m_menu->font() != f)
+        m_menu->setFont(f);
+}
+
 void Ridimensionatore::ridimensiona()
 {
     if (!m_schermata || m_progetto.isEmpty())
         return;
+    scalaMenu();
     // Parents come before their children in the list, so each child is scaled
     // by its parent's size as just set.
     for (const Controllo &c : std::as_const(m_controlli)) {

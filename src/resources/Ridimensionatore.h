@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QVector>
 
+class QMenuBar;
 class QWidget;
 
 // Keeps a screen's controls in proportion to its window: registra() records the
@@ -14,8 +15,8 @@ class QWidget;
 // ridimensiona() rescales them all to the window's current size.
 //
 // The widget given is the designed client area. Controls placed by a layout
-// (a menu bar, the panels of a status bar) keep their place and only have their
-// font scaled; the parts of a compound control (a combo box's list, a scroll
+// (the panels of a status bar) keep their place and only have their font
+// scaled; so does the window's menu bar, by the window's own growth; the parts of a compound control (a combo box's list, a scroll
 // area's bars) follow their owner. An animation player keeps its aspect and is
 // centred in its proportional box; so does any widget with the dynamic property
 // "mantieniProporzioni" set to true. Fonts, inherited ones included, and the
@@ -51,8 +52,13 @@ private:
     QSize progettoDi(const QWidget *genitore) const;
     bool scala(const QWidget *contenitore, double &sx, double &sy) const;
 
+    void scalaMenu();
+
     QPointer<QWidget> m_schermata;
     QSize m_progetto;
+    QPointer<QMenuBar> m_menu;  // the window's, above the client area
+    QFont m_caratteriMenu;
+    QSize m_progettoFinestra;
     QVector<Controllo> m_controlli;
     QHash<const QWidget *, QSize> m_progettoContenitori;
 };

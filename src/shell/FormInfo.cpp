@@ -1,7 +1,6 @@
 #include "shell/FormInfo.h"
 
 #include "core/Twips.h"
-#include "shell/ModuloPerIni.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 
@@ -11,9 +10,6 @@
 #include <QPushButton>
 
 namespace {
-
-const char *const NomeProduttore = "Calcolotti";
-const char *const IndirizzoContatto = "calcolotti@example.org";
 
 QLabel *etichetta(QWidget *genitore, const char *nome, const QRect &dove)
 {
@@ -64,16 +60,12 @@ FormInfo::FormInfo(Servizi &servizi, QWidget *parent)
     m_command1->setFocus();
 }
 
-QString FormInfo::rigaAttribuzione()
-{
-    return QStringLiteral("%1 - %2 - %3")
-        .arg(QLatin1String(NomeProduttore), QLatin1String(ModuloPerIni::SitoProduttore),
-             QLatin1String(IndirizzoContatto));
-}
-
 QString FormInfo::testoAttribuzione()
 {
-    return QStringLiteral("Software di\n    ") + rigaAttribuzione() + QStringLiteral("\n");
+    // No web site or mail address: the program has none to give.
+    return QStringLiteral("Calcolotti, versione " CALCOLOTTI_VERSIONE "\n\n"
+                          "La guida per genitori e insegnanti si apre dal menù "
+                          "Informazioni → documentazione.");
 }
 
 QString FormInfo::testoVersione()

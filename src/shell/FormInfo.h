@@ -6,15 +6,14 @@
 class QLabel;
 class QPushButton;
 
-// Who made the program and on what terms; "Chiudi" goes back to a fresh menu.
+// The program's name and version, where its guide is, and the terms it comes
+// under; "Chiudi" goes back to a fresh menu.
 class FormInfo : public Schermata
 {
     Q_OBJECT
 public:
     explicit FormInfo(Servizi &servizi, QWidget *parent = nullptr);
 
-    // The maker's line: name, web site and contact address.
-    static QString rigaAttribuzione();
     static QString testoAttribuzione();  // Label1
     static QString testoVersione();      // Label2: the version CMake's project declares
     static QString testoCondizioni();    // Label3

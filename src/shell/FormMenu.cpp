@@ -6,6 +6,7 @@
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
 #include "resources/Immagini.h"
+#include "shell/RigaAvvisi.h"
 #include "core/Colori.h"
 #include "core/Generatore.h"
 #include "core/Navigatore.h"
@@ -69,6 +70,7 @@ FormMenu::FormMenu(Servizi &servizi, QWidget *parent)
     // The load: layout first (the resizer records it), then the mode, then the sound box.
     creaMenu();
     creaControlli();
+    RigaAvvisi::crea(m_area, servizi.avvisi);
     auto *disposizione = new QVBoxLayout(this);
     disposizione->setContentsMargins(0, 0, 0, 0);
     disposizione->setSpacing(0);

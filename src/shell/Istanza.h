@@ -1,10 +1,17 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
 #include <memory>
 
-class QLockFile;
+// The single-instance lock of a run.
+struct Istanza {
+    std::unique_ptr<QLockFile> blocco;  // held for the whole run; empty when none could be had
+    bool altraCopia = false;            // a live copy on this machine holds the lock
+};
 
-// The single-instance lock. Returns the held lock, or nothing when another
-// running copy holds it. A lock left by a copy that was killed is taken over.
-std::unique_ptr<QLockFile> bloccaIstanza(const QString &percorso);
+// Only a lock held by a live copy of the program on this machine means a second
+// copy. A lock left by a copy that died, an empty or unreadable one, or one
+// written on another host is taken over where possible; a lock that cannot be
+// made or read lets the program run without one. Both are noted in the log.
+Istanza bloccaIstanza(const QString &percorso);

@@ -1,23 +1,23 @@
 #include "shell/Main.h"
 
-#include "resources/Immagini.h"
 #include "core/Registri.h"
+#include "core/Schermata.h"
+#include "core/StatoProgramma.h"
+#include "record/DiarioSqlite.h"
+#include "resources/Immagini.h"
+#include "shell/FabbricaSchermate.h"
 #include "shell/Istanza.h"
 #include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
-#include "shell/FabbricaSchermate.h"
 #include "shell/Percorsi.h"
 #include "shell/Piattaforma.h"
-#include "core/Schermata.h"
 #include "shell/ServiziProgramma.h"
-#include "record/DiarioSqlite.h"
-#include "core/StatoProgramma.h"
 #include "shell/Verifica.h"
 
 #include <QApplication>
-#include <QLockFile>
-#include <QMessageBox>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -33,36 +33,62 @@ int Main(int argc, char **argv)
     Registri::momento();  // the start-up marks count from here
     QApplication app(argc, argv);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "application";
-    QApplication::setApplicationName(QStringLiteral("calcolotti"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
-    QApplication::setWindowIcon(Immagini::iconaProgramma());
-
+    PreparaApplicazione();
     // Before the single-instance lock: the check also runs beside a running copy.
     if (verifica)
         return Verifica::esegui(Percorsi::cartellaProgramma());
+    DialoghiMessaggi dialoghi;
+    return Esegui(dialoghi);
+}
 
-    const auto blocco = bloccaIstanza(Percorsi::fileBlocco());
-    if (!blocco) {
-        DialoghiMessaggi().errore(nullptr, QStringLiteral("Calcolotti"),
-                                  QStringLiteral("E' già stata avviata una copia di questo programma!"));
+void PreparaApplicazione()
+{
+    QApplication::setApplicationName(QStringLiteral("calcolotti"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
+    QApplication::setApplicationVersion(QStringLiteral(CALCOLOTTI_VERSIONE));
+    QApplication::setWindowIcon(Immagini::iconaProgramma());
+
+    // Qt's own dialogs (Yes and No, Cancel, the colour chooser) speak Italian
+    // like the rest of the program, whatever the desktop's language.
+    const QString cartella = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto *traduzioni = new QTranslator(qApp);
+    if (traduzioni->load(QStringLiteral("qtbase_it"), cartella))
+        QCoreApplication::installTranslator(traduzioni);
+    else
+        qCWarning(lcAvvio).noquote() << "Qt's Italian translations are missing from" << cartella;
+
+    // Free look-alikes of the designed fonts, where these are not installed:
+    // left to itself fontconfig may answer "Comic Sans MS" with a calligraphic
+    // script.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}
+
+int Esegui(Dialoghi &dialoghi)
+{
+    const Istanza istanza = bloccaIstanza(Percorsi::fileBlocco());
+    if (istanza.altraCopia) {
+        dialoghi.errore(nullptr, QStringLiteral("Calcolotti"),
+                        QStringLiteral("E' già stata avviata una copia di questo programma!"));
         return 0;
     }
-
     qCDebug(lcAvvio).noquote() << Registri::momento() << "single instance";
+
     StatoProgramma stato;
     stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
     ModuloPerIni::LeggiImpostazioni(stato);
     ModuloOpzioni::LeggiOpzioni(stato);
-    // Built after the settings are read: the generator is seeded from the clock here.
     qCDebug(lcAvvio).noquote() << Registri::momento() << "settings read";
-    ServiziProgramma programma(stato, Percorsi::cartellaProgramma());
+    // Built after the settings are read: the generator is seeded from the clock here.
+    ServiziProgramma programma(stato, Percorsi::cartellaProgramma(), {}, &dialoghi);
     programma.apriDiario(DiarioSqlite::percorsoPredefinito());
     qCDebug(lcAvvio).noquote() << Registri::momento() << "services";
     Servizi &servizi = programma.servizi();
     FabbricaSchermate navigatore(servizi);
     navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
     qCDebug(lcAvvio).noquote() << Registri::momento() << "splash shown";
-    const int esito = app.exec();
+    const int esito = QApplication::exec();
     // Screens still alive go before the services they use. Only the screens:
     // their menus' popups go with them, and the speech host has its owner.
     // A screen may take its partner with it, hence the guards.

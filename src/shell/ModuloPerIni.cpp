@@ -1,5 +1,6 @@
 #include "shell/ModuloPerIni.h"
 
+#include "core/Registri.h"
 #include "core/StatoProgramma.h"
 
 #include <QDir>
@@ -7,14 +8,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace ModuloPerIni {
-
-const char *const SitoProduttore = "https://calcolotti.example.org";
 
 namespace {
 
@@ -151,6 +150,101 @@ QByteArray numeroConSegno(double valore)
     return (valore < 0 ? testo : " " + testo) + " ";
 }
 
+QByteArray testoLeggimi()
+{
+    return QStringLiteral(
+               "Questa cartella contiene i files di impostazione di Calcolotti e dei programmi che la "
+               "condividono.\r\n"
+               " \r\n"
+               "Se qualche programma presenta problemi di funzionamento può essere utile cancellare il "
+               "file *.ini relativo al programma in quata cartella.\r\n"
+               " \r\n"
+               "Non cancellare questo file.\r\n")
+        .toLatin1();
+}
+
+// Written beside and renamed over, as the settings are: never left half-written.
+bool scriviLeggimi()
+{
+    QSaveFile file(PercorsoLeggimi());
+    const QByteArray testo = testoLeggimi();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(testo) == testo.size()
+        && file.commit();
+}
+
+// A readme that an earlier save left empty or cut short (a full disk) is
+// written whole; one the user deleted or changed is left alone.
+void completaLeggimi()
+{
+    QFile file(PercorsoLeggimi());
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray presente = file.read(64 * 1024);
+    const QByteArray atteso = testoLeggimi();
+    file.close();
+    if (presente.size() < atteso.size() && atteso.startsWith(presente))
+        scriviLeggimi();
+}
+
+// Why the settings file cannot be replaced, before anything is touched; empty
+// when nothing stands in the way.
+QString ostacolo(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    if (info.isDir())
+        return QStringLiteral("al posto del file %1 c'è una cartella").arg(percorso);
+    if (info.isSymLink() && !info.isFile())
+        return QStringLiteral("il collegamento %1 non porta a un file normale").arg(percorso);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("%1 non è un file normale").arg(percorso);
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("il file %1 è di sola lettura").arg(percorso);
+    // Through a link the new file is written in the target's folder.
+    const QFileInfo cartella(QFileInfo(info.isSymLink() ? info.symLinkTarget() : percorso).absolutePath());
+    if (cartella.exists() && !cartella.isDir())
+        return QStringLiteral("al posto della cartella %1 c'è un file").arg(cartella.filePath());
+    if (!cartella.isDir())
+        return QStringLiteral("la cartella %1 non esiste").arg(cartella.filePath());
+    if (!cartella.isWritable())
+        return QStringLiteral("nella cartella %1 non si può scrivere").arg(cartella.filePath());
+    return QString();
+}
+
+bool salva(const StatoProgramma &stato, QString &motivo)
+{
+    const QString cartella = CartellaImpostazioni();
+    if (!EsisteCartella(cartella))
+        CreaCartellaImpostazioni(cartella);
+    else
+        completaLeggimi();
+    motivo = ostacolo(stato.PercorsoIni);
+    if (!motivo.isEmpty())
+        return false;
+    // Written beside and then renamed over the old file, so a crash in the
+    // middle never leaves a half-written settings file.
+    // Unbuffered, so a short write (a full disk) shows in write()'s count
+    // instead of being lost in a flush that reports success.
+    QSaveFile file(stato.PercorsoIni);
+    const QByteArray testo = ScriviInTesto(stato);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        motivo = QStringLiteral("non si può creare il nuovo file accanto a %1").arg(stato.PercorsoIni);
+        return false;
+    }
+    if (file.write(testo) != testo.size()) {
+        file.cancelWriting();
+        const QStorageInfo disco(QFileInfo(stato.PercorsoIni).absolutePath());
+        motivo = disco.bytesAvailable() < testo.size()
+            ? QStringLiteral("il disco è pieno")
+            : QStringLiteral("la scrittura di %1 si è interrotta").arg(stato.PercorsoIni);
+        return false;
+    }
+    if (!file.commit()) {
+        motivo = QStringLiteral("non si può sostituire il file %1").arg(stato.PercorsoIni);
+        return false;
+    }
+    return true;
+}
+
 }
 
 QString CartellaImpostazioni()
@@ -186,6 +280,10 @@ void ImpostazioniPredefinite(StatoProgramma &stato)
 
 bool LeggiDaTesto(const QByteArray &contenuto, StatoProgramma &stato)
 {
+    // Some editors begin a file with a UTF-8 byte-order mark; it is no field.
+    static const QByteArray Bom("\xEF\xBB\xBF");
+    if (contenuto.startsWith(Bom))
+        return LeggiDaTesto(contenuto.mid(Bom.size()), stato);
     Campi campi(contenuto);
     const auto suoni = campi.testo();
     const auto mouse = campi.testo();
@@ -219,12 +317,23 @@ bool LeggiDaTesto(const QByteArray &contenuto, StatoProgramma &stato)
 
 void LeggiImpostazioni(StatoProgramma &stato)
 {
-    if (!EsisteFile(stato.PercorsoIni))
+    // Only an ordinary file is opened: a named pipe would wait for a writer for
+    // ever, a device may never end.
+    if (!EsisteFile(stato.PercorsoIni)) {
+        const QFileInfo info(stato.PercorsoIni);
+        if (info.exists() || info.isSymLink())
+            qCWarning(lcAvvio).noquote()
+                << QStringLiteral("impostazioni: %1 non è un file normale; valori predefiniti").arg(stato.PercorsoIni);
         ImpostazioniPredefinite(stato);
+        return;
+    }
     QFile file(stato.PercorsoIni);
     // The seven fields sit at the top; a huge file is not read past its start.
-    if (!file.open(QIODevice::ReadOnly) || !LeggiDaTesto(file.read(64 * 1024), stato))
+    if (!file.open(QIODevice::ReadOnly) || !LeggiDaTesto(file.read(64 * 1024), stato)) {
+        qCWarning(lcAvvio).noquote()
+            << QStringLiteral("impostazioni: %1 illeggibile o incompleto; valori predefiniti").arg(stato.PercorsoIni);
         ImpostazioniPredefinite(stato);
+    }
 }
 
 QByteArray ScriviInTesto(const StatoProgramma &stato)
@@ -240,45 +349,22 @@ QByteArray ScriviInTesto(const StatoProgramma &stato)
 
 bool SalvaImpostazioni(const StatoProgramma &stato)
 {
-    const QString cartella = CartellaImpostazioni();
-    if (!EsisteCartella(cartella))
-        CreaCartellaImpostazioni(cartella);
-    // Written beside and then renamed over the old file, so a crash in the
-    // middle never leaves a half-written settings file.
-    // Unbuffered, so a short write (a full disk) shows in write()'s count
-    // instead of being lost in a flush that reports success.
-    QSaveFile file(stato.PercorsoIni);
-    const QByteArray testo = ScriviInTesto(stato);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (ok && file.write(testo) != testo.size()) {
-        file.cancelWriting();
-        ok = false;
-    }
-    ok = ok && file.commit();
-    if (!ok)
-        std::fprintf(stderr, "calcolotti: impossibile salvare le impostazioni in %s\n",
-                     qPrintable(stato.PercorsoIni));
-    return ok;
+    return SalvaImpostazioniOMotivo(stato).isEmpty();
+}
+
+QString SalvaImpostazioniOMotivo(const StatoProgramma &stato)
+{
+    QString motivo;
+    if (!salva(stato, motivo))
+        qCWarning(lcAvvio).noquote() << "impossibile salvare le impostazioni:" << motivo;
+    return motivo;
 }
 
 bool CreaCartellaImpostazioni(const QString &cartella)
 {
     // Missing parents are made too: on a fresh account the configuration
     // folder itself may not exist yet.
-    if (!QDir().mkpath(cartella))
-        return false;
-    QFile leggimi(PercorsoLeggimi());
-    if (!leggimi.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QString righe = QStringLiteral(
-        "Questa cartella contiene i files di impostazione dei programmi presenti nel sito %1.\r\n"
-        " \r\n"
-        "Se qualche programma presenta problemi di funzionamento può essere utile cancellare il "
-        "file *.ini relativo al programma in quata cartella.\r\n"
-        " \r\n"
-        "Non cancellare questo file.\r\n")
-                              .arg(QLatin1String(SitoProduttore));
-    return leggimi.write(righe.toLatin1()) >= 0;
+    return QDir().mkpath(cartella) && scriviLeggimi();
 }
 
 bool EsisteCartella(const QString &percorso)

@@ -8,10 +8,6 @@ struct StatoProgramma;
 // only when the program is left through the menu's "Esci".
 namespace ModuloPerIni {
 
-// The maker's home page, named in the settings folder's readme and on the
-// information screen.
-extern const char *const SitoProduttore;
-
 // The shared settings folder and the settings file inside it. On Windows the
 // folder is C:\ImpostazioniProgrammiLumba; elsewhere it lives in the user's
 // configuration folder ($XDG_CONFIG_HOME, by default ~/.config).
@@ -21,8 +17,11 @@ QString PercorsoLeggimi();
 
 void ImpostazioniPredefinite(StatoProgramma &stato);
 void LeggiImpostazioni(StatoProgramma &stato);
-// Returns false when the file could not be written; the caller still ends.
+// Returns false when the file could not be written; the old file is then left
+// as it was. Saves through a link only when it leads to an ordinary file.
 bool SalvaImpostazioni(const StatoProgramma &stato);
+// The same, telling why not in Italian; empty when saved.
+QString SalvaImpostazioniOMotivo(const StatoProgramma &stato);
 bool CreaCartellaImpostazioni(const QString &cartella);
 bool EsisteCartella(const QString &percorso);
 bool EsisteFile(const QString &percorso);

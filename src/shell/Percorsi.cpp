@@ -41,7 +41,12 @@ QString fileBlocco()
 #else
     const QString utente = QString::number(::getuid());
 #endif
-    return QDir::tempPath() + QStringLiteral("/calcolotti-%1.lock").arg(utente);
+    // The runtime folder belongs to this user on this machine and is emptied at
+    // logout: a lock there is never shared with another host nor left for ever.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    // A missing temporary folder comes back empty: then there is nowhere to lock.
+    const QString cartella = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
+    return cartella.isEmpty() ? QString() : cartella + QStringLiteral("/calcolotti-%1.lock").arg(utente);
 }
 
 }

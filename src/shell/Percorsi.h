@@ -11,6 +11,7 @@ QString cartellaProgramma();
 // folder (share/doc/calcolotti) of an installed copy. When neither has it, the
 // first, so a message names a real place.
 QString guida(const QString &cartellaProgramma);
-// The single-instance lock of this user.
+// The single-instance lock of this user: in the runtime folder where there is
+// one, otherwise in the temporary folder; empty when neither exists.
 QString fileBlocco();
 }

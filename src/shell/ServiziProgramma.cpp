@@ -1,12 +1,13 @@
 #include "shell/ServiziProgramma.h"
 
+#include "core/Avvisi.h"
 #include "media/EspeakEngine.h"
 #include "media/animation/ScenePlayer.h"
 #include "record/DiarioSqlite.h"
 #include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace {
 
@@ -18,7 +19,7 @@ ServiziProgramma::CreaMotore motoreReale()
 }
 
 ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartellaProgramma,
-                                   CreaMotore creaMotore)
+                                   CreaMotore creaMotore, Dialoghi *dialoghi)
     : m_creaMotore(creaMotore ? std::move(creaMotore) : motoreReale())
     , m_voce(m_creaMotore, m_chiusura)
     , m_attesa(m_chiusura)
@@ -28,21 +29,32 @@ ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartell
                 m_voce,
                 m_attesa,
                 m_suoni,
-                m_dialoghi,
+                dialoghi ? *dialoghi : m_dialoghi,
                 m_colore,
                 m_documenti,
                 [](QWidget *genitore) -> AnimationPlayer * { return new ScenePlayer(genitore); },
                 m_creaMotore,
                 cartellaProgramma,
                 m_chiusura,
-                [](const StatoProgramma &stato) {
-                    const bool impostazioni = ModuloPerIni::SalvaImpostazioni(stato);
-                    return ModuloOpzioni::SalvaOpzioni(stato) && impostazioni;
-                },
+                [this](const StatoProgramma &daSalvare) { return salva(daSalvare); },
                 [] { QCoreApplication::exit(0); }}
 {
+    m_servizi.avvisi = &Avvisi::programma();
     if (auto *app = QCoreApplication::instance())
         m_fine = QObject::connect(app, &QCoreApplication::aboutToQuit, [this] { m_chiusura.segnala(); });
+}
+
+bool ServiziProgramma::salva(const StatoProgramma &stato)
+{
+    // The scanning options have a file of their own; the seven lines are what the adult is told about.
+    const bool opzioni = ModuloOpzioni::SalvaOpzioni(stato);
+    const QString motivo = ModuloPerIni::SalvaImpostazioniOMotivo(stato);
+    if (motivo.isEmpty())
+        return opzioni;
+    // The adult who changed the settings must learn it before the program ends.
+    m_servizi.dialoghi.errore(QApplication::activeWindow(), QStringLiteral("Calcolotti"),
+                              QStringLiteral("Non è stato possibile salvare le impostazioni: %1.").arg(motivo));
+    return false;
 }
 
 ServiziProgramma::~ServiziProgramma()

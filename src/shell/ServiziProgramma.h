@@ -23,8 +23,10 @@ class ServiziProgramma
 public:
     using CreaMotore = std::function<std::unique_ptr<SpeechEngine>()>;
 
-    // Without a speech-engine factory the real espeak-ng engine is used.
-    ServiziProgramma(StatoProgramma &stato, const QString &cartellaProgramma, CreaMotore creaMotore = {});
+    // Without a speech-engine factory the real espeak-ng engine is used; without
+    // message boxes, the real ones.
+    ServiziProgramma(StatoProgramma &stato, const QString &cartellaProgramma, CreaMotore creaMotore = {},
+                     Dialoghi *dialoghi = nullptr);
     ~ServiziProgramma();
 
     Servizi &servizi() { return m_servizi; }
@@ -33,6 +35,8 @@ public:
     GeneratoreOrologio &casuale() { return m_casuale; }
 
 private:
+    bool salva(const StatoProgramma &stato);
+
     Chiusura m_chiusura;
     GeneratoreOrologio m_casuale;
     CreaMotore m_creaMotore;

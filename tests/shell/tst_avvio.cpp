@@ -1,173 +1,199 @@
-#include "shell/FormAvvio.h"
-#include "shell/FormMenu.h"
-#include "shell/FabbricaSchermate.h"
-
 #include "BancoSchermate.h"
-#include "Finti.h"
 #include "SequenzaTasti.h"
+#include "config/SceltaColoreDialogo.h"
+#include "media/animation/ScenePlayer.h"
+#include "shell/FormInfo.h"
+#include "shell/FormMenu.h"
+#include "shell/Main.h"
+#include "shell/Piattaforma.h"
 
+#include <QColorDialog>
+#include <QDirIterator>
 #include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
-bool vicino(const QColor &a, const QColor &b)
+// Runs once a modal dialog of that class is open.
+template <typename Dialogo>
+void quandoAperto(const std::function<void(Dialogo *)> &azione)
 {
-    return qAbs(a.red() - b.red()) <= 3 && qAbs(a.green() - b.green()) <= 3 && qAbs(a.blue() - b.blue()) <= 3;
+    if (auto *dialogo = qobject_cast<Dialogo *>(QApplication::activeModalWidget()))
+        return azione(dialogo);
+    QTimer::singleShot(10, [azione] { quandoAperto<Dialogo>(azione); });
+}
+
+QStringList pulsanti(QWidget *dialogo)
+{
+    QStringList testi;
+    for (QPushButton *pulsante : dialogo->findChildren<QPushButton *>())
+        testi << pulsante->text().remove(QLatin1Char('&'));
+    return testi;
 }
 
 }
 
+// The splash and information screens, what every screen shares (activation,
+// hand-over), and Qt's dialogs as Main prepares them: in Italian, writing nothing.
 class TestAvvio : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void sfondoResisteARidimensionamentiECoperture_data();
-    void sfondoResisteARidimensionamentiECoperture();
-    void pulsanteApreIlMenu_data();
-    void pulsanteApreIlMenu();
-    void chiusuraDallaCorniceApreIlMenu();
-    void controlli();
+    void initTestCase() { PreparaApplicazione(); }
 
-private:
-    FormAvvio *apri();
+    void sfondoDellAvvio()
+    {
+        Banco banco;
+        Schermata *avvio = banco.navigatore.crea(IdSchermata::Avvio);
+        QVERIFY(mostraEAttiva(avvio));
+        // At any size, white at the top to green at the bottom, down the edge clear of the controls.
+        for (const QSize &dimensione : {avvio->size(), QSize(1100, 820), QSize(400, 200)}) {
+            avvio->resize(dimensione);
+            QCoreApplication::processEvents();
+            const QImage immagine = avvio->grab().toImage();
+            const QRgb alto = immagine.pixel(2, 0), basso = immagine.pixel(2, immagine.height() - 1);
+            QVERIFY(qRed(alto) > 250 && qGreen(alto) == 255 && qBlue(alto) > 250 && qRed(basso) < 5 && qGreen(basso) == 255 && qBlue(basso) < 5);
+        }
+    }
 
-    std::unique_ptr<ServiziFinti> m_finti;
-    std::unique_ptr<FabbricaSchermate> m_navigatore;
+    void testiDelleInformazioni()
+    {
+        Banco banco;
+        auto *info = qobject_cast<FormInfo *>(banco.navigatore.crea(IdSchermata::Info));
+        QVERIFY(mostraEAttiva(info));
+        const QString testo = info->Label1()->text() + info->Label3()->text();
+        for (const char *c : {"Calcolotti, versione " CALCOLOTTI_VERSIONE, "documentazione", "GPL-3.0-or-later", "SENZA ALCUNA GARANZIA"})
+            QVERIFY2(testo.contains(QString::fromUtf8(c)), c);
+        QVERIFY(!testo.contains(QLatin1String("example")) && !testo.contains(QLatin1Char('@')));  // no invented site or mail
+    }
+
+    void siTornaAUnMenuNuovo_data()
+    {
+        QTest::addColumn<int>("schermata");
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("come");  // a key sequence, "clic" or "cornice"; the information screen is maximised
+        const int avvio = int(IdSchermata::Avvio), info = int(IdSchermata::Info);
+        QTest::newRow("splash, mouse: click") << avvio << 0 << "clic";
+        QTest::newRow("splash, automatic scanning: Space") << avvio << 2 << "Space";
+        QTest::newRow("splash, arrows: Enter, released on the menu") << avvio << 3 << "Enter+ Enter-";
+        QTest::newRow("splash: close box") << avvio << 0 << "cornice";
+        QTest::newRow("information, arrows: close box") << info << 3 << "cornice";
+        QTest::newRow("information, manual scanning: keypad Enter") << info << 1 << "Invio";
+    }
+
+    void siTornaAUnMenuNuovo()
+    {
+        QFETCH(int, schermata);
+        QFETCH(int, modo);
+        QFETCH(QString, come);
+        const bool massimizzata = schermata == int(IdSchermata::Info);
+        Banco banco;
+        banco.finti.stato.ModalitaInput = int16_t(modo);
+        QPointer<Schermata> prima = banco.navigatore.crea(IdSchermata(schermata));
+        prima->setGeometry(60, 50, 700, 500);
+        prima->setWindowState(massimizzata ? Qt::WindowMaximized : Qt::WindowNoState);
+        QVERIFY(mostraEAttiva(prima));
+        const QRect posto = prima->geometry();
+        auto *pulsante = prima->findChild<QPushButton *>(QStringLiteral("Command1"));
+        QCOMPARE(QApplication::focusWidget(), pulsante);
+        if (come == QLatin1String("clic"))
+            QTest::mouseClick(pulsante, Qt::LeftButton);
+        else if (come == QLatin1String("cornice"))
+            prima->close();
+        else
+            SequenzaTasti::riproduci(come, [] { return QApplication::focusWidget() ? QApplication::focusWidget() : visibile(); }, [] {});
+        // A fresh menu in the same place and state, untouched by the key that left.
+        auto *menu = qobject_cast<FormMenu *>(visibile());
+        QVERIFY(menu && menu->geometry() == posto && menu->isMaximized() == massimizzata);
+        QTRY_VERIFY(prima.isNull());
+        QCOMPARE(int(menu->VoceCorrente()), modo != Modalita::Mouse ? 0 : -1);
+    }
+
+    void soloIlProgrammaAttiva()
+    {
+        // A show from the window system (un-minimising) is no activation; one
+        // by the program is.
+        Banco banco;
+        Schermata *schermata = banco.navigatore.crea(IdSchermata::Info);
+        QVERIFY(mostraEAttiva(schermata));
+        QSignalSpy attivata(schermata, &Schermata::attivata);
+        QShowEvent spontanea;
+        QSpontaneKeyEvent::setSpontaneous(&spontanea);
+        QApplication::instance()->notify(schermata, &spontanea);
+        QTest::qWait(20);
+        QCOMPARE(attivata.count(), 0);
+        schermata->hide();
+        schermata->show();
+        QTRY_COMPARE(attivata.count(), 1);
+    }
+
+    void avvisiSulMenu()
+    {
+        // Told once, whichever scenes go missing after the first; shown on the menu as they come.
+        Banco banco;
+        auto *menu = new FormMenu(banco.finti.servizi);
+        QVERIFY(mostraEAttiva(menu));
+        auto *riga = menu->findChild<QLabel *>(QStringLiteral("Avvisi"));
+        QVERIFY(riga->isHidden());
+        banco.finti.avvisi.aggiungi(QStringLiteral("voce"), QStringLiteral("Manca la voce italiana."));
+        QVERIFY(riga->isVisible());
+        for (const char *scena : {"b7", "b8"})
+            ScenePlayer().Movie(QStringLiteral("/manca/%1.svg").arg(QLatin1String(scena)));
+        QCOMPARE(Avvisi::programma().testi(), QStringList{"Manca o è danneggiata la scena b7.svg: le storie restano senza figure."});
+    }
+
+    void sceltaColore()
+    {
+        for (const bool ok : {false, true}) {
+            QColorDialog::setCustomColor(0, Qt::red);  // an earlier user's pick must not show
+            QWidget finestra;
+            auto *portatore = new QLabel(&finestra);
+            QStringList visto;
+            quandoAperto<QColorDialog>([&](QColorDialog *dialogo) {
+                visto << dialogo->currentColor().name() << pulsanti(dialogo);
+                for (int i = 0; i < QColorDialog::customCount(); ++i)
+                    visto << QColorDialog::customColor(i).name();
+                dialogo->setCurrentColor(QColor(12, 34, 56));
+                ok ? dialogo->accept() : dialogo->reject();
+            });
+            const QColor prima = portatore->palette().color(QPalette::WindowText);
+            QCOMPARE(SceltaColoreDialogo().ScegliColore(&finestra, portatore), ok);
+            QCOMPARE(portatore->palette().color(QPalette::WindowText), ok ? QColor(12, 34, 56) : prima);
+            // It opens on black, all custom colours black, in Italian.
+            QVERIFY2(visto.count("#000000") == QColorDialog::customCount() + 1 && visto.contains("Annulla"), qPrintable(visto.join(',')));
+        }
+        // The user's files, Qt's shared QtProject.conf among them, are left alone.
+        QStringList scritti;
+        for (QDirIterator i(QDir::homePath(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories); i.hasNext();)
+            scritti << i.next();
+        QCOMPARE(scritti, QStringList());
+    }
+
+    void domandaInItaliano()
+    {
+        QStringList testi;
+        quandoAperto<QMessageBox>([&testi](QMessageBox *scatola) {
+            testi = pulsanti(scatola);
+            scatola->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!DialoghiMessaggi().domanda(nullptr, QStringLiteral("Calcolotti"), QStringLiteral("Vuoi tornare al menù?")));
+        QCOMPARE(testi, (QStringList{QStringLiteral("Sì"), QStringLiteral("No")}));
+    }
 };
 
-void TestAvvio::init()
+int main(int argc, char **argv)
 {
-    m_finti = std::make_unique<ServiziFinti>();
-    m_navigatore = std::make_unique<FabbricaSchermate>(m_finti->servizi);
+    // A home of our own, to see that nothing is written there; caches (fontconfig's) apart.
+    QTemporaryDir casa, cache;
+    for (const char *variabile : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qputenv(variabile, casa.path().toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestAvvio test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void TestAvvio::cleanup()
-{
-    chiudiSchermate();
-    m_navigatore.reset();
-    m_finti.reset();
-}
-
-FormAvvio *TestAvvio::apri()
-{
-    auto *avvio = qobject_cast<FormAvvio *>(m_navigatore->crea(IdSchermata::Avvio));
-    avvio->show();
-    avvio->activateWindow();
-    if (!QTest::qWaitForWindowActive(avvio))
-        return nullptr;
-    QCoreApplication::processEvents();
-    return avvio;
-}
-
-void TestAvvio::sfondoResisteARidimensionamentiECoperture_data()
-{
-    QTest::addColumn<QSize>("dimensione");
-    QTest::addColumn<bool>("copri");
-    QTest::newRow("as designed") << QSize() << false;
-    QTest::newRow("larger") << QSize(1100, 820) << false;
-    QTest::newRow("smaller than 256 bands") << QSize(400, 200) << false;
-    QTest::newRow("covered and uncovered") << QSize() << true;
-    QTest::newRow("larger, then covered") << QSize(900, 700) << true;
-}
-
-void TestAvvio::sfondoResisteARidimensionamentiECoperture()
-{
-    QFETCH(QSize, dimensione);
-    QFETCH(bool, copri);
-    FormAvvio *avvio = apri();
-    QVERIFY(avvio);
-    if (dimensione.isValid())
-        avvio->resize(dimensione);
-    if (copri) {
-        QWidget coperta;
-        coperta.setGeometry(avvio->geometry());
-        coperta.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&coperta));
-        coperta.hide();
-    }
-    QCoreApplication::processEvents();
-    const QImage immagine = avvio->grab().toImage();
-    const int h = immagine.height();
-    // Sample the left edge, clear of labels, picture and button.
-    QVERIFY2(vicino(immagine.pixelColor(2, 0), QColor(255, 255, 255)), "top is not white");
-    QVERIFY2(vicino(immagine.pixelColor(2, h - 1), QColor(0, 255, 0)), "bottom is not green");
-    QVERIFY2(vicino(immagine.pixelColor(immagine.width() - 2, h / 2), QColor(127, 255, 127)),
-             "middle is not pale green");
-    // Darker going down: a gradient, not one colour.
-    QVERIFY(immagine.pixelColor(2, h / 4).red() > immagine.pixelColor(2, 3 * h / 4).red());
-}
-
-void TestAvvio::pulsanteApreIlMenu_data()
-{
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<QString>("sequenza");  // empty: a mouse click
-
-    QTest::newRow("mouse: click") << 0 << "";
-    QTest::newRow("manual scanning: Space") << 1 << "Space";
-    QTest::newRow("automatic scanning: Space") << 2 << "Space";
-    QTest::newRow("automatic scanning: Enter, released on the menu") << 2 << "Enter+ Enter-";
-    QTest::newRow("arrows: Enter, released on the menu") << 3 << "Enter+ Enter-";
-    QTest::newRow("arrows: keypad Enter") << 3 << "Invio";
-}
-
-void TestAvvio::pulsanteApreIlMenu()
-{
-    QFETCH(int, modo);
-    QFETCH(QString, sequenza);
-    m_finti->stato.ModalitaInput = int16_t(modo);
-    QPointer<FormAvvio> avvio = apri();
-    QVERIFY(avvio);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(avvio->Command1()));
-
-    if (sequenza.isEmpty())
-        QTest::mouseClick(avvio->Command1(), Qt::LeftButton);
-    else
-        SequenzaTasti::riproduci(
-            sequenza, [] { return QApplication::focusWidget() ? QApplication::focusWidget() : visibile(); },
-            [] {});
-
-    auto *menu = qobject_cast<FormMenu *>(visibile());
-    QVERIFY(menu);
-    QTRY_VERIFY(avvio.isNull());
-    // The key that opened the menu did nothing there.
-    QCOMPARE(int(menu->VoceCorrente()), modo != 0 ? 0 : -1);
-    QCOMPARE(menu->controllo().modello().prossimaScadenza() != ModelloScansione::Mai, modo == 2);
-}
-
-void TestAvvio::chiusuraDallaCorniceApreIlMenu()
-{
-    QPointer<FormAvvio> avvio = apri();
-    QVERIFY(avvio);
-    avvio->close();
-    QVERIFY(qobject_cast<FormMenu *>(visibile()));
-    QTRY_VERIFY(avvio.isNull());
-}
-
-void TestAvvio::controlli()
-{
-    FormAvvio avvio(m_finti->servizi);
-    auto *nome = avvio.findChild<QLabel *>(QStringLiteral("Label2_0"));
-    auto *data = avvio.findChild<QLabel *>(QStringLiteral("Label2_1"));
-    QVERIFY(nome && data);
-    QCOMPARE(nome->text(), QStringLiteral("Calcolotti"));
-    QCOMPARE(data->text(), QStringLiteral("28/01/2006"));
-    QCOMPARE(avvio.Command1()->text(), QString());
-    QVERIFY(!avvio.Command1()->icon().isNull());
-    QVERIFY(!avvio.Command1()->accessibleName().isEmpty());
-    QVERIFY(!avvio.findChild<QLabel *>(QStringLiteral("Image1"))->accessibleName().isEmpty());
-    QCOMPARE(avvio.windowTitle(), QString());
-}
-
-void TestAvvio::initTestCase()
-{
-}
-
-QTEST_MAIN(TestAvvio)
 #include "tst_avvio.moc"

@@ -1,288 +1,283 @@
-#include "shell/ModuloPerIni.h"
 #include "core/StatoProgramma.h"
+#include "shell/Istanza.h"
+#include "shell/ModuloPerIni.h"
+#include "shell/Percorsi.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-struct Valori {
-    bool suoni, mouse;
-    double colore;
-    int voce, velocitaVoce, scansione, modalita;
-};
+// The seven settings in the file's order.
+using Valori = QList<double>;
+const Valori Predefiniti{1, 0, 255, 1, 135, 4, 0};
 
-const Valori Predefiniti{true, false, 255, 1, 135, 4, 0};
-
-Valori valoriDi(const StatoProgramma &s)
+QByteArray righe(const QList<QByteArray> &campi)
 {
-    return {s.SuoniAttivati, s.DisabilitaMousePersonalizzato, s.ColoreScansione, s.NumeroVoce,
-            s.VelocitaVoce, s.VelocitaScansione, s.ModalitaInput};
+    return campi.join("\r\n") + "\r\n";
 }
 
-// Starts from values unlike the defaults, so a fallback is visible.
-StatoProgramma statoDiverso()
+QByteArray leggi(const QString &percorso)
 {
-    StatoProgramma s;
-    s.SuoniAttivati = false;
-    s.DisabilitaMousePersonalizzato = true;
-    s.ColoreScansione = 1;
-    s.NumeroVoce = 7;
-    s.VelocitaVoce = 77;
-    s.VelocitaScansione = 7;
-    s.ModalitaInput = 3;
-    return s;
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(assente)");
 }
 
-QByteArray file(const char *a, const char *b, const char *c, const char *d, const char *e,
-                const char *f, const char *g)
+bool scrivi(const QString &percorso, const QByteArray &testo)
 {
-    return QByteArray(a) + "\r\n" + b + "\r\n" + c + "\r\n" + d + "\r\n" + e + "\r\n" + f + "\r\n" + g + "\r\n";
+    QFile file(percorso);
+    return file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size();
+}
+
+// What stands at a path, to see that a refused save touched nothing.
+QString impronta(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    if (info.isSymLink())
+        return QStringLiteral("collegamento a %1 %2").arg(info.symLinkTarget(), impronta(info.symLinkTarget()));
+    return info.isFile() ? QString::fromLatin1(leggi(percorso)) : info.isDir() ? "cartella" : info.exists() ? "speciale" : "niente";
 }
 
 }
 
-Q_DECLARE_METATYPE(Valori)
-
+// The settings file, the single-instance lock, and the whole program run as a
+// process of its own.
 class TestImpostazioni : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void lettura_data();
-    void lettura();
-    void fileMancanteDaIPredefiniti();
-    void scrittura_data();
-    void scrittura();
-    void salvataggioERiletturaDannoGliStessiValori();
-    void salvataggioCreaCartellaELeggimiSoloSeMancano();
-    void salvataggioInterrottoLasciaIlVecchioFileIntero_data();
-    void salvataggioInterrottoLasciaIlVecchioFileIntero();
-
-private:
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString file(const char *nome) { return m_dir->filePath(QString::fromLatin1(nome)); }
+    QProcess *avvia(const QStringList &argomenti)  // with its settings and runtime folder in m_dir
+    {
+        auto *processo = new QProcess(this);
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), file("config"));
+        ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir->path());
+        processo->setProcessEnvironment(ambiente);
+        processo->start(QStringLiteral(CALCOLOTTI_HELPER_DIR "/helper_programma"), argomenti);
+        return processo;
+    }
+
+private slots:
+    void init()
+    {
+        // Never the real user's folder: every path below comes from here.
+        m_dir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", file("config").toLocal8Bit());
+    }
+    void cleanup() { qDeleteAll(findChildren<QProcess *>()); }
+
+    void letturaEScrittura_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");  // of calcolotti.ini, or what stands in its place
+        QTest::addColumn<Valori>("attesi");
+        QTest::addColumn<int>("scansioneMs");
+        QTest::addColumn<bool>("comeScritto");  // the values saved give these very bytes
+        QTest::newRow("defaults") << righe({"T", "F", " 255 ", " 1 ", " 135 ", " 4 ", " 0 "}) << Predefiniti << 1000 << true;
+        QTest::newRow("a step of two quarters scans every 500 ms")
+            << righe({"F", "T", " 65280 ", " 3 ", " 70 ", " 2 ", " 2 "}) << Valori{0, 1, 65280, 3, 70, 2, 2} << 500 << true;
+        QTest::newRow("16-bit ends; negatives take the sign place") << righe({"T", "T", " 16777215 ", " 32767 ", "-32768 ", " 32767 ", "-1 "})
+                                                                   << Valori{1, 1, 16777215, 32767, -32768, 32767, -1} << 32767 * 250 << true;
+        QTest::newRow("commas, blanks before fields, LF ends") << QByteArray("  F,T,\t16711680\n 2\n 90\n 60\n 1")
+                                                             << Valori{0, 1, 16711680, 2, 90, 60, 1} << 15000 << false;
+        QTest::newRow("only an upper-case T is true") << righe({"t", "True", "1", "2", "3", "4", "1"}) << Valori{0, 1, 1, 2, 3, 4, 1} << 1000 << false;
+        QTest::newRow("halves round to even") << righe({"T", "F", "255", "2.5", "3.5", "-2.5", "0.5"}) << Valori{1, 0, 255, 2, 4, -2, 0} << 250 << false;
+        QTest::newRow("out-of-range values stay; no step is a quarter second")
+            << righe({"T", "F", "255", "-1", "-5", "0", "9"}) << Valori{1, 0, 255, -1, -5, 0, 9} << 250 << false;
+        QTest::newRow("a byte-order mark is skipped") << "\xEF\xBB\xBF" + righe({"T", "T", "1", "2", "3", "4", "1"})
+                                                      << Valori{1, 1, 1, 2, 3, 4, 1} << 1000 << false;
+        // Every failure gives all seven defaults, also for the fields already read:
+        // 32768, -32769, five lines, letters, digits then letters, an empty number, 1e400, binary.
+        const QList<QList<QByteArray>> guasti{{"F", "T", "1", "32768", "7", "2", "2"}, {"F", "T", "1", "1", "-32769", "2", "2"},
+                                              {"F", "T", "1", "1", "7"}, {"F", "T", "rosso", "1", "7", "2", "2"},
+                                              {"F", "T", "1", "12abc", "7", "2", "2"}, {"F", "T", "1", "", "7", "2", "2"},
+                                              {"F", "T", "1e400", "1", "2", "2", "2"}, {"\x01\xff\xfe", ",\x7f"}};
+        for (int i = 0; i < guasti.size(); ++i)
+            QTest::addRow("broken %d", i) << righe(guasti[i]) << Predefiniti << 1000 << false;
+        // Only an ordinary file is opened: a named pipe would wait for a writer for ever.
+        for (const char *altro : {"nessun file", "fifo", "cartella"})
+            QTest::addRow("%s", altro) << QByteArray(altro) << Predefiniti << 1000 << false;
+    }
+
+    void letturaEScrittura()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(Valori, attesi);
+        QFETCH(int, scansioneMs);
+        QFETCH(bool, comeScritto);
+        StatoProgramma s;
+        s.NumeroVoce = 7;  // unlike the defaults, so a fallback shows
+        s.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+        QVERIFY(QDir().mkpath(ModuloPerIni::CartellaImpostazioni()));
+        if (contenuto == "fifo")
+            QCOMPARE(::mkfifo(qPrintable(s.PercorsoIni), 0600), 0);
+        else if (contenuto == "cartella")
+            QVERIFY(QDir().mkdir(s.PercorsoIni));
+        else if (contenuto != "nessun file")
+            QVERIFY(scrivi(s.PercorsoIni, contenuto));
+        ModuloPerIni::LeggiImpostazioni(s);
+        QCOMPARE((Valori{double(s.SuoniAttivati), double(s.DisabilitaMousePersonalizzato), s.ColoreScansione, double(s.NumeroVoce),
+                         double(s.VelocitaVoce), double(s.VelocitaScansione), double(s.ModalitaInput)}),
+                 attesi);
+        QCOMPARE(intervalloScansioneMs(s), scansioneMs);
+        if (comeScritto) {
+            QVERIFY(ModuloPerIni::SalvaImpostazioni(s));
+            QCOMPARE(leggi(s.PercorsoIni), contenuto);
+        }
+    }
+
+    void salvataggioImpedito_data()
+    {
+        QTest::addColumn<QString>("prima");   // what stands at calcolotti.ini
+        QTest::addColumn<QString>("motivo");  // empty: saved
+        QTest::newRow("a link to an ordinary file is saved through") << "collegamento a vero" << "";
+        QTest::newRow("a link to a named pipe") << "collegamento a fifo" << "non porta a un file normale";
+        QTest::newRow("a dangling link") << "collegamento a niente" << "non porta a un file normale";
+        QTest::newRow("a named pipe") << "fifo" << "non è un file normale";
+        QTest::newRow("a folder") << "cartella" << "c'è una cartella";
+    }
+
+    void salvataggioImpedito()
+    {
+        QFETCH(QString, prima);
+        QFETCH(QString, motivo);
+        StatoProgramma stato;
+        stato.PercorsoIni = file("calcolotti.ini");
+        const QString bersaglio = prima.startsWith(QLatin1String("collegamento")) ? file("bersaglio") : stato.PercorsoIni;
+        if (prima.endsWith(QLatin1String("vero")))
+            QVERIFY(scrivi(bersaglio, ""));
+        if (prima.endsWith(QLatin1String("fifo")))
+            QCOMPARE(::mkfifo(qPrintable(bersaglio), 0600), 0);
+        if (prima == QLatin1String("cartella"))
+            QVERIFY(QDir().mkdir(bersaglio));
+        if (bersaglio != stato.PercorsoIni)
+            QVERIFY(QFile::link(bersaglio, stato.PercorsoIni));
+        const QString vista = impronta(stato.PercorsoIni);
+        const QString perche = ModuloPerIni::SalvaImpostazioniOMotivo(stato);
+        QVERIFY2(perche.contains(motivo) && perche.isEmpty() == motivo.isEmpty(), qPrintable(perche));
+        // Refused, nothing is touched; saved through a link, the link stays and leads to the new settings.
+        QCOMPARE(impronta(stato.PercorsoIni), vista + (motivo.isEmpty() ? QString::fromLatin1(ModuloPerIni::ScriviInTesto(stato)) : ""));
+    }
+
+    void leggimi()
+    {
+        StatoProgramma stato;
+        stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+        const QString percorso = ModuloPerIni::PercorsoLeggimi();
+        QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));  // the folder and its parents are made
+        const QByteArray intero = leggi(percorso);
+        QVERIFY(intero.startsWith("Questa cartella contiene i files di impostazione di Calcolotti") && intero.count("\r\n") == 5);
+        QVERIFY(!intero.contains("example") && !intero.contains('@') && !intero.contains("http"));
+        // Left empty or cut short by an earlier save: written whole again. Changed or deleted: left alone.
+        for (const auto &[prima, dopo] : QList<QPair<QByteArray, QByteArray>>{
+                 {"", intero}, {intero.left(40), intero}, {"mie note", "mie note"}, {"(assente)", "(assente)"}}) {
+            QVERIFY(prima == "(assente)" ? QFile::remove(percorso) : scrivi(percorso, prima));
+            QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));
+            QCOMPARE(leggi(percorso), dopo);
+        }
+    }
+
+    void salvataggioInterrotto()
+    {
+        StatoProgramma vecchio;
+        vecchio.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
+        QVERIFY(ModuloPerIni::SalvaImpostazioni(vecchio));
+        // Killed in the middle of the write, or a short write seen: the old file stays whole.
+        for (const char *modo : {"crash", "errore"}) {
+            QProcess *figlio = avvia({"salva", modo, vecchio.PercorsoIni});
+            QVERIFY(figlio->waitForFinished(10000));
+            QCOMPARE(figlio->exitStatus() == QProcess::NormalExit && figlio->exitCode() == 1, modo == QByteArray("errore"));
+            QCOMPARE(leggi(vecchio.PercorsoIni), ModuloPerIni::ScriviInTesto(vecchio));
+        }
+    }
+
+    void blocco_data()
+    {
+        QTest::addColumn<QString>("prima");  // what holds the lock's place before the start; file:content
+        QTest::addColumn<int>("esito");      // 0 taken, 1 a second copy, 2 starts without a lock
+        QTest::newRow("nothing") << "" << 0;
+        QTest::newRow("a live copy") << "viva" << 1;
+        QTest::newRow("a copy killed without tidying up") << "uccisa" << 0;
+        QTest::newRow("an empty lock file") << "file:" << 0;
+        QTest::newRow("a lock written on another host") << "file:4242\ncalcolotti\naltrove\naltrove-id\n" << 0;
+        QTest::newRow("a lock that cannot be read") << "cartella" << 2;
+        QTest::newRow("no runtime folder, the temporary folder missing") << "manca" << 2;
+    }
+
+    void blocco()
+    {
+        QFETCH(QString, prima);
+        QFETCH(int, esito);
+        const QByteArray temporanea = qgetenv("TMPDIR"), runtime = qgetenv("XDG_RUNTIME_DIR");
+        if (prima == QLatin1String("manca")) {
+            qputenv("TMPDIR", file("manca").toLocal8Bit());
+            qunsetenv("XDG_RUNTIME_DIR");
+        }
+        const QString percorso = prima == QLatin1String("manca") ? Percorsi::fileBlocco() : file("calcolotti.lock");
+        if (prima == QLatin1String("viva") || prima == QLatin1String("uccisa")) {
+            QProcess *copia = avvia({QStringLiteral("blocca"), percorso});
+            QVERIFY(copia->waitForReadyRead(10000) && copia->readAll() == "preso\n");
+            if (prima == QLatin1String("uccisa")) {
+                ::kill(pid_t(copia->processId()), SIGKILL);
+                QVERIFY(copia->waitForFinished(10000) && QFileInfo::exists(percorso));
+            }
+        }
+        QVERIFY(prima != QLatin1String("cartella") || QDir().mkdir(percorso));
+        QVERIFY(!prima.startsWith(QLatin1String("file:")) || scrivi(percorso, prima.mid(5).toUtf8()));
+        const Istanza istanza = bloccaIstanza(percorso);
+        qputenv("TMPDIR", temporanea);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        QCOMPARE(istanza.altraCopia, esito == 1);
+        QCOMPARE(istanza.blocco && istanza.blocco->isLocked(), esito == 0);
+    }
+
+    void programmaIntero_data()
+    {
+        // The lock lives in the runtime folder: the copy in m_dir holds the program's own.
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<QString>("uscita");  // the helper's, %1 for the folder it runs in
+        QTest::newRow("a second copy is refused")
+            << "copia" << "errore Calcolotti: E' già stata avviata una copia di questo programma!\nesito 0\n";
+        QTest::newRow("Esci saves and ends the program") << "" << "impostazioni assenti\nesito 0\n";
+        QTest::newRow("a failed save is told, then the program ends")
+            << "file" << "impostazioni presenti\nerrore Calcolotti: Non è stato possibile salvare le impostazioni: al posto "
+                         "della cartella %1/config/ImpostazioniProgrammiLumba c'è un file.\nesito 0\n";
+    }
+
+    void programmaIntero()
+    {
+        QFETCH(QString, prima);
+        QFETCH(QString, uscita);
+        const QString impostazioni = m_dir->filePath(QStringLiteral("config/ImpostazioniProgrammiLumba"));
+        if (prima == QLatin1String("copia"))
+            QVERIFY(avvia({"blocca", m_dir->filePath(QStringLiteral("calcolotti-%1.lock").arg(::getuid()))})->waitForReadyRead(10000));
+        if (prima == QLatin1String("file"))
+            QVERIFY(QDir().mkpath(file("config")) && scrivi(impostazioni, ""));
+        QProcess *programma = avvia({QStringLiteral("avvia"), QStringLiteral("esci")});
+        QVERIFY(programma->waitForFinished(30000));
+        QVERIFY(programma->exitStatus() == QProcess::NormalExit && programma->exitCode() == 0);
+        QCOMPARE(QString::fromUtf8(programma->readAllStandardOutput()), uscita.replace(QStringLiteral("%1"), m_dir->path()));
+        QCOMPARE(leggi(impostazioni + QStringLiteral("/calcolotti.ini")).count('\n'), prima.isEmpty() ? 7 : 0);
+    }
+
+    void dueAvviiEstraggonoDiverso()
+    {
+        QByteArray estratti[2];
+        for (QByteArray &uscita : estratti) {
+            QProcess *programma = avvia({QStringLiteral("avvia"), QStringLiteral("estrai")});
+            QVERIFY(programma->waitForFinished(30000));
+            uscita = programma->readAllStandardOutput();
+            QVERIFY2(uscita.endsWith(" esito 0\n"), uscita.constData());
+        }
+        QVERIFY(estratti[0] != estratti[1]);
+    }
 };
-
-void TestImpostazioni::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    // Never the real user's folder: every path below comes from here.
-    qputenv("XDG_CONFIG_HOME", (m_dir->path() + QStringLiteral("/config")).toLocal8Bit());
-}
-
-void TestImpostazioni::lettura_data()
-{
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<Valori>("attesi");
-
-    QTest::newRow("defaults as written") << file("T", "F", " 255 ", " 1 ", " 135 ", " 4 ", " 0 ") << Predefiniti;
-    QTest::newRow("other values") << file("F", "T", " 65280 ", " 3 ", " 70 ", " 2 ", " 2 ")
-                                  << Valori{false, true, 65280, 3, 70, 2, 2};
-    QTest::newRow("commas on one line") << QByteArray("T,T,16711680,2,200,60,3\r\n")
-                                        << Valori{true, true, 16711680, 2, 200, 60, 3};
-    QTest::newRow("blanks before fields and LF ends") << QByteArray("  F\n  F\n   12\n 2\n 90\n 5\n 1\n")
-                                                      << Valori{false, false, 12, 2, 90, 5, 1};
-    QTest::newRow("True reads true, true reads false")
-        << file("True", "true", "255", "1", "135", "4", "0") << Valori{true, false, 255, 1, 135, 4, 0};
-    QTest::newRow("lower-case t is false") << file("t", "T", "255", "1", "135", "4", "0")
-                                           << Valori{false, true, 255, 1, 135, 4, 0};
-    QTest::newRow("empty flag lines are false") << file("", "", "255", "1", "135", "4", "0")
-                                                << Valori{false, false, 255, 1, 135, 4, 0};
-    QTest::newRow("scanning step of two quarters stays") << file("T", "F", "255", "1", "135", "2", "0")
-                                                         << Valori{true, false, 255, 1, 135, 2, 0};
-    QTest::newRow("out-of-range values stay as read") << file("T", "F", "255", "-1", "-5", "0", "9")
-                                                      << Valori{true, false, 255, -1, -5, 0, 9};
-    QTest::newRow("16-bit ends fit") << file("T", "F", "0", "32767", "-32768", "4", "0")
-                                     << Valori{true, false, 0, 32767, -32768, 4, 0};
-    QTest::newRow("decimal colour") << file("T", "F", "255.0", "1", "135", "4", "0") << Predefiniti;
-    QTest::newRow("text after the seventh field is ignored")
-        << file("F", "F", "1", "2", "3", "4", "0") + "rubbish\r\nmore\r\n" << Valori{false, false, 1, 2, 3, 4, 0};
-    QTest::newRow("no final line end") << QByteArray("F\r\nF\r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 1")
-                                       << Valori{false, false, 1, 2, 3, 4, 1};
-
-    // Every failure gives all seven defaults, also for the fields already read.
-    QTest::newRow("32768 does not fit") << file("F", "T", "1", "32768", "70", "2", "2") << Predefiniti;
-    QTest::newRow("-32769 does not fit") << file("F", "T", "1", "1", "-32769", "2", "2") << Predefiniti;
-    QTest::newRow("only five lines") << QByteArray("F\r\nT\r\n 65280 \r\n 3 \r\n 70 \r\n") << Predefiniti;
-    QTest::newRow("letters on a number line") << file("F", "T", "rosso", "1", "70", "2", "2") << Predefiniti;
-    QTest::newRow("digits then letters") << file("F", "T", "1", "12abc", "70", "2", "2") << Predefiniti;
-    QTest::newRow("empty number line") << file("F", "T", "1", "", "70", "2", "2") << Predefiniti;
-    QTest::newRow("colour too large for a double") << file("F", "T", "1e400", "1", "70", "2", "2") << Predefiniti;
-    QTest::newRow("empty file") << QByteArray() << Predefiniti;
-    QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe,\x00\r\n\x7f", 10) << Predefiniti;
-}
-
-void TestImpostazioni::lettura()
-{
-    QFETCH(QByteArray, contenuto);
-    QFETCH(Valori, attesi);
-    StatoProgramma stato = statoDiverso();
-    stato.PercorsoIni = m_dir->filePath(QStringLiteral("calcolotti.ini"));
-    QFile f(stato.PercorsoIni);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenuto);
-    f.close();
-
-    ModuloPerIni::LeggiImpostazioni(stato);
-
-    const Valori letti = valoriDi(stato);
-    QCOMPARE(letti.suoni, attesi.suoni);
-    QCOMPARE(letti.mouse, attesi.mouse);
-    QCOMPARE(letti.colore, attesi.colore);
-    QCOMPARE(letti.voce, attesi.voce);
-    QCOMPARE(letti.velocitaVoce, attesi.velocitaVoce);
-    QCOMPARE(letti.scansione, attesi.scansione);
-    QCOMPARE(letti.modalita, attesi.modalita);
-}
-
-void TestImpostazioni::fileMancanteDaIPredefiniti()
-{
-    StatoProgramma stato = statoDiverso();
-    stato.PercorsoIni = m_dir->filePath(QStringLiteral("manca/calcolotti.ini"));
-    ModuloPerIni::LeggiImpostazioni(stato);
-    QCOMPARE(stato.VelocitaVoce, int16_t(135));
-    QCOMPARE(stato.SuoniAttivati, true);
-    QCOMPARE(stato.ModalitaInput, int16_t(0));
-    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("manca"))));
-
-    // A huge file is read from its start.
-    QByteArray grande = file("F", "F", "1", "2", "3", "4", "3");
-    grande += QByteArray(8 * 1024 * 1024, 'x');
-    stato.PercorsoIni = m_dir->filePath(QStringLiteral("grande.ini"));
-    QFile f(stato.PercorsoIni);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(grande);
-    f.close();
-    ModuloPerIni::LeggiImpostazioni(stato);
-    QCOMPARE(stato.ModalitaInput, int16_t(3));
-    QCOMPARE(stato.SuoniAttivati, false);
-}
-
-void TestImpostazioni::scrittura_data()
-{
-    QTest::addColumn<Valori>("valori");
-    QTest::addColumn<QByteArray>("attesi");
-    QTest::newRow("defaults") << Predefiniti
-                              << QByteArray("T\r\nF\r\n 255 \r\n 1 \r\n 135 \r\n 4 \r\n 0 \r\n");
-    QTest::newRow("other values") << Valori{false, true, 16711680, 3, 200, 60, 2}
-                                  << QByteArray("F\r\nT\r\n 16711680 \r\n 3 \r\n 200 \r\n 60 \r\n 2 \r\n");
-    QTest::newRow("negative numbers take the sign place") << Valori{true, true, 0, -1, -70, 4, 3}
-                                                          << QByteArray("T\r\nT\r\n 0 \r\n-1 \r\n-70 \r\n 4 \r\n 3 \r\n");
-}
-
-void TestImpostazioni::scrittura()
-{
-    QFETCH(Valori, valori);
-    QFETCH(QByteArray, attesi);
-    StatoProgramma stato;
-    stato.SuoniAttivati = valori.suoni;
-    stato.DisabilitaMousePersonalizzato = valori.mouse;
-    stato.ColoreScansione = valori.colore;
-    stato.NumeroVoce = int16_t(valori.voce);
-    stato.VelocitaVoce = int16_t(valori.velocitaVoce);
-    stato.VelocitaScansione = int16_t(valori.scansione);
-    stato.ModalitaInput = int16_t(valori.modalita);
-    stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-    QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));
-    QFile f(stato.PercorsoIni);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), attesi);
-}
-
-void TestImpostazioni::salvataggioERiletturaDannoGliStessiValori()
-{
-    auto *casuale = QRandomGenerator::global();
-    for (int giro = 0; giro < 50; ++giro) {
-        StatoProgramma scritto;
-        scritto.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-        scritto.SuoniAttivati = casuale->bounded(2);
-        scritto.DisabilitaMousePersonalizzato = casuale->bounded(2);
-        scritto.ColoreScansione = casuale->bounded(0x1000000);
-        scritto.NumeroVoce = int16_t(casuale->bounded(-32768, 32768));
-        scritto.VelocitaVoce = int16_t(casuale->bounded(-32768, 32768));
-        scritto.VelocitaScansione = int16_t(casuale->bounded(-32768, 32768));
-        scritto.ModalitaInput = int16_t(casuale->bounded(-32768, 32768));
-        QVERIFY(ModuloPerIni::SalvaImpostazioni(scritto));
-        StatoProgramma letto = statoDiverso();
-        letto.PercorsoIni = scritto.PercorsoIni;
-        ModuloPerIni::LeggiImpostazioni(letto);
-        QCOMPARE(letto.SuoniAttivati, scritto.SuoniAttivati);
-        QCOMPARE(letto.DisabilitaMousePersonalizzato, scritto.DisabilitaMousePersonalizzato);
-        QCOMPARE(letto.ColoreScansione, scritto.ColoreScansione);
-        QCOMPARE(letto.NumeroVoce, scritto.NumeroVoce);
-        QCOMPARE(letto.VelocitaVoce, scritto.VelocitaVoce);
-        QCOMPARE(letto.VelocitaScansione, scritto.VelocitaScansione);
-        QCOMPARE(letto.ModalitaInput, scritto.ModalitaInput);
-    }
-}
-
-void TestImpostazioni::salvataggioCreaCartellaELeggimiSoloSeMancano()
-{
-    const QString cartella = ModuloPerIni::CartellaImpostazioni();
-    QVERIFY(cartella.startsWith(m_dir->path()));
-    QVERIFY(!QFileInfo::exists(m_dir->path() + QStringLiteral("/config")));  // parent missing too
-    StatoProgramma stato;
-    stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-    QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));
-
-    QFile leggimi(ModuloPerIni::PercorsoLeggimi());
-    QVERIFY(leggimi.open(QIODevice::ReadOnly));
-    const QByteArray testo = leggimi.readAll();
-    const QList<QByteArray> righe = testo.split('\n');
-    QCOMPARE(righe.size(), 6);  // five lines, each ended by CR LF
-    QCOMPARE(righe[0], QByteArray("Questa cartella contiene i files di impostazione dei programmi presenti nel sito ")
-                           + ModuloPerIni::SitoProduttore + ".\r");
-    QCOMPARE(righe[1], QByteArray(" \r"));
-    QCOMPARE(righe[2], QByteArray("Se qualche programma presenta problemi di funzionamento pu\xf2 essere utile "
-                                  "cancellare il file *.ini relativo al programma in quata cartella.\r"));
-    QCOMPARE(righe[3], QByteArray(" \r"));
-    QCOMPARE(righe[4], QByteArray("Non cancellare questo file.\r"));
-    QVERIFY(righe[5].isEmpty());
-    QVERIFY(QFileInfo(stato.PercorsoIni).isFile());
-
-    // The folder exists now: a deleted readme is not written again.
-    QVERIFY(QFile::remove(ModuloPerIni::PercorsoLeggimi()));
-    stato.SuoniAttivati = false;
-    QVERIFY(ModuloPerIni::SalvaImpostazioni(stato));
-    QVERIFY(!QFileInfo::exists(ModuloPerIni::PercorsoLeggimi()));
-    QFile ini(stato.PercorsoIni);
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    QVERIFY(ini.readAll().startsWith("F\r\n"));
-}
-
-void TestImpostazioni::salvataggioInterrottoLasciaIlVecchioFileIntero_data()
-{
-    QTest::addColumn<QString>("modo");
-    QTest::addColumn<bool>("uscitaNormale");
-    QTest::newRow("process killed mid-write") << QStringLiteral("crash") << false;
-    QTest::newRow("write fails") << QStringLiteral("errore") << true;
-}
-
-void TestImpostazioni::salvataggioInterrottoLasciaIlVecchioFileIntero()
-{
-    QFETCH(QString, modo);
-    QFETCH(bool, uscitaNormale);
-    StatoProgramma vecchio;
-    vecchio.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-    QVERIFY(ModuloPerIni::SalvaImpostazioni(vecchio));
-    const QByteArray prima = ModuloPerIni::ScriviInTesto(vecchio);
-
-    QProcess figlio;
-    figlio.start(QStringLiteral(CALCOLOTTI_HELPER_DIR "/helper_salva"), {modo, vecchio.PercorsoIni});
-    QVERIFY(figlio.waitForFinished(10000));
-    QCOMPARE(figlio.exitStatus() == QProcess::NormalExit, uscitaNormale);
-    if (uscitaNormale) {
-        QCOMPARE(figlio.exitCode(), 1);
-        QVERIFY(figlio.readAllStandardError().contains(vecchio.PercorsoIni.toLocal8Bit()));
-    }
-
-    QFile f(vecchio.PercorsoIni);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), prima);
-}
 
 QTEST_GUILESS_MAIN(TestImpostazioni)
 #include "tst_impostazioni.moc"

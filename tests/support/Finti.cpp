@@ -1,6 +1,7 @@
 #include "Finti.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 
 double GeneratoreScriptato::Rnd()
@@ -98,10 +99,13 @@ void DialoghiFinti::avviso(QWidget *, const QString &titolo, const QString &test
     m_registro.scrivi(QStringLiteral("avviso %1: %2").arg(titolo, testo));
 }
 
-bool SceltaColoreFinta::ScegliColore(QWidget *, QLabel *portatore)
+bool SceltaColoreFinta::ScegliColore(QWidget *finestra, QLabel *portatore)
 {
     ++aperture;
-    if (!conferma)
+    QPointer<QLabel> vivo(portatore);
+    if (durante)
+        durante(finestra);
+    if (!conferma || !vivo)
         return false;
     QPalette palette = portatore->palette();
     palette.setColor(QPalette::WindowText, colore);
@@ -162,4 +166,5 @@ ServiziFinti::ServiziFinti()
               },
               0}
 {
+    servizi.avvisi = &avvisi;
 }

@@ -7,6 +7,7 @@
 #include "media/AnimationPlayer.h"
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
+#include "core/Avvisi.h"
 #include "core/Chiusura.h"
 #include "core/Generatore.h"
 #include "core/Servizi.h"
@@ -120,6 +121,7 @@ class SceltaColoreFinta : public SceltaColore
 {
 public:
     bool ScegliColore(QWidget *finestra, QLabel *portatore) override;
+    std::function<void(QWidget *)> durante;  // runs while the chooser is open
     bool conferma = true;
     QColor colore = Qt::blue;
     int aperture = 0;
@@ -166,5 +168,6 @@ public:
     Chiusura chiusura;
     int salvataggi = 0;  // settings saves asked for
     int terminazioni = 0;
+    Avvisi avvisi;
     Servizi servizi;
 };

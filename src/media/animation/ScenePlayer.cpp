@@ -1,7 +1,10 @@
 #include "media/animation/ScenePlayer.h"
 
+#include "core/Avvisi.h"
+#include "core/Registri.h"
 #include "media/animation/Orologio.h"
 
+#include <QFileInfo>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -25,7 +28,14 @@ ScenePlayer::~ScenePlayer() = default;
 
 void ScenePlayer::Movie(const QString &percorso)
 {
-    m_scena.carica(percorso);
+    if (!m_scena.carica(percorso)) {
+        // The story goes on without its picture; the adult must be able to find out why.
+        qCWarning(lcEsercizio).noquote() << "scena mancante o danneggiata:" << percorso;
+        Avvisi::programma().aggiungi(QStringLiteral("scena"),
+                                     QStringLiteral("Manca o è danneggiata la scena %1: le storie "
+                                                    "restano senza figure.")
+                                         .arg(QFileInfo(percorso).fileName()));
+    }
     m_stati = QVector<Stato>(m_scena.clip().size());
     m_cache = Cache();
     m_cacheEsterna = Cache();
