@@ -8,6 +8,8 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <algorithm>
 #include <chrono>
@@ -89,6 +91,28 @@ bool dipinta(Display *d, Window w)
     return false;
 }
 
+// The menu is painted when its own green shows down its left edge.
+bool menuDipinto(Display *d, Window w)
+{
+    XWindowAttributes a{};
+    if (!XGetWindowAttributes(d, w, &a) || a.map_state != IsViewable || a.height < 10)
+        return false;
+    XImage *img = XGetImage(d, w, 2, a.height * 3 / 5, 1, 1, AllPlanes, ZPixmap);
+    if (!img)
+        return false;
+    const unsigned long p = XGetPixel(img, 0, 0);
+    XDestroyImage(img);
+    return ((p >> 16) & 0xFF) == 128 && ((p >> 8) & 0xFF) == 255 && (p & 0xFF) == 128;
+}
+
+double carico()
+{
+    std::ifstream f("/proc/loadavg");
+    double c = -1;
+    f >> c;
+    return c;
+}
+
 // Waits for a top-level window to map; 0 on timeout.
 Window attendiMappa(Display *d, Orologio::time_point inizio, double limiteMs)
 {
@@ -162,8 +186,9 @@ int main(int argc, char **argv)
         "DISPLAY=" + schermo, "HOME=" + casa, "XDG_RUNTIME_DIR=" + casa, "XDG_CONFIG_HOME=" + casa + "/.config",
         "QT_QPA_PLATFORM=xcb", std::string("PATH=") + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin")};
 
-    std::vector<double> mappa, pittura;
+    std::vector<double> mappa, pittura, menu;
     long piccoMenu = -1, rssMenu = -1;
+    const double caricoInizio = carico();
     for (int prova = 0; prova < prove; ++prova) {
         XSync(d, True);  // drop the previous run's events
         const auto inizio = Orologio::now();
@@ -180,17 +205,25 @@ int main(int argc, char **argv)
         if (w && vista) {
             mappa.push_back(tMappa);
             pittura.push_back(msDa(inizio));
-        }
-        if (prova == 0 && w && vista) {
             // Into the menu the way a child would: the splash's button has the
-            // focus, Enter presses it.
-            const std::string id = std::to_string(w);
-            const pid_t tasto = avvia({"xdotool", "windowfocus", "--sync", id, "key", "Return"}, ambiente);
-            int s = 0;
-            waitpid(tasto, &s, 0);
-            const Window menu = attendiMappa(d, Orologio::now(), 5000);
-            std::this_thread::sleep_for(std::chrono::seconds(2));
-            if (menu) {
+            // focus, Return presses it.
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            XSetInputFocus(d, w, RevertToParent, CurrentTime);
+            XSync(d, False);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            const KeyCode invio = XKeysymToKeycode(d, XK_Return);
+            const auto tasto = Orologio::now();
+            XTestFakeKeyEvent(d, invio, True, 0);
+            XTestFakeKeyEvent(d, invio, False, 0);
+            XFlush(d);
+            const Window finestraMenu = attendiMappa(d, tasto, 5000);
+            bool dipinto = false;
+            while (finestraMenu && msDa(tasto) < 5000 && !(dipinto = menuDipinto(d, finestraMenu)))
+                std::this_thread::sleep_for(std::chrono::microseconds(500));
+            if (dipinto)
+                menu.push_back(msDa(tasto));
+            if (prova == 0 && dipinto) {
+                std::this_thread::sleep_for(std::chrono::seconds(2));
                 piccoMenu = kibDaStatus(pid, "VmHWM:");
                 rssMenu = kibDaStatus(pid, "VmRSS:");
             }
@@ -201,16 +234,23 @@ int main(int argc, char **argv)
     XCloseDisplay(d);
     ferma(xvfb);
 
-    const double m = mediana(pittura);
-    std::printf("%-50s %8.1f ms  (window mapped after %.1f ms; %zu of %d runs)  target < 250 ms  %s\n",
-                "start to first painted splash, median", m, mediana(mappa), pittura.size(), prove,
-                m >= 0 && m < 250 ? "ok" : "MISSED");
-    if (!pittura.empty())
-        std::printf("%-50s %8.1f ms  /  %.1f ms\n", "  fastest / slowest run",
-                    *std::min_element(pittura.begin(), pittura.end()),
-                    *std::max_element(pittura.begin(), pittura.end()));
+    std::printf("bench_avvio: build %s, %zu of %d runs, load average %.2f at the start, %.2f at the end\n",
+                CALCOLOTTI_BUILD_TYPE, pittura.size(), prove, caricoInizio, carico());
+    auto riga = [](const char *cosa, const std::vector<double> &v, double obiettivo) {
+        if (v.empty()) {
+            std::printf("%-44s no runs\n", cosa);
+            return;
+        }
+        const double m = mediana(v);
+        std::printf("%-44s median %7.1f ms  min %7.1f  max %7.1f  (%zu runs)  target median <= %.0f ms  %s\n", cosa, m,
+                    *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()), v.size(),
+                    obiettivo, m <= obiettivo ? "ok" : "MISSED");
+    };
+    riga("start to the splash window mapped", mappa, 100);
+    riga("start to the first painted splash", pittura, 100);
+    riga("Return on the splash to the painted menu", menu, 60);
     const double mib = piccoMenu / 1024.0;
-    std::printf("%-50s %8.1f MiB (VmRSS %.1f MiB)  target < 60 MiB  %s\n", "peak RSS with the menu up (VmHWM)", mib,
+    std::printf("%-44s %7.1f MiB (VmRSS %.1f MiB)  target < 60 MiB  %s\n", "peak RSS with the menu up (VmHWM)", mib,
                 rssMenu / 1024.0, piccoMenu > 0 && mib < 60 ? "ok" : "MISSED");
     return 0;
 }

@@ -5,6 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen bench_input [samples, default 1000]
 //   xvfb-run -a -s "-screen 0 1366x768x24" bench_input    (the X11 path)
 
+#include "Misure.h"
 #include "exercises/FormEsercizio.h"
 #include "media/AudioOutput.h"
 #include "media/EspeakEngine.h"
@@ -101,33 +102,17 @@ Campioni misura(QWidget *schermata, int codice, int campioni,
     if (persi)
         std::printf("  (%d samples without a repaint of the highlighted control)\n", persi);
     std::sort(c.ms.begin(), c.ms.end());
-    std::sort(c.cpuMs.begin(), c.cpuMs.end());
     return c;
 }
 
-double p99(const std::vector<double> &v)
-{
-    return v[std::min(v.size() - 1, size_t(v.size() * 0.99))];
-}
-
-void riporta(const char *cosa, const Campioni &c)
-{
-    const std::vector<double> &ms = c.ms;
-    if (ms.empty()) {
-        std::printf("%-54s no samples\n", cosa);
-        return;
-    }
-    const double p = p99(ms);
-    std::printf("%-54s p99 %7.3f ms  (median %.3f, worst %.3f; CPU p99 %.3f; %zu samples)  target p99 < 4 ms  %s\n",
-                cosa, p, ms[ms.size() / 2], ms.back(), p99(c.cpuMs), ms.size(), p < 4 ? "ok" : "MISSED");
-    std::fflush(stdout);
-}
 }
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const int campioni = argc > 1 ? std::max(10, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
+    const int corse = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
+    const int campioni = argc > 2 ? std::max(10, atoi(argv[2])) : 1000;
+    Misure::intestazione("bench_input", corse);
 
     StatoProgramma stato;
     stato.ModalitaInput = Modalita::ScansioneManuale;
@@ -138,41 +123,59 @@ int main(int argc, char **argv)
     servizi.attesaRilascioMs = 0;
     const QSize finestra(1280, 720);
 
-    {
-        FormMenu menu(servizi);
-        menu.resize(finestra);
-        menu.show();
-        aspetta(300);
-        QList<QWidget *> voci;
-        for (int i = 0; i < FormMenu::NumeroVoci; ++i)
-            voci << menu.Label1(i);
-        const auto ms = misura(&menu, Qt::Key_Space, campioni, [&] { return menu.Label1(menu.VoceCorrente()); }, voci);
-        riporta("menu, manual scanning, Space to highlight", ms);
-    }
-
-    for (int modo : {int(Modalita::ScansioneManuale), int(Modalita::Frecce)}) {
-        stato.ModalitaInput = int16_t(modo);
-        FormEsercizio esercizio(servizi, 4);
-        esercizio.resize(finestra);
-        bool attiva = false;
-        QObject::connect(&esercizio, &Schermata::attivata, [&attiva] { attiva = true; });
-        esercizio.show();
-        // The first question is spoken before the highlight starts.
-        for (int i = 0; i < 150 && !attiva; ++i)
-            aspetta(100);
-        if (!attiva) {
-            std::printf("exercise screen did not come up\n");
-            return 1;
+    struct Caso {
+        const char *nome;
+        int16_t modo;
+        int tasto;
+        bool menu;
+    };
+    const Caso casi[] = {
+        {"menu, two switches, Space", Modalita::ScansioneManuale, Qt::Key_Space, true},
+        {"exercise (Form4), two switches, Space", Modalita::ScansioneManuale, Qt::Key_Space, false},
+        {"exercise (Form4), arrow keys, Right", Modalita::Frecce, Qt::Key_Right, false},
+    };
+    for (const Caso &caso : casi) {
+        std::vector<double> p99, p999, massimo, cpu99;
+        for (int corsa = 0; corsa < corse; ++corsa) {
+            stato.ModalitaInput = caso.modo;
+            std::unique_ptr<Schermata> schermata;
+            QList<QWidget *> scelte;
+            ControlloreInput *controllo = nullptr;
+            if (caso.menu) {
+                auto *menu = new FormMenu(servizi);
+                schermata.reset(menu);
+                for (int i = 0; i < FormMenu::NumeroVoci; ++i)
+                    scelte << menu->Label1(i);
+                controllo = &menu->controllo();
+            } else {
+                auto *esercizio = new FormEsercizio(servizi, 4);
+                schermata.reset(esercizio);
+                for (int i = 0; i <= 10; ++i)
+                    scelte << esercizio->findChild<QWidget *>(QStringLiteral("Command1_%1").arg(i));
+                controllo = &esercizio->controllo();
+            }
+            schermata->resize(finestra);
+            bool attiva = false;
+            QObject::connect(schermata.get(), &Schermata::attivata, [&attiva] { attiva = true; });
+            schermata->show();
+            // An exercise's first question is spoken before the highlight starts.
+            for (int i = 0; i < 150 && (!attiva || !controllo->evidenziata()); ++i)
+                aspetta(100);
+            aspetta(300);
+            const Campioni c = misura(schermata.get(), caso.tasto, campioni, [controllo] { return controllo->evidenziata(); }, scelte);
+            if (c.ms.empty())
+                continue;
+            p99.push_back(Misure::quantile(c.ms, 0.99));
+            p999.push_back(Misure::quantile(c.ms, 0.999));
+            massimo.push_back(c.ms.back());
+            cpu99.push_back(Misure::quantile(c.cpuMs, 0.99));
         }
-        aspetta(300);
-        QList<QWidget *> numeri;
-        for (int i = 0; i <= 10; ++i)
-            numeri << esercizio.findChild<QWidget *>(QStringLiteral("Command1_%1").arg(i));
-        const auto ms = misura(&esercizio, modo == Modalita::Frecce ? Qt::Key_Right : Qt::Key_Space, campioni,
-                               [&] { return numeri.value(stato.SceltaCorrente); }, numeri);
-        riporta(modo == Modalita::Frecce ? "exercise (Form4), arrow keys, Right to highlight"
-                                         : "exercise (Form4), manual scanning, Space to highlight",
-                ms);
+        std::printf("%s (%d samples a run)\n", caso.nome, campioni);
+        Misure::riga("  key to repainted highlight, p99", p99, "ms", "<= 4 ms", [](double v) { return v <= 4; });
+        Misure::riga("  the program's own CPU over it, p99", cpu99, "ms", "<= 1 ms", [](double v) { return v <= 1; });
+        Misure::riga("  p99.9", p999, "ms", "(recorded)", [](double) { return true; });
+        Misure::riga("  worst sample", massimo, "ms", "(recorded)", [](double) { return true; });
     }
+    Misure::chiusura();
     return 0;
 }
