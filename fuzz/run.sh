@@ -6,11 +6,18 @@ cd "$(dirname "$0")/.."
 secondi=${1:-10}
 out=build-fuzz
 mkdir -p "$out/corpus"
-if [ ! -x "$out/fuzz_impostazioni" ] || [ fuzz/fuzz_impostazioni.cpp -nt "$out/fuzz_impostazioni" ] \
-   || [ src/shell/ModuloPerIni.cpp -nt "$out/fuzz_impostazioni" ]; then
+sorgenti=(fuzz/fuzz_impostazioni.cpp src/shell/ModuloPerIni.cpp src/core/StatoProgramma.cpp
+          src/core/Registri.cpp)
+for f in "${sorgenti[@]}"; do
+  [ -f "$f" ] || { echo "fuzz: $f is missing"; exit 1; }
+done
+ricompila=0
+[ -x "$out/fuzz_impostazioni" ] || ricompila=1
+for f in "${sorgenti[@]}"; do [ "$f" -nt "$out/fuzz_impostazioni" ] && ricompila=1; done
+if [ "$ricompila" = 1 ]; then
   clang++ -std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -Isrc \
-    $(pkg-config --cflags Qt6Core) fuzz/fuzz_impostazioni.cpp src/shell/ModuloPerIni.cpp \
-    src/shell/StatoProgramma.cpp $(pkg-config --libs Qt6Core) -o "$out/fuzz_impostazioni"
+    $(pkg-config --cflags Qt6Core) "${sorgenti[@]}" $(pkg-config --libs Qt6Core) \
+    -o "$out/fuzz_impostazioni"
 fi
 esito=0
 "$out/fuzz_impostazioni" -max_total_time="$secondi" -print_final_stats=1 \

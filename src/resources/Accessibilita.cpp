@@ -37,6 +37,11 @@ QString nomeParlato(Immagine quale)
     case Immagine::FrecciaVerde: return QStringLiteral("avanti");
     case Immagine::FrecciaAvanti: return QStringLiteral("avanti");
     case Immagine::Conferma: return QStringLiteral("conferma");
+    case Immagine::Ripeti: return QStringLiteral("ripeti");
+    case Immagine::MenuCasa: return QStringLiteral("menù");
+    case Immagine::Si: return QStringLiteral("sì");
+    case Immagine::No: return QStringLiteral("no");
+    case Immagine::Croce: return QStringLiteral("risposta sbagliata");
     }
     return QString();
 }
