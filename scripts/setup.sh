@@ -13,7 +13,7 @@ PACKAGES=(
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
   libx11-dev libxtst-dev xvfb xdotool
-  qt6-translations-l10n fonts-comic-neue libqt6sql6-sqlite qt6-charts-dev
+  qt6-translations-l10n fonts-comic-neue
   dpkg-dev file binutils gzip lintian desktop-file-utils appstream man-db
 )
 
