@@ -17,7 +17,8 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QPushButton>
+#include <QPaintEvent>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QTimer>
 
@@ -36,9 +37,55 @@ double cpuFiloMs()
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+
+// Times every event delivered during a sample, so that the slow samples can
+// name the work that made them slow.
+class Applicazione : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    struct Voce {
+        QString chi;
+        int tipo;
+        double ms;
+    };
+    bool registra = false;
+    std::vector<Voce> voci;
+
+    bool notify(QObject *ricevente, QEvent *evento) override
+    {
+        if (!registra)
+            return QApplication::notify(ricevente, evento);
+        const int tipo = evento->type();
+        const QString chi = QString::fromLatin1(ricevente->metaObject()->className()) + QLatin1Char(' ')
+            + ricevente->objectName();
+        rusage prima{}, dopo{};
+        getrusage(RUSAGE_THREAD, &prima);
+        const double cpu = cpuFiloMs();
+        const bool esito = QApplication::notify(ricevente, evento);
+        const double durata = cpuFiloMs() - cpu;
+        getrusage(RUSAGE_THREAD, &dopo);
+        if (durata > 0.3 || tipo == QEvent::Paint) {
+            QString dove = chi;
+            if (dopo.ru_minflt != prima.ru_minflt || dopo.ru_majflt != prima.ru_majflt || dopo.ru_nivcsw != prima.ru_nivcsw)
+                dove += QStringLiteral(" [faults %1, preempted %2]")
+                            .arg(dopo.ru_minflt - prima.ru_minflt + dopo.ru_majflt - prima.ru_majflt)
+                            .arg(dopo.ru_nivcsw - prima.ru_nivcsw);
+            if (tipo == QEvent::Paint) {
+                const QRect r = static_cast<QPaintEvent *>(evento)->rect();
+                dove += QStringLiteral(" %1x%2").arg(r.width()).arg(r.height());
+            }
+            voci.push_back({dove, tipo, durata});
+        }
+        return esito;
+    }
+};
+
 struct Campioni {
     std::vector<double> ms;     // wall time
     std::vector<double> cpuMs;  // this thread's CPU time over the same span
+    double peggiorCpu = 0;      // the sample with the most CPU, and the events that cost it
+    std::vector<Applicazione::Voce> peggiori;
 };
 
 void aspetta(int ms)
@@ -85,6 +132,9 @@ Campioni misura(QWidget *schermata, int codice, int campioni,
     for (int i = 0; i < campioni; ++i) {
         aspetta(3);  // let the previous frame settle, as between two switch presses
         spia.dipinto = -1;
+        auto *app = static_cast<Applicazione *>(QCoreApplication::instance());
+        app->voci.clear();
+        app->registra = true;
         const double cpu = cpuFiloMs();
         const qint64 inizio = orologioUs();
         tasto(schermata, codice);
@@ -92,12 +142,17 @@ Campioni misura(QWidget *schermata, int codice, int campioni,
         while (spia.dipinto < 0 && orologioUs() - inizio < 500000)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         const qint64 fine = orologioUs();
+        app->registra = false;
         if (spia.dipinto < 0) {
             ++persi;
             continue;
         }
         c.ms.push_back((fine - inizio) / 1000.0);
         c.cpuMs.push_back(cpuFiloMs() - cpu);
+        if (c.cpuMs.back() > c.peggiorCpu) {
+            c.peggiorCpu = c.cpuMs.back();
+            c.peggiori = app->voci;
+        }
     }
     if (persi)
         std::printf("  (%d samples without a repaint of the highlighted control)\n", persi);
@@ -109,7 +164,7 @@ Campioni misura(QWidget *schermata, int codice, int campioni,
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    Applicazione app(argc, argv);
     const int corse = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
     const int campioni = argc > 2 ? std::max(10, atoi(argv[2])) : 1000;
     Misure::intestazione("bench_input", corse);
@@ -136,6 +191,8 @@ int main(int argc, char **argv)
     };
     for (const Caso &caso : casi) {
         std::vector<double> p99, p999, massimo, cpu99;
+        double peggiorCpu = 0;
+        std::vector<Applicazione::Voce> peggiori;
         for (int corsa = 0; corsa < corse; ++corsa) {
             stato.ModalitaInput = caso.modo;
             std::unique_ptr<Schermata> schermata;
@@ -150,8 +207,9 @@ int main(int argc, char **argv)
             } else {
                 auto *esercizio = new FormEsercizio(servizi, 4);
                 schermata.reset(esercizio);
-                for (int i = 0; i <= 10; ++i)
-                    scelte << esercizio->findChild<QWidget *>(QStringLiteral("Command1_%1").arg(i));
+                // The scan also lights "ripeti" and "menù": every button is watched.
+                for (QAbstractButton *b : esercizio->findChildren<QAbstractButton *>())
+                    scelte << b;
                 controllo = &esercizio->controllo();
             }
             schermata->resize(finestra);
@@ -169,12 +227,19 @@ int main(int argc, char **argv)
             p999.push_back(Misure::quantile(c.ms, 0.999));
             massimo.push_back(c.ms.back());
             cpu99.push_back(Misure::quantile(c.cpuMs, 0.99));
+            if (c.peggiorCpu > peggiorCpu) {
+                peggiorCpu = c.peggiorCpu;
+                peggiori = c.peggiori;
+            }
         }
         std::printf("%s (%d samples a run)\n", caso.nome, campioni);
         Misure::riga("  key to repainted highlight, p99", p99, "ms", "<= 4 ms", [](double v) { return v <= 4; });
         Misure::riga("  the program's own CPU over it, p99", cpu99, "ms", "<= 1 ms", [](double v) { return v <= 1; });
         Misure::riga("  p99.9", p999, "ms", "(recorded)", [](double) { return true; });
         Misure::riga("  worst sample", massimo, "ms", "(recorded)", [](double) { return true; });
+        std::printf("  the sample with the most CPU (%.2f ms) spent over 0.3 ms in:\n", peggiorCpu);
+        for (const auto &v : peggiori)
+            std::printf("    %-50s event %4d  %.2f ms\n", qPrintable(v.chi), v.tipo, v.ms);
     }
     Misure::chiusura();
     return 0;

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <QVector>
 
 #include <memory>
 
@@ -187,9 +188,20 @@ public:
     }
     void ridisegna()
     {
-        if (!m_etichetta->size().isEmpty())
-            m_etichetta->setPixmap(
-                Immagini::fotogramma(m_quale, m_fotogramma, m_etichetta->size(), m_modo));
+        const QSize misura = m_etichetta->size();
+        if (misura.isEmpty())
+            return;
+        // Each frame is drawn once per size: the animation then only swaps
+        // pixmaps instead of rendering a picture every 600 ms.
+        if (misura != m_misuraFotogrammi) {
+            m_fotogrammi.clear();
+            m_misuraFotogrammi = misura;
+        }
+        m_fotogrammi.resize(Immagini::numeroFotogrammi(m_quale));
+        QPixmap &figura = m_fotogrammi[m_fotogramma];
+        if (figura.isNull())
+            figura = Immagini::fotogramma(m_quale, m_fotogramma, misura, m_modo);
+        m_etichetta->setPixmap(figura);
     }
 
 protected:
@@ -224,6 +236,8 @@ private:
     Qt::AspectRatioMode m_modo;
     QTimer m_tempo;
     int m_fotogramma = 0;
+    QVector<QPixmap> m_fotogrammi;
+    QSize m_misuraFotogrammi;
 };
 
 }
