@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <sys/resource.h>
 #include <vector>
 
@@ -40,6 +41,14 @@ inline double secondiCpu()
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
     return uso.ru_utime.tv_sec + uso.ru_stime.tv_sec + (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
+}
+
+// This thread's CPU time, to tell the program's own work from waiting.
+inline double cpuFiloMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 inline double quantile(std::vector<double> v, double q)

@@ -31,13 +31,6 @@
 
 namespace {
 
-double cpuFiloMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
 struct Misure {
     std::vector<double> risposta, cpu, controllo, esercizio;
 };
@@ -141,7 +134,7 @@ int main(int argc, char **argv)
                 prova.tempoRispostaMs = int(caso() % 4000);
             }
             const double controllo = una.nsecsElapsed() / 1e6;
-            const double cpu = cpuFiloMs();
+            const double cpu = ::Misure::cpuFiloMs();
             una.start();
             RispostaRegistrata r;
             r.istanteMs = inizio + k * passoMs / 8;
@@ -159,7 +152,7 @@ int main(int argc, char **argv)
             diario.rispondi(chiave, r);
             if (m) {
                 m->risposta.push_back(una.nsecsElapsed() / 1e6);
-                m->cpu.push_back(cpuFiloMs() - cpu);
+                m->cpu.push_back(Misure::cpuFiloMs() - cpu);
                 m->controllo.push_back(controllo);
             }
         }

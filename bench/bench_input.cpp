@@ -30,13 +30,6 @@
 
 namespace {
 
-double cpuFiloMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
 
 // Times every event delivered during a sample, so that the slow samples can
 // name the work that made them slow.
@@ -61,9 +54,9 @@ public:
             + ricevente->objectName();
         rusage prima{}, dopo{};
         getrusage(RUSAGE_THREAD, &prima);
-        const double cpu = cpuFiloMs();
+        const double cpu = Misure::cpuFiloMs();
         const bool esito = QApplication::notify(ricevente, evento);
-        const double durata = cpuFiloMs() - cpu;
+        const double durata = Misure::cpuFiloMs() - cpu;
         getrusage(RUSAGE_THREAD, &dopo);
         if (durata > 0.3 || tipo == QEvent::Paint) {
             QString dove = chi;
@@ -135,7 +128,7 @@ Campioni misura(QWidget *schermata, int codice, int campioni,
         auto *app = static_cast<Applicazione *>(QCoreApplication::instance());
         app->voci.clear();
         app->registra = true;
-        const double cpu = cpuFiloMs();
+        const double cpu = Misure::cpuFiloMs();
         const qint64 inizio = orologioUs();
         tasto(schermata, codice);
         spia.bersaglio = evidenziato();
@@ -148,7 +141,7 @@ Campioni misura(QWidget *schermata, int codice, int campioni,
             continue;
         }
         c.ms.push_back((fine - inizio) / 1000.0);
-        c.cpuMs.push_back(cpuFiloMs() - cpu);
+        c.cpuMs.push_back(Misure::cpuFiloMs() - cpu);
         if (c.cpuMs.back() > c.peggiorCpu) {
             c.peggiorCpu = c.cpuMs.back();
             c.peggiori = app->voci;
