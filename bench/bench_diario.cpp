@@ -4,6 +4,7 @@
 // call on this thread, then opens the progress screen on it.
 //   QT_QPA_PLATFORM=offscreen bench_diario [answers, default 100000] [openings, default 5]
 
+#include "Misure.h"
 #include "core/Navigatore.h"
 #include "core/StatoProgramma.h"
 #include "exercises/Descrizioni.h"
@@ -31,7 +32,7 @@
 
 namespace {
 
-struct Misure {
+struct Tempi {
     std::vector<double> risposta, cpu, controllo, esercizio;
 };
 
@@ -92,6 +93,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int risposte = argc > 1 ? std::max(100, atoi(argv[1])) : 100000;
     const int aperture = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
+    Misure::intestazione("bench_diario", aperture);
     QTemporaryDir cartella;
     const QString file = cartella.filePath(QStringLiteral("diario.sqlite"));
 
@@ -111,10 +113,10 @@ int main(int argc, char **argv)
     std::mt19937 caso(7);
     const qint64 adesso = QDateTime::currentMSecsSinceEpoch();
     const qint64 passoMs = 30LL * 24 * 3600 * 1000 / risposte;
-    Misure misure;
+    Tempi misure;
     // Each call on this thread as the exercise screen makes it; between two
     // measured answers the loop idles `pausaMs`, as it does while a child thinks.
-    auto esercizio = [&](int i, Misure *m, int pausaMs) {
+    auto esercizio = [&](int i, Tempi *m, int pausaMs) {
         const qint64 inizio = adesso - qint64(risposte - i) * passoMs;
         const QString &livello = livelli[(i / 8) % livelli.size()];
         QElapsedTimer una;
@@ -134,7 +136,7 @@ int main(int argc, char **argv)
                 prova.tempoRispostaMs = int(caso() % 4000);
             }
             const double controllo = una.nsecsElapsed() / 1e6;
-            const double cpu = ::Misure::cpuFiloMs();
+            const double cpu = Misure::cpuFiloMs();
             una.start();
             RispostaRegistrata r;
             r.istanteMs = inizio + k * passoMs / 8;
@@ -205,5 +207,6 @@ int main(int argc, char **argv)
                     *std::max_element(ms.begin(), ms.end()) < 300 ? "ok" : "MISSED");
         std::fflush(stdout);
     }
+    Misure::chiusura();
     return 0;
 }

@@ -1,5 +1,6 @@
 // How long a screen waits for its pictures and pointers: everything the menu
 // and an exercise screen ask for when they open, drawn from scratch.
+#include "Misure.h"
 #include "resources/Immagini.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    Misure::intestazione("bench_immagini", 1);
     auto misura = [](const char *cosa, int volte, auto &&lavoro) {
         lavoro();  // the first call loads the files
         QElapsedTimer t;
@@ -37,5 +39,6 @@ int main(int argc, char **argv)
     misura("status-bar face, one frame at 49x32", 200, [] {
         Immagini::fotogramma(Immagine::FacciaEsatti, 1, QSize(49, 32));
     });
+    Misure::chiusura();
     return 0;
 }

@@ -2,6 +2,7 @@
 // at 1920x1080, and the cost of a scene at rest.
 //   bench_player [scene folder]
 
+#include "Misure.h"
 #include "media/animation/Orologio.h"
 #include "media/animation/ScenePlayer.h"
 
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Misure::intestazione("bench_player", 1);
     const QDir cartella(argc > 1 ? QString::fromLocal8Bit(argv[1])
                                  : QCoreApplication::applicationDirPath() + QStringLiteral("/scenes"));
 
@@ -145,5 +147,6 @@ int main(int argc, char *argv[])
         std::printf("b%d at rest: %d frames in 2 s, %.2f%% of a core\n", n, lettore.dipinti,
                     100 * (secondiCpu() - cpu1) / (tempo.nsecsElapsed() / 1e9));
     }
+    Misure::chiusura();
     return 0;
 }

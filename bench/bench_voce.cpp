@@ -4,6 +4,7 @@
 // - CPU: process time while Parla waits for speech and while Pausa waits,
 //   against a loop that polls the event queue for the same time.
 
+#include "Misure.h"
 #include "core/Chiusura.h"
 #include "media/AudioOutput.h"
 #include "media/EspeakEngine.h"
@@ -58,6 +59,7 @@ void misuraCpu(const char *nome, F &&attendi)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    Misure::intestazione("bench_voce", 30);
     Cronometro *cronometro = nullptr;
     Chiusura chiusura;
     VoceProgramma voce([&cronometro] {
@@ -101,5 +103,6 @@ int main(int argc, char **argv)
         while (t.elapsed() < 2000)
             QCoreApplication::processEvents();
     });
+    Misure::chiusura();
     return 0;
 }
