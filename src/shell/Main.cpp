@@ -17,9 +17,38 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QPointer>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Runs its work once, in the turn of the event loop after the window it
+// watches has been painted for the first time.
+class DopoLaPrimaPittura : public QObject
+{
+public:
+    DopoLaPrimaPittura(std::function<void()> lavoro, QObject *finestra)
+        : QObject(finestra), m_lavoro(std::move(lavoro)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint && m_lavoro) {
+            QTimer::singleShot(0, this, std::exchange(m_lavoro, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_lavoro;
+};
+
+}
 
 int Main(int argc, char **argv)
 {
@@ -82,12 +111,23 @@ int Esegui(Dialoghi &dialoghi)
     qCDebug(lcAvvio).noquote() << Registri::momento() << "settings read";
     // Built after the settings are read: the generator is seeded from the clock here.
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma(), {}, &dialoghi);
-    programma.apriDiario(DiarioSqlite::percorsoPredefinito());
     qCDebug(lcAvvio).noquote() << Registri::momento() << "services";
     Servizi &servizi = programma.servizi();
     FabbricaSchermate navigatore(servizi);
-    navigatore.mostraPrimo(navigatore.crea(IdSchermata::Avvio));
+    Schermata *avvio = navigatore.crea(IdSchermata::Avvio);
+    navigatore.mostraPrimo(avvio);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "splash shown";
+    // The record (a database driver and a writer thread) is first needed by an
+    // exercise, well after the splash: it opens once the splash is up, and
+    // the splash's first paint does not wait for it.
+    auto apriDiario = [&programma, aperto = std::make_shared<bool>(false)] {
+        if (std::exchange(*aperto, true))
+            return;
+        programma.apriDiario(DiarioSqlite::percorsoPredefinito());
+        qCDebug(lcAvvio).noquote() << Registri::momento() << "record open";
+    };
+    avvio->installEventFilter(new DopoLaPrimaPittura(apriDiario, avvio));
+    QTimer::singleShot(1000, qApp, apriDiario);  // a splash never painted (minimised) must not lose the record
     const int esito = QApplication::exec();
     // Screens still alive go before the services they use. Only the screens:
     // their menus' popups go with them, and the speech host has its owner.
