@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -41,25 +42,21 @@ QString nome(const QWidget *w)
 }
 
 ControlloreInput::Occupazione::Occupazione(ControlloreInput *controllo, bool dalPrimo)
-    : m_controllo(controllo)
-    , m_dalPrimo(dalPrimo)
+    : m_controllo(controllo), m_dalPrimo(dalPrimo)
 {
 }
 
 ControlloreInput::Occupazione::Occupazione(Occupazione &&altra) noexcept
-    : m_controllo(altra.m_controllo)
-    , m_dalPrimo(altra.m_dalPrimo)
+    : m_controllo(std::exchange(altra.m_controllo, nullptr)), m_dalPrimo(altra.m_dalPrimo)
 {
-    altra.m_controllo = nullptr;
 }
 
 ControlloreInput::Occupazione &ControlloreInput::Occupazione::operator=(Occupazione &&altra) noexcept
 {
     if (this != &altra) {
         libera();
-        m_controllo = altra.m_controllo;
+        m_controllo = std::exchange(altra.m_controllo, nullptr);
         m_dalPrimo = altra.m_dalPrimo;
-        altra.m_controllo = nullptr;
     }
     return *this;
 }
@@ -97,10 +94,6 @@ ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersa
     m_rilascio.setSingleShot(true);
     connect(&m_rilascio, &QTimer::timeout, this, &ControlloreInput::completaRilascio);
     m_nascondiAvviso.setSingleShot(true);
-    connect(&m_nascondiAvviso, &QTimer::timeout, this, [this] {
-        if (m_avvisoVelocita)
-            m_avvisoVelocita->hide();
-    });
     qApp->installEventFilter(this);
 }
 
@@ -495,6 +488,7 @@ void ControlloreInput::cambiaVelocita(int quarti)
         carattere.setBold(true);
         m_avvisoVelocita->setFont(carattere);
         m_avvisoVelocita->setFocusPolicy(Qt::NoFocus);
+        connect(&m_nascondiAvviso, &QTimer::timeout, m_avvisoVelocita, &QWidget::hide);
     }
     m_avvisoVelocita->setText(testo);
     m_avvisoVelocita->adjustSize();
