@@ -94,18 +94,22 @@ private slots:
     void colore_data()
     {
         QTest::addColumn<double>("salvato");
-        QTest::addColumn<QList<bool>>("conferme");  // one per opening: green is picked first, then dark
+        QTest::addColumn<QList<bool>>("conferme");  // one per opening: `primo` is picked first, then dark
+        QTest::addColumn<QColor>("primo");
         QTest::addColumn<QColor>("atteso");
-        QTest::newRow("stored in BGR order") << double(0xFF0000) << QList<bool>{} << QColor(0, 0, 255);
-        QTest::newRow("a fraction rounds to the nearest colour") << 65279.6 << QList<bool>{} << QColor(0, 255, 0);
-        QTest::newRow("OK then cancel keeps the first pick") << 255.0 << QList<bool>{true, false} << QColor(0, 100, 0);
-        QTest::newRow("cancel twice keeps the stored colour") << double(0x30A0C0) << QList<bool>{false, false} << QColor(0xC0, 0xA0, 0x30);
+        const QColor verde(0, 100, 0);
+        QTest::newRow("stored in BGR order") << double(0xFF0000) << QList<bool>{} << verde << QColor(0, 0, 255);
+        QTest::newRow("a fraction rounds to the nearest colour") << 65279.6 << QList<bool>{} << verde << QColor(0, 255, 0);
+        QTest::newRow("OK then cancel keeps the first pick") << 255.0 << QList<bool>{true, false} << verde << verde;
+        QTest::newRow("cancel twice keeps the stored colour") << double(0x30A0C0) << QList<bool>{false, false} << verde << QColor(0xC0, 0xA0, 0x30);
+        QTest::newRow("a grey like the buttons' is refused") << 255.0 << QList<bool>{true} << QColor(200, 200, 200) << QColor(255, 0, 0);
     }
 
     void colore()
     {
         QFETCH(double, salvato);
         QFETCH(QList<bool>, conferme);
+        QFETCH(QColor, primo);
         QFETCH(QColor, atteso);
         Banco banco;
         banco.finti.stato.ColoreScansione = salvato;
@@ -113,11 +117,13 @@ private slots:
         QVERIFY(mostraEAttiva(form));
         for (int i = 0; i < conferme.size(); ++i) {
             banco.finti.colore.conferma = conferme[i];
-            banco.finti.colore.colore = i == 0 ? QColor(0, 100, 0) : QColor(10, 20, 30);
+            banco.finti.colore.colore = i == 0 ? primo : QColor(10, 20, 30);
             QTest::mouseClick(form->findChild<QWidget *>("Command1"), Qt::LeftButton);
         }
         QCOMPARE(coloreFaccia(form->findChild<QPushButton *>("Command1")), atteso);
         QCOMPARE(banco.finti.stato.ColoreScansione, conferme.contains(true) ? double(Colori::aBGR(atteso)) : salvato);
+        const bool rifiutato = conferme.value(0) && atteso != primo;  // and the adult is told why
+        QCOMPARE(banco.finti.registro.voci.filter(QStringLiteral("avviso")).size(), int(rifiutato));
     }
 
     void voce_data()
