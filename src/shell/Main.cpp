@@ -127,7 +127,10 @@ int Esegui(Dialoghi &dialoghi)
         qCDebug(lcAvvio).noquote() << Registri::momento() << "record open";
     };
     avvio->installEventFilter(new DopoLaPrimaPittura(apriDiario, avvio));
-    QTimer::singleShot(1000, qApp, apriDiario);  // a splash never painted (minimised) must not lose the record
+    // A splash never painted (minimised) must not lose the record; the timer
+    // goes with this run, never into a later one.
+    QObject questaCorsa;
+    QTimer::singleShot(1000, &questaCorsa, apriDiario);
     const int esito = QApplication::exec();
     // Screens still alive go before the services they use. Only the screens:
     // their menus' popups go with them, and the speech host has its owner.
