@@ -43,12 +43,6 @@ void aspetta(int ms)
     ciclo.exec();
 }
 
-double quantile(std::vector<double> v, double q)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(q * double(v.size())))];
-}
-
 // Notes when both charts have been painted.
 class Spia : public QObject
 {
@@ -185,13 +179,13 @@ int main(int argc, char **argv)
     const auto oltre = std::count_if(misure.risposta.begin(), misure.risposta.end(), [](double ms) { return ms >= 1; });
     std::printf("per answer on the interface thread: median %.4f ms, p99.9 %.4f ms, worst %.3f ms (%ld of %zu over 1 ms)"
                 "  target < 1 ms  %s\n",
-                quantile(misure.risposta, 0.5), quantile(misure.risposta, 0.999), peggiore, long(oltre),
+                Misure::quantile(misure.risposta, 0.5), Misure::quantile(misure.risposta, 0.999), peggiore, long(oltre),
                 misure.risposta.size(), peggiore < 1 ? "ok" : "MISSED");
     std::printf("  CPU time per answer: median %.4f ms, worst %.3f ms; the control without the record: median %.4f ms,"
                 " worst %.3f ms\n",
-                quantile(misure.cpu, 0.5), *std::max_element(misure.cpu.begin(), misure.cpu.end()),
-                quantile(misure.controllo, 0.5), *std::max_element(misure.controllo.begin(), misure.controllo.end()));
-    std::printf("per exercise start or end: median %.4f ms, worst %.3f ms\n", quantile(misure.esercizio, 0.5),
+                Misure::quantile(misure.cpu, 0.5), *std::max_element(misure.cpu.begin(), misure.cpu.end()),
+                Misure::quantile(misure.controllo, 0.5), *std::max_element(misure.controllo.begin(), misure.controllo.end()));
+    std::printf("per exercise start or end: median %.4f ms, worst %.3f ms\n", Misure::quantile(misure.esercizio, 0.5),
                 *std::max_element(misure.esercizio.begin(), misure.esercizio.end()));
     std::printf("record of %d answers: %.1f MiB\n", risposte, QFileInfo(file).size() / 1048576.0);
     std::fflush(stdout);
@@ -203,7 +197,7 @@ int main(int argc, char **argv)
             ms.push_back(apri(navigatore, periodo));
         const double primo = ms.front();
         std::printf("progress screen, %-27s first %.0f ms, median %.0f ms, worst %.0f ms  target < 300 ms  %s\n", nome,
-                    primo, quantile(ms, 0.5), *std::max_element(ms.begin(), ms.end()),
+                    primo, Misure::quantile(ms, 0.5), *std::max_element(ms.begin(), ms.end()),
                     *std::max_element(ms.begin(), ms.end()) < 300 ? "ok" : "MISSED");
         std::fflush(stdout);
     }
