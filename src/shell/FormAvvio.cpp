@@ -8,6 +8,7 @@
 #include "core/Servizi.h"
 
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -44,6 +45,8 @@ FormAvvio::FormAvvio(Servizi &servizi, QWidget *parent)
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::Window, QColor(0, 192, 0));
     setPalette(tavolozza);
+    // The bands cover every pixel: no background fill before them.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Immagini::puntatore(Puntatore::Orsetto));
 
     etichetta(this, 0, QStringLiteral("Calcolotti"), 72, Twips::rect(600, 600, 8535, 3135));
@@ -82,48 +85,37 @@ QColor FormAvvio::coloreFascia(int i)
 
 void FormAvvio::Form_Activate()
 {
-    dipingiSfondo();
     update();
     activateWindow();
     m_command1->setFocus(Qt::OtherFocusReason);
 }
 
-void FormAvvio::dipingiSfondo()
-{
-    const QSize dimensione = size();
-    if (dimensione.isEmpty())
-        return;
-    m_sfondo = QPixmap(dimensione);
-    QPainter pittore(&m_sfondo);
-    // 256 full-width bands, white at the top to pure green at the bottom.
-    const double altezza = dimensione.height();
-    for (int i = 0; i < 256; ++i) {
-        const int alto = int(i * altezza / 256.0);
-        const int basso = int((i + 1) * altezza / 256.0);
-        if (basso > alto)
-            pittore.fillRect(0, alto, dimensione.width(), basso - alto, coloreFascia(i));
-    }
-}
-
-void FormAvvio::paintEvent(QPaintEvent *)
+void FormAvvio::paintEvent(QPaintEvent *evento)
 {
     static bool primo = true;
     if (primo) {
         primo = false;
         qCDebug(lcAvvio).noquote() << Registri::momento() << "splash painted";
     }
+    // 256 full-width bands, white at the top to pure green at the bottom,
+    // straight into the window and only where it is exposed: a picture of
+    // the whole gradient kept aside cost a fresh window-sized buffer on
+    // every resize, before the splash was first seen.
     QPainter pittore(this);
-    if (m_sfondo.size() != size())
-        dipingiSfondo();
-    pittore.drawPixmap(0, 0, m_sfondo);
+    const QRect zona = evento->rect();
+    const double altezza = height();
+    for (int i = 0; i < 256; ++i) {
+        const int alto = int(i * altezza / 256.0);
+        const int basso = int((i + 1) * altezza / 256.0);
+        if (basso > alto && basso > zona.top() && alto <= zona.bottom())
+            pittore.fillRect(zona.left(), alto, zona.width(), basso - alto, coloreFascia(i));
+    }
 }
 
 void FormAvvio::resizeEvent(QResizeEvent *evento)
 {
     Schermata::resizeEvent(evento);
     m_ridimensionatore.ridimensiona();
-    // A larger window must not show bare edges below or beside the gradient.
-    dipingiSfondo();
 }
 
 void FormAvvio::Command1_Click()

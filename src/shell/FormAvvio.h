@@ -25,9 +25,7 @@ protected:
 
 private:
     void Command1_Click();
-    void dipingiSfondo();
 
     Ridimensionatore m_ridimensionatore;
-    QPixmap m_sfondo;  // the persistent background
     QPushButton *m_command1 = nullptr;
 };
