@@ -1,9 +1,11 @@
 # Run at install time (see cmake/Pacchetto.cmake) with
-#   CALCOLOTTI_PARTE       programma: the program, stripped, into the bin folder
+#   CALCOLOTTI_PARTE       programma: the file, stripped, into its folder
 #                          simboli: its debug information alone, as
 #                          lib/debug/.build-id/xx/rest-of-the-id.debug
-#   CALCOLOTTI_ESEGUIBILE  the program as built, left untouched
-#   CALCOLOTTI_BINDIR, CALCOLOTTI_OBJCOPY, CALCOLOTTI_READELF
+#   CALCOLOTTI_ESEGUIBILE  the program or module as built, left untouched
+#   CALCOLOTTI_BINDIR      the folder it goes to
+#   CALCOLOTTI_DA_ESEGUIRE whether it is a program (mode 755) or a module (644)
+#   CALCOLOTTI_OBJCOPY, CALCOLOTTI_READELF
 # Stripped as Debian strips (--strip-unneeded, without .comment and .note),
 # the debug sections compressed.
 
@@ -67,8 +69,12 @@ if(CALCOLOTTI_PARTE STREQUAL "programma")
     message(WARNING "objcopy not found: installing ${nome} unstripped")
     file(COPY ${CALCOLOTTI_ESEGUIBILE} DESTINATION ${lavoro})
   endif()
-  file(INSTALL ${lavoro}/${nome} DESTINATION "${bin}"
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  if(CALCOLOTTI_DA_ESEGUIRE)
+    set(permessi OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  else()
+    set(permessi OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  endif()
+  file(INSTALL ${lavoro}/${nome} DESTINATION "${bin}" FILE_PERMISSIONS ${permessi})
 elseif(CALCOLOTTI_PARTE STREQUAL "simboli" AND con_debug AND id)
   file(INSTALL ${simboli} DESTINATION "${CMAKE_INSTALL_PREFIX}/lib/debug/.build-id/${testa}"
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)

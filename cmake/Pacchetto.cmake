@@ -10,18 +10,28 @@ if(NOT CALCOLOTTI_TESTA_CHANGELOG MATCHES "^calcolotti \\(${CALCOLOTTI_VERSIONE_
     "add an entry for version ${PROJECT_VERSION} on top")
 endif()
 
-# The program is installed stripped (component "programma"); its debug
-# information goes apart under lib/debug/.build-id, where gdb looks for it
-# (component "simboli"). The build folder keeps the unstripped program.
+# The program and its module are installed stripped (component "programma");
+# their debug information goes apart under lib/debug/.build-id, where gdb looks
+# for it (component "simboli"). The build folder keeps them unstripped.
 foreach(parte programma simboli)
-  install(CODE "
-    set(CALCOLOTTI_PARTE ${parte})
-    set(CALCOLOTTI_ESEGUIBILE \"$<TARGET_FILE:calcolotti>\")
-    set(CALCOLOTTI_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
-    set(CALCOLOTTI_OBJCOPY \"${CMAKE_OBJCOPY}\")
-    set(CALCOLOTTI_READELF \"${CMAKE_READELF}\")
-    include(\"${CMAKE_SOURCE_DIR}/cmake/InstallaSpogliato.cmake\")
-    " COMPONENT ${parte})
+  foreach(file calcolotti calcolotti_estensioni)
+    if(file STREQUAL calcolotti)
+      set(destinazione ${CMAKE_INSTALL_BINDIR})
+      set(eseguibile TRUE)
+    else()
+      set(destinazione ${CALCOLOTTI_CARTELLA_MODULI})
+      set(eseguibile FALSE)
+    endif()
+    install(CODE "
+      set(CALCOLOTTI_PARTE ${parte})
+      set(CALCOLOTTI_ESEGUIBILE \"$<TARGET_FILE:${file}>\")
+      set(CALCOLOTTI_BINDIR \"${destinazione}\")
+      set(CALCOLOTTI_DA_ESEGUIRE ${eseguibile})
+      set(CALCOLOTTI_OBJCOPY \"${CMAKE_OBJCOPY}\")
+      set(CALCOLOTTI_READELF \"${CMAKE_READELF}\")
+      include(\"${CMAKE_SOURCE_DIR}/cmake/InstallaSpogliato.cmake\")
+      " COMPONENT ${parte})
+  endforeach()
 endforeach()
 
 # Every Debian package carries its copyright and changelog: the debug

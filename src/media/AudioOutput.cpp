@@ -1,11 +1,9 @@
 #include "media/AudioOutput.h"
 
-#include "media/QtAudioOutput.h"
+#include "core/Estensioni.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QMediaDevices>
 #include <QMutex>
 #include <QThread>
 #include <QTimer>
@@ -63,6 +61,7 @@ namespace {
 
 QThread *g_filoSonoro = nullptr;
 QObject *g_contestoSonoro = nullptr;  // lives on the sound thread
+bool g_trattenuto = false;  // the thread waits for liberaSuono()
 
 // At the application's end, after the outputs' last work. A thread still stuck
 // in the sound server is left to the process's exit: waiting for it would hang
@@ -89,12 +88,25 @@ QObject *contestoSonoro()
         g_filoSonoro->setObjectName(QStringLiteral("suono"));
         g_contestoSonoro = new QObject;
         g_contestoSonoro->moveToThread(g_filoSonoro);
-        g_filoSonoro->start();
+        if (!g_trattenuto)
+            g_filoSonoro->start();
         qAddPostRoutine(fermaFiloSonoro);
     }
     return g_contestoSonoro;
 }
 
+}
+
+void trattieniSuono()
+{
+    g_trattenuto = true;
+}
+
+void liberaSuono()
+{
+    g_trattenuto = false;
+    if (g_filoSonoro && !g_filoSonoro->isRunning() && !g_filoSonoro->isFinished())
+        g_filoSonoro->start();
 }
 
 // Touched on the sound thread only, but for the report, which the interface
@@ -184,10 +196,11 @@ void UscitaAsincrona::playEffect(const QString &path)
 
 std::unique_ptr<AudioOutput> creaUscitaAudio()
 {
-    // Even asking for the device talks to the sound server.
     return std::make_unique<UscitaAsincrona>([]() -> std::unique_ptr<AudioOutput> {
-        if (QMediaDevices::defaultAudioOutput().isNull())
+        Estensioni *estensioni = Estensioni::istanza();
+        std::unique_ptr<AudioOutput> uscita = estensioni ? estensioni->uscitaAudio() : nullptr;
+        if (!uscita)
             return std::make_unique<NullAudioOutput>();
-        return std::make_unique<QtAudioOutput>();
+        return uscita;
     });
 }

@@ -81,5 +81,12 @@ private:
 // there is one, otherwise the null output.
 std::unique_ptr<AudioOutput> creaUscitaAudio();
 
+// On the interface thread. The program holds the sound thread back until its
+// splash is painted: the first output loads the sound and speech libraries,
+// which the splash must not wait for. Work given to outputs meanwhile is done
+// once the thread is let go.
+void trattieniSuono();
+void liberaSuono();
+
 // Monotonic microseconds, for the outputs and the engine's watchdog.
 qint64 orologioUs();

@@ -10,7 +10,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QVariant>
 
 #include <algorithm>
@@ -439,12 +438,6 @@ DiarioSqlite::~DiarioSqlite()
     manda([s = m_scrittore] { s->termina(); });
     m_thread.wait();
     delete m_scrittore;
-}
-
-QString DiarioSqlite::percorsoPredefinito()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/calcolotti/diario.sqlite");
 }
 
 template <typename Funzione>

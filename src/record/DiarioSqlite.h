@@ -27,9 +27,6 @@ public:
     explicit DiarioSqlite(const QString &percorso, int attesaBloccoMs = 2000);
     ~DiarioSqlite() override;
 
-    // $XDG_DATA_HOME/calcolotti/diario.sqlite, or the platform's data folder.
-    static QString percorsoPredefinito();
-
     quint64 apriEsercizio(const EsercizioRegistrato &esercizio) override;
     void rispondi(quint64 esercizio, const RispostaRegistrata &risposta) override;
     void chiudiEsercizio(quint64 esercizio, qint64 fineMs, bool finito) override;

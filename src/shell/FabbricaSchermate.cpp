@@ -3,8 +3,8 @@
 #include "config/Form10.h"
 #include "config/FormConfigura.h"
 #include "config/FormOpzioniScansione.h"
+#include "core/Estensioni.h"
 #include "exercises/FormEsercizio.h"
-#include "record/FormProgressi.h"
 #include "record/OsservatoreEsercizio.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormInfo.h"
@@ -42,7 +42,9 @@ Schermata *FabbricaSchermate::crea(IdSchermata id)
     case IdSchermata::OpzioniScansione:
         return new FormOpzioniScansione(m_servizi);
     case IdSchermata::Progressi:
-        return new FormProgressi(m_servizi);
+        if (Estensioni *estensioni = Estensioni::istanza())
+            return estensioni->progressi(m_servizi);
+        return nullptr;
     }
     return nullptr;
 }

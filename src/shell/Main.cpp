@@ -3,7 +3,7 @@
 #include "core/Registri.h"
 #include "core/Schermata.h"
 #include "core/StatoProgramma.h"
-#include "record/DiarioSqlite.h"
+#include "media/AudioOutput.h"
 #include "resources/Immagini.h"
 #include "shell/FabbricaSchermate.h"
 #include "shell/Istanza.h"
@@ -45,8 +45,10 @@ private:
     std::thread m_filo;
 };
 
-// Runs its work once, in the turn of the event loop after the window it
-// watches has been painted for the first time.
+// Runs its work once, shortly after the window it watches was first painted.
+// Not in the very next turn of the event loop: the painted frame leaves for the
+// display only when the loop next waits, and work queued right after the paint
+// (tens of milliseconds of loading) would hold it back.
 class DopoLaPrimaPittura : public QObject
 {
 public:
@@ -57,12 +59,13 @@ protected:
     bool eventFilter(QObject *, QEvent *evento) override
     {
         if (evento->type() == QEvent::Paint && m_lavoro) {
-            QTimer::singleShot(0, this, std::exchange(m_lavoro, nullptr));
+            QTimer::singleShot(RitardoMs, this, std::exchange(m_lavoro, nullptr));
         }
         return false;
     }
 
 private:
+    static constexpr int RitardoMs = 50;
     std::function<void()> m_lavoro;
 };
 
@@ -128,6 +131,8 @@ int Esegui(Dialoghi &dialoghi)
     ModuloPerIni::LeggiImpostazioni(stato);
     ModuloOpzioni::LeggiOpzioni(stato);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "settings read";
+    // The sounds' outputs, made with the services, wait for the splash.
+    trattieniSuono();
     // Built after the settings are read: the generator is seeded from the clock here.
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma(), {}, &dialoghi);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "services";
@@ -136,20 +141,21 @@ int Esegui(Dialoghi &dialoghi)
     Schermata *avvio = navigatore.crea(IdSchermata::Avvio);
     navigatore.mostraPrimo(avvio);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "splash shown";
-    // The record (a database driver and a writer thread) is first needed by an
-    // exercise, well after the splash: it opens once the splash is up, and
-    // the splash's first paint does not wait for it.
-    auto apriDiario = [&programma, aperto = std::make_shared<bool>(false)] {
-        if (std::exchange(*aperto, true))
+    // Sound and the record (a database driver and a writer thread) are first
+    // needed well after the splash, and they load some thirty libraries: they
+    // start once the splash is up, and its first paint does not wait for them.
+    auto dopoLaCopertina = [&programma, fatto = std::make_shared<bool>(false)] {
+        if (std::exchange(*fatto, true))
             return;
-        programma.apriDiario(DiarioSqlite::percorsoPredefinito());
+        liberaSuono();
+        programma.apriDiario(Percorsi::fileDiario());
         qCDebug(lcAvvio).noquote() << Registri::momento() << "record open";
     };
-    avvio->installEventFilter(new DopoLaPrimaPittura(apriDiario, avvio));
-    // A splash never painted (minimised) must not lose the record; the timer
-    // goes with this run, never into a later one.
+    avvio->installEventFilter(new DopoLaPrimaPittura(dopoLaCopertina, avvio));
+    // A splash never painted (minimised) must not go without sound or record;
+    // the timer goes with this run, never into a later one.
     QObject questaCorsa;
-    QTimer::singleShot(1000, &questaCorsa, apriDiario);
+    QTimer::singleShot(1000, &questaCorsa, dopoLaCopertina);
     const int esito = QApplication::exec();
     // Screens still alive go before the services they use. Only the screens:
     // their menus' popups go with them, and the speech host has its owner.

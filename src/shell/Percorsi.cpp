@@ -49,4 +49,10 @@ QString fileBlocco()
     return cartella.isEmpty() ? QString() : cartella + QStringLiteral("/calcolotti-%1.lock").arg(utente);
 }
 
+QString fileDiario()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/calcolotti/diario.sqlite");
+}
+
 }

@@ -14,4 +14,7 @@ QString guida(const QString &cartellaProgramma);
 // The single-instance lock of this user: in the runtime folder where there is
 // one, otherwise in the temporary folder; empty when neither exists.
 QString fileBlocco();
+// The record of the child's work: $XDG_DATA_HOME/calcolotti/diario.sqlite, or
+// the platform's data folder.
+QString fileDiario();
 }

@@ -1,9 +1,10 @@
 #include "shell/ServiziProgramma.h"
 
 #include "core/Avvisi.h"
-#include "media/EspeakEngine.h"
+#include "core/Estensioni.h"
+#include "media/SpeechEngine.h"
 #include "media/animation/ScenePlayer.h"
-#include "record/DiarioSqlite.h"
+#include "record/Diario.h"
 #include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
 
@@ -11,9 +12,27 @@
 
 namespace {
 
+// Without the module the program still runs, silent: the menu says what is missing.
+class MotoreMuto : public SpeechEngine
+{
+public:
+    void speak(const QString &) override {}
+    void stop() override {}
+    bool isSpeaking() const override { return false; }
+    void setRate(int) override {}
+    int voiceCount() const override { return 0; }
+    QString voiceName(int) const override { return {}; }
+    bool selectVoice(int) override { return false; }
+    bool writeAfterVoiceChange(int16_t) override { return false; }
+};
+
 ServiziProgramma::CreaMotore motoreReale()
 {
-    return [] { return std::unique_ptr<SpeechEngine>(new EspeakEngine); };
+    return []() -> std::unique_ptr<SpeechEngine> {
+        if (Estensioni *estensioni = Estensioni::istanza())
+            return estensioni->motoreVoce();
+        return std::make_unique<MotoreMuto>();
+    };
 }
 
 }
@@ -65,6 +84,7 @@ ServiziProgramma::~ServiziProgramma()
 void ServiziProgramma::apriDiario(const QString &percorso)
 {
     m_servizi.diario = nullptr;
-    m_diario = std::make_unique<DiarioSqlite>(percorso);
+    Estensioni *estensioni = Estensioni::istanza();
+    m_diario = estensioni ? estensioni->diario(percorso) : nullptr;
     m_servizi.diario = m_diario.get();
 }

@@ -1,5 +1,6 @@
 #include "shell/Verifica.h"
 
+#include "core/Estensioni.h"
 #include "exercises/catalog/Catalogo.h"
 #include "media/animation/Scena.h"
 #include "shell/Percorsi.h"
@@ -10,8 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-
-#include <espeak-ng/speak_lib.h>
 
 namespace {
 
@@ -69,14 +68,6 @@ void suoni(const QString &cartella, const QString &sotto, const QString &quali, 
         esito.trovati << QStringLiteral("suoni di %1: %2 (%3)").arg(quali).arg(numero).arg(dir.path());
 }
 
-int campioniSintetizzati = 0;
-
-int contaCampioni(short *, int numero, espeak_EVENT *)
-{
-    campioniSintetizzati += numero;
-    return 0;
-}
-
 }
 
 namespace Verifica {
@@ -99,28 +90,13 @@ EsitoVerifica dati(const QString &cartellaProgramma)
 
 void voce(EsitoVerifica &esito)
 {
-    if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT) <= 0) {
-        esito.mancanti << QStringLiteral("MANCANO i dati di espeak-ng (pacchetto espeak-ng-data)");
+    Estensioni *estensioni = Estensioni::istanza();
+    if (!estensioni) {
+        esito.mancanti << QStringLiteral("MANCA il modulo della voce, dei suoni e del diario: %1")
+                              .arg(Estensioni::errore());
         return;
     }
-    const char *percorso = nullptr;
-    const char *versione = espeak_Info(&percorso);
-    const QString dove = QString::fromLocal8Bit(percorso ? percorso : "");
-    if (espeak_SetVoiceByName("it") != EE_OK) {
-        esito.mancanti << QStringLiteral("MANCA la voce italiana \"it\" di espeak-ng (in %1)").arg(dove);
-        return;
-    }
-    // Selecting a voice can succeed on a partial install; speaking proves it.
-    espeak_SetSynthCallback(&contaCampioni);
-    campioniSintetizzati = 0;
-    const char parola[] = "uno";
-    espeak_Synth(parola, sizeof parola, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
-    if (campioniSintetizzati == 0) {
-        esito.mancanti << QStringLiteral("MUTA la voce italiana \"it\" di espeak-ng (in %1)").arg(dove);
-        return;
-    }
-    esito.trovati << QStringLiteral("voce: espeak-ng %1, voce italiana \"it\" (%2)")
-                         .arg(QString::fromLatin1(versione ? versione : "?"), dove);
+    estensioni->verificaVoce(esito.trovati, esito.mancanti);
 }
 
 int esegui(const QString &cartellaProgramma)

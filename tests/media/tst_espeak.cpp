@@ -180,13 +180,18 @@ private slots:
         QCOMPARE(uscita.playedUs(), 0);
     }
 
-    // Samples reach the output on the sound thread in order; its clock counts for the current stream only.
+    // Samples reach the output on the sound thread in order, once the thread is let go (the first
+    // test to use it); its clock counts for the current stream only.
     void uscitaAsincrona()
     {
+        trattieniSuono();
         UscitaAsincrona uscita([] { return std::make_unique<Sportello>(); });
         uscita.startStream(22050);
         for (const char *pezzo : {"ab", "cd", "ef"})
             uscita.write(pezzo);
+        QTest::qWait(50);
+        QCOMPARE(Sportello::dati(), QByteArray());
+        liberaSuono();
         QTRY_COMPARE(Sportello::dati(), QByteArray("abcdef"));
         Sportello::suonatiUs = 1234;
         QTRY_COMPARE(uscita.playedUs(), 1234);

@@ -92,15 +92,19 @@ contenuto)
     [ -f "$png" ] || fallisce "no ${lato} px icon"
     file "$png" | grep -q "PNG image data, $lato x $lato," || fallisce "$(file "$png")"
   done
-  programma=$(file "$radice/usr/bin/calcolotti")
-  echo "$programma"
-  grep -q ", stripped" <<<"$programma" || fallisce "the installed program is not stripped"
-
-  # The debug information: in the dbgsym package, named by the program's build id.
-  idbuild=$(readelf -n "$radice/usr/bin/calcolotti" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')
-  [ -n "$idbuild" ] || fallisce "the program has no build id"
-  simboli="./usr/lib/debug/.build-id/${idbuild:0:2}/${idbuild:2}.debug"
-  dpkg-deb -c "$dbgsym" | awk '{print $NF}' | grep -qx "$simboli" || fallisce "the dbgsym package lacks $simboli"
+  # The program and the module it loads: stripped, their debug information in
+  # the dbgsym package, named by their build ids.
+  modulo=$(compgen -G "$radice/usr/lib/*/calcolotti/libcalcolotti_estensioni.so" || true)
+  [ -n "$modulo" ] || fallisce "the package lacks the module libcalcolotti_estensioni.so"
+  for binario in "$radice/usr/bin/calcolotti" "$modulo"; do
+    descrizione=$(file "$binario")
+    echo "$descrizione"
+    grep -q ", stripped" <<<"$descrizione" || fallisce "$binario is not stripped"
+    idbuild=$(readelf -n "$binario" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')
+    [ -n "$idbuild" ] || fallisce "$binario has no build id"
+    simboli="./usr/lib/debug/.build-id/${idbuild:0:2}/${idbuild:2}.debug"
+    dpkg-deb -c "$dbgsym" | awk '{print $NF}' | grep -qx "$simboli" || fallisce "the dbgsym package lacks $simboli"
+  done
   [ "$(dpkg-deb -f "$dbgsym" Depends)" = "calcolotti (= $versione)" ] || fallisce "dbgsym Depends $(dpkg-deb -f "$dbgsym" Depends)"
   echo "contents as expected"
   ;;
@@ -163,11 +167,13 @@ verifica)
   done
 
   # Something taken away is named, and the check fails.
-  rm "$radice/usr/share/calcolotti/scenes/b7.svg" "$radice/usr/share/doc/calcolotti/calcolottisv.pdf"
+  rm "$radice/usr/share/calcolotti/scenes/b7.svg" "$radice/usr/share/doc/calcolotti/calcolottisv.pdf" \
+    "$radice"/usr/lib/*/calcolotti/libcalcolotti_estensioni.so
   if uscita=$("$programma" --verifica); then fallisce "--verifica passed with files missing"; fi
   echo "$uscita"
   grep -q "scenes/b7.svg" <<<"$uscita" || fallisce "--verifica did not name the missing scene"
   grep -q "MANCA la guida" <<<"$uscita" || fallisce "--verifica did not name the missing guide"
+  grep -q "MANCA il modulo.*libcalcolotti_estensioni.so" <<<"$uscita" || fallisce "--verifica did not name the missing module"
   ;;
 
 pulizia)
