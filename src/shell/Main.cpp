@@ -148,8 +148,12 @@ int Esegui(Dialoghi &dialoghi)
         if (std::exchange(*fatto, true))
             return;
         liberaSuono();
+        // The menu's first activation sets the voice: the engine is made now,
+        // while the child looks at the splash, not after Return.
+        programma.servizi().voce.motore();
         programma.apriDiario(Percorsi::fileDiario());
-        qCDebug(lcAvvio).noquote() << Registri::momento() << "record open";
+        qCDebug(lcAvvio).noquote() << Registri::momento()
+                                   << (programma.servizi().diario ? "record open" : "no record");
     };
     avvio->installEventFilter(new DopoLaPrimaPittura(dopoLaCopertina, avvio));
     // A splash never painted (minimised) must not go without sound or record;
