@@ -3,7 +3,7 @@
 #include "config/AreaCliente.h"
 #include "config/TestiConfigurazione.h"
 #include "media/Bocca.h"
-#include "media/SpeechEngine.h"
+#include "media/MotoreMuto.h"
 #include "resources/Immagini.h"
 #include "core/Twips.h"
 #include "core/Navigatore.h"
@@ -18,21 +18,6 @@
 #include <QToolButton>
 
 namespace {
-
-// Stands in when no speech engine is installed: the screen still works,
-// silently and with an empty list.
-class MotoreMuto : public SpeechEngine
-{
-public:
-    void speak(const QString &) override {}
-    void stop() override {}
-    bool isSpeaking() const override { return false; }
-    void setRate(int) override {}
-    int voiceCount() const override { return 0; }
-    QString voiceName(int) const override { return QString(); }
-    bool selectVoice(int) override { return false; }
-    bool writeAfterVoiceChange(int16_t) override { return false; }
-};
 
 QFont carattere(const QString &famiglia, double punti, bool grassetto = false)
 {

@@ -2,7 +2,7 @@
 
 #include "core/Avvisi.h"
 #include "core/Estensioni.h"
-#include "media/SpeechEngine.h"
+#include "media/MotoreMuto.h"
 #include "media/animation/ScenePlayer.h"
 #include "record/Diario.h"
 #include "shell/ModuloOpzioni.h"
@@ -12,23 +12,10 @@
 
 namespace {
 
-// Without the module the program still runs, silent: the menu says what is missing.
-class MotoreMuto : public SpeechEngine
-{
-public:
-    void speak(const QString &) override {}
-    void stop() override {}
-    bool isSpeaking() const override { return false; }
-    void setRate(int) override {}
-    int voiceCount() const override { return 0; }
-    QString voiceName(int) const override { return {}; }
-    bool selectVoice(int) override { return false; }
-    bool writeAfterVoiceChange(int16_t) override { return false; }
-};
-
 ServiziProgramma::CreaMotore motoreReale()
 {
     return []() -> std::unique_ptr<SpeechEngine> {
+        // Without the module the program still runs, silent; the menu says what is missing.
         if (Estensioni *estensioni = Estensioni::istanza())
             return estensioni->motoreVoce();
         return std::make_unique<MotoreMuto>();
