@@ -10,9 +10,8 @@
 
 #include <atomic>
 
-#ifndef CALCOLOTTI_MODULI_INSTALLATI
-#define CALCOLOTTI_MODULI_INSTALLATI "../lib/calcolotti"
-#endif
+// The build gives the module's file name (CALCOLOTTI_FILE_MODULO) and its
+// installed folder as seen from the executable (CALCOLOTTI_MODULI_INSTALLATI).
 
 namespace {
 
@@ -31,7 +30,7 @@ Estensioni *carica()
 {
     if (Estensioni *linkate = g_registrate.load())
         return linkate;
-    const QString file = QStringLiteral("lib%1.so").arg(QLatin1String(Estensioni::NomeModulo));
+    const QString file = QStringLiteral(CALCOLOTTI_FILE_MODULO);
     QStringList errori;
     for (const QString &cartella : cartelleModuli()) {
         const QString percorso = cartella + QLatin1Char('/') + file;
@@ -58,8 +57,6 @@ Estensioni *carica()
 }
 
 }
-
-const char *const Estensioni::NomeModulo = "calcolotti_estensioni";
 
 Estensioni *Estensioni::istanza()
 {

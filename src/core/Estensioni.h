@@ -30,13 +30,11 @@ public:
     virtual void verificaVoce(QStringList &trovati, QStringList &mancanti) = 0;
 
     // The parts linked in, or else loaded from the module on the first call
-    // (from any thread); null when the module cannot be loaded, and then
-    // errore() says why.
+    // (from any thread): beside the executable in the build folder, in a
+    // private library folder once installed. Null when the module cannot be
+    // loaded, and then errore() says why.
     static Estensioni *istanza();
     static QString errore();
-    // The module is lib<NomeModulo>.so, beside the executable in the build
-    // folder, in a private library folder once installed.
-    static const char *const NomeModulo;
     // Called by the parts themselves as they are linked in or loaded.
     static void registra(Estensioni *estensioni);
 };
