@@ -1,6 +1,7 @@
 #include "input/ControlloreInput.h"
 
 #include "core/Colori.h"
+#include "core/Fotogramma.h"
 #include "core/Registri.h"
 #include "core/Schermata.h"
 #include "core/Servizi.h"
@@ -388,6 +389,7 @@ void ControlloreInput::mostraEvidenza()
         // until the highlight moves on.
         if (!m_gruppoAcceso.contains(w))
             m_bersaglio.colora(w, true);
+        Fotogramma::confermaDopoIlFotogramma(w);
         accese << w;
     }
     m_gruppoAcceso = accese;
