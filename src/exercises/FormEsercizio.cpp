@@ -376,9 +376,9 @@ void FormEsercizio::segnaErrore(int passo, int scelta)
     m_input->occupaPer(servizi().suoni.durataUltimoMs(), false);
     if (gruppoDelPasso(passo) == Gruppo::Segni) {
         if (scelta >= 0 && scelta < int(m_command2.size()))
-            dipingi(m_command2[scelta], Colori::Sbagliato);
+            dipingiSbagliato(m_command2[scelta]);
     } else if (scelta >= 0 && scelta < int(m_command1.size())) {
-        dipingi(m_command1[scelta], Colori::Sbagliato);
+        dipingiSbagliato(m_command1[scelta]);
     }
 }
 

@@ -96,7 +96,8 @@ private:
     void chiediMenu();
     void parlaEtichetta(int etichetta);
 
-    void dipingi(QWidget *bottone, uint32_t colore);
+    void dipingi(QWidget *bottone, uint32_t colore, bool sbagliato = false);
+    void dipingiSbagliato(QWidget *bottone);
     void ridipingi(Esercizi::Gruppo gruppo);
     void mostraGruppo(Esercizi::Gruppo gruppo);
     void ricominciaEvidenziazione();

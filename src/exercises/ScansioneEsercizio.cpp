@@ -43,10 +43,15 @@ bool FormEsercizio::segnatoSbagliato(const QWidget *bottone)
     return bottone && bottone->property(ProprietaSbagliato).toBool();
 }
 
-void FormEsercizio::dipingi(QWidget *bottone, uint32_t colore)
+void FormEsercizio::dipingiSbagliato(QWidget *bottone)
 {
-    // A wrong answer shows a cross too, so it never depends on telling red apart.
-    const bool sbagliato = colore == Colori::Sbagliato;
+    dipingi(bottone, Colori::Sbagliato, true);
+}
+
+void FormEsercizio::dipingi(QWidget *bottone, uint32_t colore, bool sbagliato)
+{
+    // A wrong answer shows a cross too, so it never depends on telling red apart;
+    // the mark is its own, since the highlight may be red as well.
     if (segnatoSbagliato(bottone) != sbagliato) {
         bottone->setProperty(ProprietaSbagliato, sbagliato);
         if (auto *b = qobject_cast<QAbstractButton *>(bottone))

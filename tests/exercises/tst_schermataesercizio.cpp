@@ -184,6 +184,9 @@ void TestSchermataEsercizio::punteggioERispostaSbagliata()
     x.b.passa(1000);
     QVERIFY(!FormEsercizio::segnatoSbagliato(otto));
     QCOMPARE(FormEsercizio::colore(otto), Colori::Neutro);
+    // The highlight's default red is the wrong answer's red, but not its cross.
+    QCOMPARE(FormEsercizio::colore(x.s->controllo().evidenziata()), Colori::Sbagliato);
+    QVERIFY(!FormEsercizio::segnatoSbagliato(x.s->controllo().evidenziata()));
     QCOMPARE(x.s->accessibleName(), QStringLiteral("Calcolotti – Sottrazione - 1°"));
 }
 
