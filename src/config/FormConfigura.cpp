@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 QFont arial(double punti)
@@ -185,9 +187,11 @@ void FormConfigura::ImpostaConfigurazioni()
         break;
     case Modalita::ScansioneAutomatica:
         m_hScroll3->show();
+        // A quick step set with F8 (down to a quarter second) stays on offer;
+        // any other value outside the bar's range is brought into it, so the
+        // bar, its text and the timer agree.
+        m_hScroll3->setMinimum(std::clamp<int>(stato.VelocitaScansione, 1, MinimoScansione));
         m_hScroll3->setValue(stato.VelocitaScansione);
-        // A hand-edited value outside the bar's range is brought into it, so
-        // the bar, its text and the timer agree.
         stato.VelocitaScansione = int16_t(m_hScroll3->value());
         m_label7->show();
         mostraVelocita();

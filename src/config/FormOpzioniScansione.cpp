@@ -76,12 +76,22 @@ FormOpzioniScansione::FormOpzioniScansione(Servizi &servizi, QWidget *parent)
     m_minima->setObjectName(QStringLiteral("pressioneMinimaMs"));
     m_ripetute = millisecondi(this);
     m_ripetute->setObjectName(QStringLiteral("ignoraRipetuteMs"));
+    m_pausa = millisecondi(this);
+    m_pausa->setObjectName(QStringLiteral("pausaDopoSceltaMs"));
+    m_massima = new QSpinBox(this);
+    m_massima->setObjectName(QStringLiteral("pressioneMassimaMs"));
+    m_massima->setRange(0, 10000);
+    m_massima->setSingleStep(500);
+    m_massima->setSuffix(QStringLiteral(" ms"));
+    m_massima->setSpecialValueText(QStringLiteral("mai"));
     modulo->addRow(m_voce);
     modulo->addRow(m_suono);
     modulo->addRow(QStringLiteral("La prima scelta resta illuminata"), m_ritardo);
     modulo->addRow(QStringLiteral("Riposo dopo"), m_giri);
     modulo->addRow(QStringLiteral("Pressione più breve di così non conta"), m_minima);
     modulo->addRow(QStringLiteral("Ignora una pressione ripetuta entro"), m_ripetute);
+    modulo->addRow(QStringLiteral("Pausa dopo la scelta"), m_pausa);
+    modulo->addRow(QStringLiteral("Annulla se tenuto più di"), m_massima);
     modulo->addRow(m_gruppi);
     modulo->addRow(m_bordo);
     modulo->addRow(m_ingrandisci);
@@ -89,7 +99,7 @@ FormOpzioniScansione::FormOpzioniScansione(Servizi &servizi, QWidget *parent)
     for (QWidget *campo : std::initializer_list<QWidget *>{m_voce, m_suono, m_gruppi, m_bordo, m_ingrandisci})
         connect(static_cast<QCheckBox *>(campo), &QCheckBox::toggled, this, &FormOpzioniScansione::scrivi);
     connect(m_ritardo, &QDoubleSpinBox::valueChanged, this, &FormOpzioniScansione::scrivi);
-    for (QSpinBox *campo : {m_giri, m_minima, m_ripetute})
+    for (QSpinBox *campo : {m_giri, m_minima, m_ripetute, m_pausa, m_massima})
         connect(campo, &QSpinBox::valueChanged, this, &FormOpzioniScansione::scrivi);
 
     // The trial row: six sample buttons in two groups, as numbers are scanned.
@@ -141,6 +151,8 @@ void FormOpzioniScansione::leggi()
     m_giri->setValue(o.giri);
     m_minima->setValue(o.pressioneMinimaMs);
     m_ripetute->setValue(o.ignoraRipetuteMs);
+    m_pausa->setValue(o.pausaDopoSceltaMs);
+    m_massima->setValue(o.pressioneMassimaMs);
     m_gruppi->setChecked(o.gruppi);
     m_bordo->setChecked(o.bordo);
     m_ingrandisci->setChecked(o.ingrandisci);
@@ -155,6 +167,13 @@ void FormOpzioniScansione::scrivi()
     o.giri = m_giri->value();
     o.pressioneMinimaMs = m_minima->value();
     o.ignoraRipetuteMs = m_ripetute->value();
+    o.pausaDopoSceltaMs = m_pausa->value();
+    // Off, or a second at least: a shorter limit would cancel ordinary presses.
+    if (m_massima->value() > 0 && m_massima->value() < 1000) {
+        m_massima->setValue(o.pressioneMassimaMs > 0 ? 0 : 1000);
+        return;
+    }
+    o.pressioneMassimaMs = m_massima->value();
     o.gruppi = m_gruppi->isChecked();
     o.bordo = m_bordo->isChecked();
     o.ingrandisci = m_ingrandisci->isChecked();

@@ -39,7 +39,7 @@ private:
 
     QCheckBox *m_voce, *m_suono, *m_gruppi, *m_bordo, *m_ingrandisci;
     QDoubleSpinBox *m_ritardo;
-    QSpinBox *m_giri, *m_minima, *m_ripetute;
+    QSpinBox *m_giri, *m_minima, *m_ripetute, *m_pausa, *m_massima;
     QPushButton *m_prova;
     QWidget *m_fila;
     QVector<QWidget *> m_campioni;

@@ -21,7 +21,7 @@ QString didascaliaModalita(int modalita)
 
 QString testoVelocitaScansione(int quartiDiSecondo)
 {
-    QLocale locale;
+    QLocale locale(QLocale::Italian);
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return QStringLiteral("Velocità scansione: ") + locale.toString(quartiDiSecondo / 4.0, 'f', 2)
         + QStringLiteral(" secondi");

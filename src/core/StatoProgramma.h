@@ -13,7 +13,7 @@ constexpr int16_t Frecce = 3;               // arrow keys move, Enter selects
 }
 
 // How the scan fits the child; kept in a file of their own beside the settings.
-// Every default keeps the plain scan.
+// Every default but the pause after a choice keeps the plain scan.
 struct OpzioniScansione {
     bool voce = false;            // each highlighted item says its name
     bool suono = false;           // a soft tick at every move
@@ -24,6 +24,8 @@ struct OpzioniScansione {
     bool gruppi = false;          // the numbers are scanned first as two groups
     bool bordo = false;           // the highlighted item gets a thick border too
     bool ingrandisci = false;     // the highlighted item is drawn larger
+    int pausaDopoSceltaMs = 300;  // presses are ignored this long after a choice and after the program spoke
+    int pressioneMassimaMs = 0;   // a press held longer chooses nothing; 0 never
 };
 
 // The single program-wide record: the seven persisted settings and the shared

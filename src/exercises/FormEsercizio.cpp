@@ -429,10 +429,16 @@ void FormEsercizio::ridipingi(Gruppo gruppo)
 
 void FormEsercizio::mostraGruppo(Gruppo gruppo)
 {
+    // The new group shows first, so that a chosen button that hides hands the
+    // focus to it.
     for (BottoneColorato *b : m_command1)
-        b->setVisible(gruppo == Gruppo::Numeri);
+        if (gruppo == Gruppo::Numeri)
+            b->show();
     for (BottoneColorato *b : m_command2)
         b->setVisible(gruppo == Gruppo::Segni);
+    for (BottoneColorato *b : m_command1)
+        if (gruppo != Gruppo::Numeri)
+            b->hide();
 }
 
 void FormEsercizio::avanti()

@@ -92,6 +92,7 @@ private:
     void segnaErrore(int passo, int scelta);
     // "avanti": the next exercise here, or on a mixed level perhaps the partner's turn.
     void avanti();
+    void clicSuScelta(QWidget *bottone, int indice);
     void ripeti();
     void chiediMenu();
     void parlaEtichetta(int etichetta);

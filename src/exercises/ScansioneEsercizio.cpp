@@ -145,18 +145,25 @@ void FormEsercizio::ripeti()
 {
     if (!m_inTurno)
         return;
-    int etichetta = 7;  // the operation's steps: "Ora scrivi l'operazione"
-    if (m_modello.completo())
-        etichetta = 8;
-    else if (m_modello.PassoCorrente() == Passo::Totale || m_modello.PassoCorrente() == Passo::PrimoInverso)
-        etichetta = 1;
-    else if (m_modello.PassoCorrente() == Passo::Secondo || m_modello.PassoCorrente() == Passo::SecondoInverso)
-        etichetta = 3;
-    else if (m_modello.PassoCorrente() == Passo::Intero)
-        etichetta = 5;
-    else if (m_modello.PassoCorrente() == Passo::Nessuno)
-        return;
-    parlaEtichetta(etichetta);
+    // What the child may have missed: the last statement, then the question.
+    QVector<int> etichette;
+    if (m_modello.completo()) {
+        etichette = {8};
+    } else {
+        switch (m_modello.PassoCorrente()) {
+        case Passo::Nessuno: return;
+        case Passo::Totale: case Passo::PrimoInverso: etichette = {1}; break;
+        case Passo::Secondo: case Passo::SecondoInverso: etichette = {2, 3}; break;
+        case Passo::Intero: etichette = {4, 5}; break;
+        default: etichette = {6, 7}; break;  // the operation's steps: "Ora scrivi l'operazione"
+        }
+    }
+    QPointer<FormEsercizio> io(this);
+    const unsigned esercizio = m_esercizio;
+    const auto occupato = m_input->occupa();
+    for (int etichetta : std::as_const(etichette))
+        if (!servizi().voce.Parla(m_label[etichetta]->text()) || !proseguibile(io, esercizio))
+            return;
 }
 
 void FormEsercizio::chiediMenu()
@@ -187,15 +194,22 @@ void FormEsercizio::chiediMenu()
 
 void FormEsercizio::Command1_Click(int indice)
 {
-    if (!m_inTurno || !m_input->clicSuSceltaAccettato())
-        return;
-    servizi().stato.SceltaCorrente = int16_t(indice);
-    SelezionaScelte();
+    if (indice >= 0 && indice < int(m_command1.size()))
+        clicSuScelta(m_command1[indice], indice);
 }
 
 void FormEsercizio::Command2_Click(int indice)
 {
-    Command1_Click(indice);
+    if (indice >= 0 && indice < int(m_command2.size()))
+        clicSuScelta(m_command2[indice], indice);
+}
+
+void FormEsercizio::clicSuScelta(QWidget *bottone, int indice)
+{
+    if (!m_inTurno || !m_input->clicPreso(bottone))
+        return;
+    servizi().stato.SceltaCorrente = int16_t(indice);
+    SelezionaScelte();
 }
 
 void FormEsercizio::Command3_Click()

@@ -15,6 +15,9 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -25,7 +28,7 @@ namespace {
 using Modo = ModelloScansione::Modo;
 using Cosa = ModelloScansione::Cosa;
 
-constexpr int VelocitaMinima = 4, VelocitaMassima = 60;  // quarter seconds, as the configuration screen
+constexpr int VelocitaMinima = 1, VelocitaMassima = 60;  // quarter seconds
 constexpr int DurataAvvisoVelocitaMs = 2000;
 
 QString nomeTasto(int tasto)
@@ -92,8 +95,8 @@ ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersa
     });
     m_fineOccupazione = std::make_unique<Sveglia>(m_tempo);
     connect(m_fineOccupazione.get(), &Sveglia::suona, this, [this] { libera(m_fineDalPrimo); });
-    m_rilascio.setSingleShot(true);
-    connect(&m_rilascio, &QTimer::timeout, this, &ControlloreInput::completaRilascio);
+    m_rilascio = std::make_unique<Sveglia>(m_tempo);
+    connect(m_rilascio.get(), &Sveglia::suona, this, &ControlloreInput::completaRilascio);
     m_nascondiAvviso.setSingleShot(true);
     qApp->installEventFilter(this);
 }
@@ -126,7 +129,7 @@ void ControlloreInput::prepara()
 {
     m_sospeso = false;
     m_occupazioni = 0;
-    m_rilascio.stop();
+    m_rilascio->ferma();
     m_fineOccupazione->ferma();
 
     // The screen alone takes focus by click or Tab: a button that held it
@@ -144,7 +147,7 @@ void ControlloreInput::prepara()
     config.intervalloMs = intervalloScansioneMs(m_servizi.stato);
     config.opzioni = m_servizi.stato.Scansione;
     m_modello.configura(config);
-    m_modello.occupa(false);
+    m_modello.occupa(false, m_tempo.adessoMs());
     m_scelte.clear();
     if (config.modo == Modo::Spento) {
         spegni();
@@ -159,15 +162,21 @@ void ControlloreInput::sospendi()
 {
     m_sospeso = true;
     m_occupazioni = 0;
-    m_rilascio.stop();
+    m_rilascio->ferma();
     m_sveglia->ferma();
     m_fineOccupazione->ferma();
     m_decorazioni.togli();
 }
 
-bool ControlloreInput::clicSuSceltaAccettato() const
+bool ControlloreInput::clicPreso(QWidget *scelta)
 {
-    return modo() == Modo::Spento;
+    if (modo() != Modo::Spento || !inAscolto())
+        return false;
+    const ModelloScansione::Esito esito = m_modello.clic(m_tempo.adessoMs());
+    const bool preso = esito.cosa == Cosa::Scegli;
+    qCDebug(lcInput).noquote() << Registri::momento() << "click" << nome(scelta)
+                               << (preso ? QStringLiteral("taken") : QStringLiteral("ignored: ") + esito.motivo);
+    return preso;
 }
 
 bool ControlloreInput::inAscolto() const
@@ -195,7 +204,7 @@ void ControlloreInput::riprendi()
 ControlloreInput::Occupazione ControlloreInput::occupa(bool dalPrimo)
 {
     ++m_occupazioni;
-    m_modello.occupa(true);
+    m_modello.occupa(true, m_tempo.adessoMs());
     m_sveglia->ferma();
     return Occupazione(this, dalPrimo);
 }
@@ -208,7 +217,7 @@ void ControlloreInput::occupaPer(int millisecondi, bool dalPrimo)
     }
     if (!m_fineOccupazione->attiva()) {
         ++m_occupazioni;
-        m_modello.occupa(true);
+        m_modello.occupa(true, m_tempo.adessoMs());
         m_sveglia->ferma();
         m_fineDalPrimo = dalPrimo;
     } else {
@@ -226,7 +235,7 @@ void ControlloreInput::libera(bool dalPrimo)
     m_attesaDalPrimo = m_attesaDalPrimo || dalPrimo;
     if (--m_occupazioni > 0)
         return;
-    m_modello.occupa(false);
+    m_modello.occupa(false, m_tempo.adessoMs());
     const bool primo = m_attesaDalPrimo;
     m_attesaDalPrimo = false;
     inizia(primo);
@@ -261,6 +270,11 @@ void ControlloreInput::inizia(bool dalPrimo)
 bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
 {
     const QEvent::Type tipo = evento->type();
+    if (tipo == QEvent::Hide) {
+        if (oggetto->isWidgetType() && static_cast<QWidget *>(oggetto)->hasFocus())
+            tieniFuoco(static_cast<QWidget *>(oggetto));
+        return false;
+    }
     if (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease && tipo != QEvent::ShortcutOverride)
         return false;
     if (!oggetto->isWidgetType() || static_cast<QWidget *>(oggetto)->window() != m_schermata->window())
@@ -269,6 +283,8 @@ bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
         return false;
 
     auto *tasto = static_cast<QKeyEvent *>(evento);
+    if (tastoDelCuratore(oggetto, tasto))
+        return false;
     if (tipo == QEvent::ShortcutOverride) {
         // Claimed, so that no shortcut of the window fires instead.
         tasto->accept();
@@ -281,6 +297,11 @@ bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
             cambiaVelocita(codice == Qt::Key_F7 ? +1 : -1);
         return true;
     }
+    if (codice == Qt::Key_F10) {
+        if (tipo == QEvent::KeyPress && !tasto->isAutoRepeat())
+            apriBarraMenu();
+        return true;
+    }
     if (tipo == QEvent::KeyPress)
         tastoGiu(codice, tasto->isAutoRepeat());
     else if (!tasto->isAutoRepeat())
@@ -288,12 +309,73 @@ bool ControlloreInput::eventFilter(QObject *oggetto, QEvent *evento)
     return true;
 }
 
+bool ControlloreInput::tastoDelCuratore(QObject *oggetto, QKeyEvent *tasto)
+{
+    // Once F10 has opened the menu bar, the adult walks it with the arrows,
+    // Enter and Escape; a switch's Space still goes to the scan.
+    auto *barra = qobject_cast<QMenuBar *>(oggetto);
+    if (!barra || !barra->activeAction())
+        return false;
+    switch (tasto->key()) {
+    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ControlloreInput::apriBarraMenu()
+{
+    // Only a screen's own controller: a confirmation or a trial row has no menu bar.
+    if (!m_schermata->isWindow())
+        return;
+    auto *barra = m_schermata->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!barra || barra->actions().isEmpty())
+        return;
+    qCDebug(lcInput).noquote() << Registri::momento() << "menu bar opened with F10";
+    QAction *prima = barra->actions().first();
+    if (prima->menu()) {
+        barra->setActiveAction(prima);
+        return;
+    }
+    // A bar of plain commands (an exercise's) opens as one menu under itself.
+    auto *comandi = new QMenu(barra);
+    comandi->setObjectName(QStringLiteral("menuDaTastiera"));
+    comandi->setAttribute(Qt::WA_DeleteOnClose);
+    comandi->addActions(barra->actions());
+    comandi->setActiveAction(prima);
+    comandi->popup(barra->mapToGlobal(QPoint(0, barra->height())));
+}
+
+void ControlloreInput::tieniFuoco(QWidget *nascosta)
+{
+    // A chosen item that hides hands the focus to the next choice on offer,
+    // never to the window, whose name a screen reader would read again.
+    if (!scansione() || !inAscolto() || !m_schermata->isAncestorOf(nascosta))
+        return;
+    QVector<QWidget *> candidate;
+    for (const QVector<QWidget *> &gruppo : m_bersaglio.scelte())
+        candidate += gruppo;
+    // Then what was on offer, the last group first: "ripeti" and "menù" stay.
+    for (int fine = int(m_scelte.size()), g = int(m_dimensioni.size()) - 1; g >= 0; --g) {
+        candidate += m_scelte.mid(fine - m_dimensioni[g], m_dimensioni[g]);
+        fine -= m_dimensioni[g];
+    }
+    for (QWidget *w : std::as_const(candidate)) {
+        if (w && w != nascosta && w->isVisible() && !nascosta->isAncestorOf(w)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void ControlloreInput::tastoGiu(int tasto, bool ripetuto)
 {
-    if (m_rilascio.isActive()) {
+    if (m_rilascio->attiva()) {
         if (tasto == m_tastoRilasciato) {
             // The key never went up: that release was an auto-repeat.
-            m_rilascio.stop();
+            m_rilascio->ferma();
             ripetuto = true;
         } else {
             QPointer<ControlloreInput> vivo(this);
@@ -307,25 +389,27 @@ void ControlloreInput::tastoGiu(int tasto, bool ripetuto)
 
 void ControlloreInput::tastoSu(int tasto)
 {
-    if (m_rilascio.isActive()) {
+    if (m_rilascio->attiva()) {
         QPointer<ControlloreInput> vivo(this);
         completaRilascio();
         if (!vivo || !inAscolto())
             return;
     }
     m_tastoRilasciato = tasto;
+    // The press is timed to when the key went up, not to the end of this wait.
+    m_oraRilascio = m_tempo.adessoMs();
     if (m_servizi.attesaRilascioMs <= 0)
         completaRilascio();
     else
-        m_rilascio.start(m_servizi.attesaRilascioMs);
+        m_rilascio->punta(m_oraRilascio + m_servizi.attesaRilascioMs);
 }
 
 void ControlloreInput::completaRilascio()
 {
-    m_rilascio.stop();
+    m_rilascio->ferma();
     if (!inAscolto())
         return;
-    applica(m_modello.rilascia(m_tastoRilasciato, m_tempo.adessoMs()), "release", m_tastoRilasciato);
+    applica(m_modello.rilascia(m_tastoRilasciato, m_oraRilascio), "release", m_tastoRilasciato);
 }
 
 void ControlloreInput::applica(const ModelloScansione::Esito &esito, const char *evento, int tasto)
@@ -334,6 +418,7 @@ void ControlloreInput::applica(const ModelloScansione::Esito &esito, const char 
         QString come;
         switch (esito.cosa) {
         case Cosa::Ignora: come = QStringLiteral("ignored: ") + esito.motivo; break;
+        case Cosa::Annulla: come = QStringLiteral("let go: ") + esito.motivo; break;
         case Cosa::Nulla: come = QStringLiteral("held"); break;
         default: come = QStringLiteral("taken"); break;
         }
@@ -342,6 +427,9 @@ void ControlloreInput::applica(const ModelloScansione::Esito &esito, const char 
     switch (esito.cosa) {
     case Cosa::Nulla:
     case Cosa::Ignora:
+        break;
+    case Cosa::Annulla:
+        m_servizi.suoni.SuonoAnnullato();
         break;
     case Cosa::Sposta:
         mostraEvidenza();
@@ -399,19 +487,18 @@ void ControlloreInput::mostraEvidenza()
     for (QWidget *w : std::as_const(m_scelte))
         if (!nuove.contains(w))
             altre << w;
+    const QString parola = parolaDi(evidenza.gruppo, m_accesa);
+    // Assistive technology follows Qt's focus; the keys still go to the scan.
+    // An item takes it before the group's frame hides, a group after its frame shows.
+    if (evidenza.gruppo < 0)
+        daiFuoco(m_accesa);
     const OpzioniScansione &opzioni = m_servizi.stato.Scansione;
     m_decorazioni.mostra(nuove, evidenza.gruppo >= 0, altre, opzioni,
                          Colori::scansione(m_servizi.stato.ColoreScansione));
-
-    if (m_accesa) {
-        // Assistive technology follows Qt's focus; the keys still go to the scan.
-        // Without an active window there is no focus to give: tell it directly.
-        if (m_schermata->window()->isActiveWindow())
-            m_accesa->setFocus(Qt::OtherFocusReason);
-        else
-            Evidenziazione::annunciaEvidenziato(m_accesa);
+    if (QWidget *cornice = evidenza.gruppo >= 0 ? m_decorazioni.corniceGruppo() : nullptr) {
+        cornice->setAccessibleName(parola);
+        daiFuoco(cornice);
     }
-    const QString parola = parolaDi(evidenza.gruppo, m_accesa);
     if (evidenza.gruppo >= 0)
         qCDebug(lcInput).noquote() << Registri::momento() << "highlight group" << parola;
     else
@@ -422,6 +509,18 @@ void ControlloreInput::mostraEvidenza()
         dici(parola);
 }
 
+void ControlloreInput::daiFuoco(QWidget *w)
+{
+    if (!w)
+        return;
+    // Without an active window there is no focus to give, and a control that
+    // keeps it is not told again: tell assistive technology directly.
+    if (m_schermata->window()->isActiveWindow() && !w->hasFocus())
+        w->setFocus(Qt::OtherFocusReason);
+    else
+        Evidenziazione::annunciaEvidenziato(w);
+}
+
 void ControlloreInput::spegni()
 {
     for (const QPointer<QWidget> &w : std::as_const(m_gruppoAcceso))
@@ -429,9 +528,8 @@ void ControlloreInput::spegni()
             m_bersaglio.colora(w, false);
     m_gruppoAcceso.clear();
     m_accesa = nullptr;
+    // The focus stays where it was (a frame that held it hands it on).
     m_decorazioni.togli();
-    if (m_schermata->window()->isActiveWindow() && inAscolto())
-        m_schermata->setFocus(Qt::OtherFocusReason);
 }
 
 QString ControlloreInput::parolaDi(int gruppo, QWidget *voce) const
@@ -459,7 +557,7 @@ void ControlloreInput::dici(const QString &parola)
         connect(&motore, &SpeechEngine::speakingChanged, this, [this](bool parla) {
             if (parla || !m_modello.parolaInCorso())
                 return;
-            m_modello.parolaFinita();
+            m_modello.parolaFinita(m_tempo.adessoMs());
             applica({}, nullptr, 0);
         });
     }
@@ -468,7 +566,7 @@ void ControlloreInput::dici(const QString &parola)
     m_modello.parolaIniziata();
     motore.speak(testoPerLaVoce(parola));
     if (!motore.isSpeaking())
-        m_modello.parolaFinita();  // no voice: the step keeps its own length
+        m_modello.parolaFinita(m_tempo.adessoMs());  // no voice: the step keeps its own length
 }
 
 void ControlloreInput::cambiaVelocita(int quarti)
@@ -478,7 +576,7 @@ void ControlloreInput::cambiaVelocita(int quarti)
     stato.VelocitaScansione = int16_t(std::clamp(attuale + quarti, VelocitaMinima, VelocitaMassima));
     m_modello.impostaIntervallo(intervalloScansioneMs(stato));
     const QString testo = QStringLiteral("Velocità scansione: %1 secondi")
-                              .arg(QString::number(stato.VelocitaScansione * 0.25, 'f', 2));
+                              .arg(QLocale(QLocale::Italian).toString(stato.VelocitaScansione * 0.25, 'f', 2));
     qCDebug(lcInput).noquote() << Registri::momento() << "speed" << testo;
     if (!m_avvisoVelocita) {
         m_avvisoVelocita = new QLabel(m_schermata);

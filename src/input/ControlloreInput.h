@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class SpeechEngine;
 class QWidget;
@@ -85,9 +86,10 @@ public:
     // True while the screen takes keys and the clock.
     bool inAscolto() const;
     bool scansione() const;  // a scanning or keyboard mode is on
-    // On an exercise screen a click on a number or sign button counts only in
-    // the mouse mode; the others must use their switches or keys.
-    bool clicSuSceltaAccettato() const;
+    // A click on a number or sign button of an exercise: taken only in the
+    // mouse mode (the others use their switches or keys), and never while the
+    // program speaks or within the pause after a choice (a double click).
+    bool clicPreso(QWidget *scelta);
     QWidget *evidenziata() const { return m_accesa; }
     const ModelloScansione &modello() const { return m_modello; }
     // When the current choices became ready (ms on the input clock).
@@ -102,6 +104,9 @@ protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
+    bool tastoDelCuratore(QObject *oggetto, QKeyEvent *tasto);
+    void apriBarraMenu();
+    void tieniFuoco(QWidget *nascosta);
     void tastoGiu(int tasto, bool ripetuto);
     void tastoSu(int tasto);
     void completaRilascio();
@@ -109,6 +114,7 @@ private:
     void applica(const ModelloScansione::Esito &esito, const char *evento, int tasto);
     void mostraEvidenza();
     void spegni();
+    void daiFuoco(QWidget *w);
     void punta();
     void inizia(bool dalPrimo);
     void libera(bool dalPrimo);
@@ -140,6 +146,7 @@ private:
     int16_t m_modalitaPropria = -1;
     // The window system may miss the mark of an auto-repeated release; its
     // press follows at once, so a release is held back for a moment.
-    QTimer m_rilascio;
+    std::unique_ptr<Sveglia> m_rilascio;
     int m_tastoRilasciato = 0;
+    qint64 m_oraRilascio = 0;  // when that key went up
 };

@@ -1,6 +1,8 @@
 #include "input/Evidenziazione.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -41,28 +43,67 @@ double contrasto(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+
+QColor coloreBordo(const QColor &evidenza, const QColor &sfondo)
+{
+    auto peggiore = [&](const QColor &c) { return std::min(contrasto(c, evidenza), contrasto(c, sfondo)); };
+    const QColor nero(Qt::black), bianco(Qt::white);
+    return peggiore(bianco) > peggiore(nero) ? bianco : nero;
+}
+
+int spessoreBordo(int altezzaFinestra)
+{
+    return std::max(4, int(std::lround(altezzaFinestra * 0.0065)));
+}
+
 }
 
 namespace {
 
-// A frame drawn over a rectangle of its parent; it lets the mouse through.
+// A frame drawn around widgets of one parent; it follows them when the
+// window is resized and lets the mouse through. `fuori`: the frame lies
+// outside the widgets' faces, `spessore` away from them.
 class Cornice : public QWidget
 {
 public:
-    Cornice(QWidget *genitore, const QRect &riquadro, int spessore, const QColor &colore)
+    Cornice(QWidget *genitore, int spessore, const QColor &colore)
         : QWidget(genitore)
         , m_spessore(spessore)
         , m_colore(colore)
     {
+        setObjectName(QStringLiteral("cornice"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
-        setGeometry(riquadro.adjusted(-spessore, -spessore, spessore, spessore));
+    }
+
+    void circonda(const QVector<QWidget *> &widget, int spessore, const QColor &colore, int distanza)
+    {
+        for (const QPointer<QWidget> &w : std::as_const(m_widget))
+            if (w)
+                w->removeEventFilter(this);
+        m_widget.clear();
+        for (QWidget *w : widget) {
+            m_widget << w;
+            w->installEventFilter(this);
+        }
+        m_spessore = spessore;
+        m_colore = colore;
+        m_distanza = distanza;
+        segui();
         show();
         raise();
+        update();
     }
 
 protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Move || evento->type() == QEvent::Resize)
+            segui();
+        return QWidget::eventFilter(oggetto, evento);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
@@ -74,23 +115,59 @@ protected:
     }
 
 private:
+    void segui()
+    {
+        QRect unione;
+        for (const QPointer<QWidget> &w : std::as_const(m_widget))
+            if (w)
+                unione |= w->geometry();
+        const int fuori = m_distanza + m_spessore;
+        setGeometry(unione.adjusted(-fuori, -fuori, fuori, fuori));
+    }
+
+    QVector<QPointer<QWidget>> m_widget;
     int m_spessore;
     QColor m_colore;
+    int m_distanza = 0;
 };
 
 constexpr double Ingrandimento = 1.15;
 
+// Assistive technology reads a lit group as a group of choices, by its name ("da 0 a 5").
+QAccessibleInterface *accessibileGruppo(const QString &classe, QObject *oggetto)
+{
+    if (classe == QLatin1String("QWidget") && oggetto && oggetto->objectName() == QLatin1String("gruppoAcceso"))
+        return new QAccessibleWidget(static_cast<QWidget *>(oggetto), QAccessible::Grouping);
+    return nullptr;
+}
+
+QColor sfondoDi(const QWidget *w)
+{
+    const QWidget *genitore = w->parentWidget() ? w->parentWidget() : w;
+    return genitore->palette().color(genitore->backgroundRole());
+}
+
+}
+
+Decorazioni::Decorazioni()
+{
+    static const bool installata = (QAccessible::installFactory(accessibileGruppo), true);
+    Q_UNUSED(installata);
 }
 
 Decorazioni::~Decorazioni()
 {
     togli();
+    delete m_corniceGruppo.data();
 }
 
 void Decorazioni::mostra(const QVector<QWidget *> &accese, bool gruppo, const QVector<QWidget *> &altre,
                          const OpzioniScansione &opzioni, const QColor &colore)
 {
-    togli();
+    for (const QPointer<QWidget> &c : std::as_const(m_cornici))
+        delete c.data();
+    m_cornici.clear();
+    ripristina();
     m_accese.clear();
     for (QWidget *w : accese)
         m_accese << w;
@@ -101,16 +178,14 @@ void Decorazioni::mostra(const QVector<QWidget *> &accese, bool gruppo, const QV
     m_opzioni = opzioni;
     m_colore = colore;
     disegna();
+    // From group to group the frame moves and keeps the focus.
+    if (!m_gruppo && m_corniceGruppo)
+        m_corniceGruppo->hide();
 }
 
-void Decorazioni::riapplica()
+QWidget *Decorazioni::corniceGruppo() const
 {
-    // The resizer has already put every item back at its new rest size.
-    m_ingranditi.clear();
-    for (const QPointer<QWidget> &c : std::as_const(m_cornici))
-        delete c.data();
-    m_cornici.clear();
-    disegna();
+    return m_corniceGruppo && m_corniceGruppo->isVisible() ? m_corniceGruppo.data() : nullptr;
 }
 
 void Decorazioni::disegna()
@@ -122,24 +197,32 @@ void Decorazioni::disegna()
     for (const QPointer<QWidget> &w : std::as_const(m_altre))
         if (w && w->isVisible())
             altre << w;
-    if (accese.isEmpty())
+    if (accese.isEmpty()) {
+        if (m_corniceGruppo)
+            m_corniceGruppo->hide();
         return;
+    }
     if (m_opzioni.ingrandisci && !m_gruppo)
         for (QWidget *w : accese)
             ingrandisci(w, altre);
     if (m_gruppo) {
         // A whole group is lit: one frame around all of its items.
-        QRect unione;
-        for (QWidget *w : accese)
-            unione |= w->geometry();
+        QWidget *genitore = accese.first()->parentWidget();
         const int spessore = std::max(3, int(std::lround(accese.first()->height() * 0.08)));
-        m_cornici << new Cornice(accese.first()->parentWidget(), unione.adjusted(-spessore, -spessore, spessore, spessore),
-                                 spessore, m_colore);
+        if (m_corniceGruppo && m_corniceGruppo->parentWidget() != genitore)
+            delete m_corniceGruppo.data();
+        if (!m_corniceGruppo) {
+            m_corniceGruppo = new Cornice(genitore, spessore, m_colore);
+            m_corniceGruppo->setObjectName(QStringLiteral("gruppoAcceso"));
+        }
+        static_cast<Cornice *>(m_corniceGruppo.data())->circonda(accese, spessore, m_colore, spessore);
     } else if (m_opzioni.bordo) {
         for (QWidget *w : accese) {
-            const int spessore = std::max(2, int(std::lround(w->height() * 0.06)));
-            m_cornici << new Cornice(w->parentWidget(), w->geometry().adjusted(spessore, spessore, -spessore, -spessore),
-                                     spessore, m_colore);
+            const int spessore = Evidenziazione::spessoreBordo(w->window()->height());
+            const QColor colore = Evidenziazione::coloreBordo(m_colore, sfondoDi(w));
+            auto *cornice = new Cornice(w->parentWidget(), spessore, colore);
+            cornice->circonda({w}, spessore, colore, 0);
+            m_cornici << cornice;
         }
     }
 }
@@ -189,5 +272,8 @@ void Decorazioni::togli()
     for (const QPointer<QWidget> &c : std::as_const(m_cornici))
         delete c.data();
     m_cornici.clear();
+    // Hidden, not deleted: a frame that held the focus hands it on when it hides.
+    if (m_corniceGruppo)
+        m_corniceGruppo->hide();
     ripristina();
 }

@@ -23,6 +23,11 @@ double contrasto(const QColor &a, const QColor &b);
 // A highlight must stand out this much from the buttons' rest grey.
 constexpr double ContrastoMinimo = 3.0;
 inline QColor grigioBottoni() { return QColor(224, 224, 224); }
+// Black or white, whichever stands out more from both colours: the thick
+// border must show on the highlight and on what lies around it.
+QColor coloreBordo(const QColor &evidenza, const QColor &sfondo);
+// How thick the thick border is in a window this tall.
+int spessoreBordo(int altezzaFinestra);
 }
 
 // What the options add to the lit choice, over whatever colour the screen
@@ -30,7 +35,7 @@ inline QColor grigioBottoni() { return QColor(224, 224, 224); }
 class Decorazioni
 {
 public:
-    Decorazioni() = default;
+    Decorazioni();
     ~Decorazioni();
     Decorazioni(const Decorazioni &) = delete;
     Decorazioni &operator=(const Decorazioni &) = delete;
@@ -40,8 +45,9 @@ public:
     void mostra(const QVector<QWidget *> &accese, bool gruppo, const QVector<QWidget *> &altre,
                 const OpzioniScansione &opzioni, const QColor &colore);
     void togli();
-    // After the window was resized the items have new rest sizes.
-    void riapplica();
+    // The frame of the lit group, which takes the focus for assistive
+    // technology; null when no group is lit.
+    QWidget *corniceGruppo() const;
 
 private:
     struct Ingrandito {
@@ -54,6 +60,7 @@ private:
     void ripristina();
 
     QVector<QPointer<QWidget>> m_cornici;
+    QPointer<QWidget> m_corniceGruppo;  // kept from group to group, so the focus stays on it
     QVector<Ingrandito> m_ingranditi;
     QVector<QPointer<QWidget>> m_accese, m_altre;
     bool m_gruppo = false;

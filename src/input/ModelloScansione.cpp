@@ -1,6 +1,7 @@
 #include "input/ModelloScansione.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -121,7 +122,9 @@ ModelloScansione::Azione ModelloScansione::azioneDel(int tasto) const
 bool ModelloScansione::agisceAlRilascio(Azione azione) const
 {
     Q_UNUSED(azione);
-    if (m_config.modo == Modo::Automatica || m_config.opzioni.pressioneMinimaMs > 0)
+    // A press is judged by how long it was held: only its release can tell.
+    if (m_config.modo == Modo::Automatica || m_config.opzioni.pressioneMinimaMs > 0
+        || m_config.opzioni.pressioneMassimaMs > 0)
         return true;
     return m_config.modo == Modo::Frecce && !m_config.menu;
 }
@@ -135,6 +138,50 @@ ModelloScansione::Esito ModelloScansione::ignora(const QString &motivo, bool con
     return {Cosa::Ignora, -1, motivo};
 }
 
+void ModelloScansione::occupa(bool occupato, qint64 ora)
+{
+    // The child needs a moment to see what is lit once the program is silent.
+    if (m_occupato && !occupato)
+        quiete(ora, "the program spoke");
+    m_occupato = occupato;
+}
+
+void ModelloScansione::quiete(qint64 ora, const char *dopo)
+{
+    const qint64 fino = ora + m_config.opzioni.pausaDopoSceltaMs;
+    if (fino <= m_quieteFino)
+        return;
+    m_quieteDa = ora;
+    m_quieteFino = fino;
+    m_quieteDopo = dopo;
+}
+
+QString ModelloScansione::motivoQuiete(qint64 ora) const
+{
+    return QStringLiteral("%1 ms after %2 (pause after a choice %3 ms)")
+        .arg(ora - m_quieteDa)
+        .arg(QLatin1String(m_quieteDopo))
+        .arg(m_config.opzioni.pausaDopoSceltaMs);
+}
+
+ModelloScansione::Esito ModelloScansione::clic(qint64 ora)
+{
+    if (m_occupato)
+        return ignora(QStringLiteral("the program is speaking"));
+    if (ora < m_quieteFino)
+        return ignora(motivoQuiete(ora));
+    quiete(ora, "a choice");
+    return {Cosa::Scegli};
+}
+
+void ModelloScansione::parolaFinita(qint64 ora)
+{
+    if (!m_parola)
+        return;
+    m_parola = false;
+    m_inizio = ora;
+}
+
 ModelloScansione::Esito ModelloScansione::premi(int tasto, qint64 ora, bool ripetuto)
 {
     const Azione azione = azioneDel(tasto);
@@ -146,7 +193,8 @@ ModelloScansione::Esito ModelloScansione::premi(int tasto, qint64 ora, bool ripe
         if (trovata == m_giu.constEnd())
             return {};
         // A held switch selects once; only a held move key walks on.
-        if (trovata->ignorata || agisceAlRilascio(azione) || azione == Azione::Scegli || m_occupato)
+        if (trovata->ignorata || agisceAlRilascio(azione) || azione == Azione::Scegli || m_occupato
+            || ora < m_quieteFino)
             return {};
         if (ora - m_ultimaPresa < m_config.opzioni.ignoraRipetuteMs)
             return {};
@@ -157,6 +205,9 @@ ModelloScansione::Esito ModelloScansione::premi(int tasto, qint64 ora, bool ripe
     if (m_occupato) {
         pressione.ignorata = true;
         pressione.motivo = QStringLiteral("the program is speaking");
+    } else if (ora < m_quieteFino) {
+        pressione.ignorata = true;
+        pressione.motivo = motivoQuiete(ora);
     } else if (ora - m_ultimaPresa < m_config.opzioni.ignoraRipetuteMs) {
         pressione.ignorata = true;
         pressione.motivo = QStringLiteral("%1 ms after the last taken press (ignore repeats %2 ms)")
@@ -180,23 +231,34 @@ ModelloScansione::Esito ModelloScansione::rilascia(int tasto, qint64 ora)
     if (!m_giu.contains(tasto))
         return azione == Azione::Nessuna ? Esito{} : ignora(QStringLiteral("its press was not seen here"), false);
     const Pressione pressione = m_giu.take(tasto);
-    if (m_config.modo == Modo::Automatica && m_tenuto && !pressione.ignorata) {
-        m_tenuto = false;
-        // The scan was held; it goes on a full interval from now.
-        m_inizio = ora;
-        m_durata = m_config.intervalloMs;
-    }
     if (pressione.ignorata)
         return ignora(QStringLiteral("its press was ignored"), false);
+    const bool teneva = m_config.modo == Modo::Automatica && m_tenuto;
+    if (teneva)
+        m_tenuto = false;
     if (!agisceAlRilascio(azione))
         return {};
     if (m_occupato)
         return ignora(QStringLiteral("the program is speaking"));
     const qint64 durata = ora - pressione.inizio;
+    // Too short: as if it never happened, the scan keeps its pace.
     if (durata < m_config.opzioni.pressioneMinimaMs)
         return ignora(QStringLiteral("a press of %1 ms, shorter than %2 ms")
                           .arg(durata)
                           .arg(m_config.opzioni.pressioneMinimaMs));
+    // The scan was held; it goes on a full interval from now.
+    if (teneva) {
+        m_inizio = ora;
+        m_durata = m_config.intervalloMs;
+    }
+    if (m_config.opzioni.pressioneMassimaMs > 0 && durata > m_config.opzioni.pressioneMassimaMs) {
+        ++m_ignorate;
+        ++m_ignorateInTutto;
+        return {Cosa::Annulla, -1,
+                QStringLiteral("held %1 ms, longer than %2 ms: nothing chosen")
+                    .arg(durata)
+                    .arg(m_config.opzioni.pressioneMassimaMs)};
+    }
     return esegui(azione, ora);
 }
 
@@ -205,6 +267,7 @@ ModelloScansione::Esito ModelloScansione::esegui(Azione azione, qint64 ora)
     m_ultimaPresa = ora;
     // A press wakes a resting scan on its first item and chooses nothing.
     if (m_riposo || !m_acceso) {
+        quiete(ora, "waking the scan");
         // The loops made before the scan came to rest still count.
         const int giri = m_giriFatti;
         const Esito esito = avvia(ora);
@@ -227,6 +290,8 @@ ModelloScansione::Esito ModelloScansione::esegui(Azione azione, qint64 ora)
 
 ModelloScansione::Esito ModelloScansione::scegli(qint64 ora)
 {
+    // A bouncing switch or a double press must not choose twice.
+    quiete(ora, "a choice");
     if (m_dentro < 0 && m_entrate.at(m_pos).size() > 1) {
         m_dentro = m_pos;
         m_pos = 0;
@@ -283,7 +348,8 @@ qint64 ModelloScansione::prossimaScadenza() const
     if (m_config.modo != Modo::Automatica || !m_acceso || m_riposo || m_occupato || m_tenuto || m_parola
         || m_entrate.isEmpty())
         return Mai;
-    return m_inizio + m_durata;
+    // An item lit while presses wait still stays its whole time after the wait.
+    return std::max(m_inizio, m_quieteFino) + m_durata;
 }
 
 ModelloScansione::Evidenza ModelloScansione::evidenza() const

@@ -33,6 +33,7 @@ public:
         Scegli,   // the item voce was chosen
         Spegni,   // the scan rests: no highlight
         Ignora,   // a press or release was not taken (motivo says why)
+        Annulla,  // a press held too long was let go: nothing chosen (motivo says why)
     };
     struct Esito {
         Esito(Cosa c = Cosa::Nulla, int v = -1, QString m = {}) : cosa(c), voce(v), motivo(std::move(m)) {}
@@ -65,17 +66,20 @@ public:
     Esito avvia(qint64 ora);
     Esito riprendi(qint64 ora);
     // While the program speaks or pauses inside a step nothing moves and every
-    // press is ignored.
-    void occupa(bool occupato) { m_occupato = occupato; }
+    // press is ignored; when it stops, presses wait the pause after a choice.
+    void occupa(bool occupato, qint64 ora);
     bool occupato() const { return m_occupato; }
 
+    // `ora` is when the key went down or up, whenever the caller hands it on.
     Esito premi(int tasto, qint64 ora, bool ripetuto);
     Esito rilascia(int tasto, qint64 ora);
+    // A mouse click on a choice: Scegli when it counts, Ignora when it does not.
+    Esito clic(qint64 ora);
     // The automatic step; call it when prossimaScadenza() has come.
     Esito scadenza(qint64 ora);
-    // The lit item is saying its name: the next step waits for the word to end.
+    // The lit item is saying its name: its step lasts the word plus the interval.
     void parolaIniziata() { m_parola = true; }
-    void parolaFinita() { m_parola = false; }
+    void parolaFinita(qint64 ora);
     bool parolaInCorso() const { return m_parola; }
 
     qint64 prossimaScadenza() const;
@@ -105,6 +109,9 @@ private:
     Esito scegli(qint64 ora);
     Esito accendi(qint64 ora, qint64 durata);
     Esito ignora(const QString &motivo, bool contata = true);
+    // Presses wait the pause after a choice from `ora` on.
+    void quiete(qint64 ora, const char *dopo);
+    QString motivoQuiete(qint64 ora) const;
     int lunghezzaLista() const;
     qint64 primaDurata() const;
 
@@ -127,5 +134,7 @@ private:
     int m_giriFatti = 0;
     qint64 m_reazione = 0;
     qint64 m_ultimaPresa = std::numeric_limits<qint64>::min() / 2;
+    qint64 m_quieteDa = 0, m_quieteFino = std::numeric_limits<qint64>::min() / 2;
+    const char *m_quieteDopo = "";
     QHash<int, Pressione> m_giu;
 };

@@ -56,6 +56,11 @@ void SuoniProgramma::SuonoPasso()
     m_uscita.playEffect(QDir(m_cartella).filePath(QStringLiteral("suoni/passo.wav")));
 }
 
+void SuoniProgramma::SuonoAnnullato()
+{
+    m_uscita.playEffect(QDir(m_cartella).filePath(QStringLiteral("suoni/annullata.wav")));
+}
+
 int SuoniProgramma::durataMs(const QString &file)
 {
     QFile wav(file);

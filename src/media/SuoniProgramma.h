@@ -27,6 +27,7 @@ public:
     // The scan's tick plays whether or not the reward sounds are on: it is
     // the scan's own option.
     void SuonoPasso() override;
+    void SuonoAnnullato() override;
 
     // How long a wave file plays, from its header; 0 when it cannot be read.
     static int durataMs(const QString &file);

@@ -35,4 +35,6 @@ public:
     virtual int durataUltimoMs() const { return 0; }
     // The soft tick of a scan step.
     virtual void SuonoPasso() {}
+    // A press held too long was let go and chose nothing.
+    virtual void SuonoAnnullato() {}
 };

@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QSettings>
 
+#include <optional>
+
 namespace ModuloOpzioni {
 
 namespace {
@@ -21,8 +23,9 @@ bool comeBooleano(const QVariant &valore, bool *ok)
     return testo == QLatin1String("true");
 }
 
+// `anche`: one more value taken outside the range (the "off" of an option).
 template <typename T>
-void leggi(QSettings &file, const char *chiave, T minimo, T massimo, T &campo)
+void leggi(QSettings &file, const char *chiave, T minimo, T massimo, T &campo, std::optional<T> anche = {})
 {
     if (!file.contains(QLatin1String(chiave)))
         return;
@@ -35,7 +38,7 @@ void leggi(QSettings &file, const char *chiave, T minimo, T massimo, T &campo)
         letto = valore.toString().trimmed().toDouble(&ok);
     else
         letto = T(valore.toString().trimmed().toInt(&ok));
-    if (ok && letto >= minimo && letto <= massimo) {
+    if (ok && ((letto >= minimo && letto <= massimo) || (anche && letto == *anche))) {
         campo = letto;
         return;
     }
@@ -77,6 +80,9 @@ void LeggiOpzioni(StatoProgramma &stato)
     leggi(file, "gruppi", false, true, o.gruppi);
     leggi(file, "bordo", false, true, o.bordo);
     leggi(file, "ingrandisci", false, true, o.ingrandisci);
+    leggi(file, "pausaDopoSceltaMs", 0, 2000, o.pausaDopoSceltaMs);
+    // 0 turns it off; a limit under a second would cancel ordinary presses.
+    leggi(file, "pressioneMassimaMs", 1000, 10000, o.pressioneMassimaMs, std::optional<int>(0));
 }
 
 bool SalvaOpzioni(const StatoProgramma &stato)
@@ -90,7 +96,10 @@ bool SalvaOpzioni(const StatoProgramma &stato)
                               .arg(o.giri)
                               .arg(o.pressioneMinimaMs)
                               .arg(o.ignoraRipetuteMs)
-                              .arg(si(o.gruppi), si(o.bordo), si(o.ingrandisci));
+                              .arg(si(o.gruppi), si(o.bordo), si(o.ingrandisci))
+        + QStringLiteral("pausaDopoSceltaMs=%1\npressioneMassimaMs=%2\n")
+              .arg(o.pausaDopoSceltaMs)
+              .arg(o.pressioneMassimaMs);
     const QString dove = percorso(stato);
     const QFileInfo info(dove);
     if (info.exists() && !info.isFile())

@@ -54,12 +54,13 @@ private slots:
     void modalita_data()
     {
         QTest::addColumn<Modo>("m");
-        const QString s1 = QStringLiteral("Velocità scansione: 1.00 secondi"), s2 = QStringLiteral("Velocità scansione: 2.50 secondi");
+        const QString s1 = QStringLiteral("Velocità scansione: 1,00 secondi"), s2 = QStringLiteral("Velocità scansione: 2,50 secondi");
         QTest::newRow("mouse shows only the pointer box") << Modo{0, 9, -1, false, true, 9, s1};
-        QTest::newRow("automatic scanning shows the speed") << Modo{2, 23, -1, true, false, 23, "Velocità scansione: 5.75 secondi"};
+        QTest::newRow("automatic scanning shows the speed") << Modo{2, 23, -1, true, false, 23, "Velocità scansione: 5,75 secondi"};
         QTest::newRow("an unknown mode selects nothing") << Modo{7, 9, -1, true, true, 9, s1};
-        QTest::newRow("above the bar: 15 s") << Modo{2, 200, -1, true, false, 60, "Velocità scansione: 15.00 secondi"};
-        QTest::newRow("below the bar: 1 s") << Modo{2, 2, -1, true, false, 4, s1};
+        QTest::newRow("above the bar: 15 s") << Modo{2, 200, -1, true, false, 60, "Velocità scansione: 15,00 secondi"};
+        QTest::newRow("a quick step set with F8 is kept") << Modo{2, 2, -1, true, false, 2, "Velocità scansione: 0,50 secondi"};
+        QTest::newRow("zero or less: a quarter second") << Modo{2, -3, -1, true, false, 1, "Velocità scansione: 0,25 secondi"};
         QTest::newRow("mouse to automatic") << Modo{0, 10, 2, true, false, 10, s2};
         QTest::newRow("automatic to mouse") << Modo{2, 10, 0, false, true, 10, s2};
         QTest::newRow("unknown to keyboard: both hidden") << Modo{9, 10, 3, false, false, 10, s1};

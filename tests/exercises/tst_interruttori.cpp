@@ -62,15 +62,17 @@ ControlloreInput *TestInterruttori::controllo() const
 void TestInterruttori::scegli(Banco &b, QWidget *scelta)
 {
     QVERIFY(scelta);
-    for (int i = 0; i < 40 && controllo()->evidenziata() != scelta; ++i) {
+    for (int i = 0; i < 1000 && controllo()->evidenziata() != scelta; ++i) {
         if (m_modo == Modalita::ScansioneAutomatica)
-            b.passa(1000);
+            b.passa(50);
         else
             b.premi(Qt::Key_Space);
     }
     QCOMPARE(controllo()->evidenziata(), scelta);
     // Assistive technology is told where the highlight stands.
     QCOMPARE(QApplication::focusWidget(), scelta);
+    // A child sees what is lit before pressing; sooner would be a bounce.
+    b.passa(b.finti.stato.Scansione.pausaDopoSceltaMs);
     b.premi(m_modo == Modalita::ScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return);
 }
 

@@ -67,6 +67,7 @@ struct Schermo {
     QStringList &log() { return b.finti.registro.voci; }
     void rispondiGiusto()
     {
+        b.passa(b.finti.stato.Scansione.pausaDopoSceltaMs);  // a click sooner would be a double click
         const int giusta = s->modello().rispostaGiusta();
         if (s->modello().gruppo() == Esercizi::Gruppo::Segni)
             s->Command2_Click(giusta);
@@ -180,8 +181,11 @@ void TestSchermataEsercizio::punteggioERispostaSbagliata()
     x.s->findChild<QAction *>(QStringLiteral("mnuAzzera"))->trigger();
     QCOMPARE(x.s->testoPannello(2), QStringLiteral("Errati  0"));
     QCOMPARE(x.s->modello().PassoCorrente(), int16_t(1));
-    // The cross goes when the highlight moves on, with the red.
-    x.b.passa(1000);
+    // The cross goes when the highlight moves on, with the red: the pause after
+    // the choice, then a whole step.
+    x.b.passa(1299);
+    QVERIFY(FormEsercizio::segnatoSbagliato(otto));
+    x.b.passa(1);
     QVERIFY(!FormEsercizio::segnatoSbagliato(otto));
     QCOMPARE(FormEsercizio::colore(otto), Colori::Neutro);
     // The highlight's default red is the wrong answer's red, but not its cross.
@@ -195,6 +199,7 @@ void TestSchermataEsercizio::iClicSulleScelteValgonoSoloColMouse()
     for (int16_t modo : {Modalita::Mouse, Modalita::ScansioneManuale, Modalita::Frecce}) {
         Schermo x(4, 0, modo);
         QVERIFY(mostraEAttiva(x.s));
+        x.b.passa(300);  // the pause once the question has been read
         QTest::mouseClick(x.s->findChild<QPushButton *>(QStringLiteral("Command1_7")), Qt::LeftButton);
         QCOMPARE(x.b.finti.stato.Esatti, int16_t(modo == Modalita::Mouse ? 1 : 0));
         // "ripeti" and "menù" are for the scanning modes only.

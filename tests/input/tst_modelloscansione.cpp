@@ -10,8 +10,11 @@
 //   A P   the scan starts on the first choice / on the one lit before
 //   B b   the program starts / stops speaking inside a step
 //   W w   the lit item starts / stops saying its name
+//   C     a mouse click on a choice
 // The outcome lists what each token produced: the lit item (3), a whole group
-// lit (g1), a choice (!3), the scan resting (.), an ignored press or release (x).
+// lit (g1), a choice (!3; !3/2 after two whole loops; ! a click), the scan
+// resting (.), an ignored press or release (x), a press held too long (~).
+// Rows run without the pause after a choice unless they set it.
 namespace {
 
 using Modo = ModelloScansione::Modo;
@@ -37,9 +40,13 @@ QString descrivi(const ModelloScansione &m, const ModelloScansione::Esito &e)
         const auto ev = m.evidenza();
         return ev.gruppo >= 0 ? QStringLiteral("g%1").arg(ev.gruppo) : QString::number(ev.voce);
     }
-    case Cosa::Scegli: return QStringLiteral("!%1").arg(e.voce);
+    case Cosa::Scegli: {
+        const QString scelta = e.voce < 0 ? QStringLiteral("!") : QStringLiteral("!%1").arg(e.voce);
+        return m.giriPrimaDellaScelta() > 0 ? scelta + QStringLiteral("/%1").arg(m.giriPrimaDellaScelta()) : scelta;
+    }
     case Cosa::Spegni: return QStringLiteral(".");
     case Cosa::Ignora: return QStringLiteral("x");
+    case Cosa::Annulla: return QStringLiteral("~");
     case Cosa::Nulla: break;
     }
     return {};
@@ -71,11 +78,13 @@ QString gioca(ModelloScansione &m, const QString &script)
         } else if (t == QLatin1String("P")) {
             annota(m.riprendi(ora));
         } else if (t == QLatin1String("B") || t == QLatin1String("b")) {
-            m.occupa(t == QLatin1String("B"));
+            m.occupa(t == QLatin1String("B"), ora);
         } else if (t == QLatin1String("W")) {
             m.parolaIniziata();
         } else if (t == QLatin1String("w")) {
-            m.parolaFinita();
+            m.parolaFinita(ora);
+        } else if (t == QLatin1String("C")) {
+            annota(m.clic(ora));
         }
     }
     return esiti.join(QLatin1Char(' '));
@@ -100,7 +109,7 @@ void TestModelloScansione::regole_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("atteso");
 
-    const int A = int(Modo::Automatica), M = int(Modo::Manuale), F = int(Modo::Frecce);
+    const int A = int(Modo::Automatica), M = int(Modo::Manuale), F = int(Modo::Frecce), O = int(Modo::Spento);
     // An exercise's numbers (0-5, 6-10) and "ripeti"/"menù": items 0..12.
     const QString numeri = QStringLiteral("6 5 2");
 
@@ -116,8 +125,29 @@ void TestModelloScansione::regole_data()
         << "A vX +1000 ^X vE +1000 ^E" << "0 x 1 x 2";
     QTest::newRow("automatic: a press shorter than the minimum is ignored") << A << false << "minima=300" << "3"
         << "A vS +299 ^S vS +300 ^S" << "0 x !0";
-    QTest::newRow("automatic: an ignored short press restarts the interval") << A << false << "minima=300" << "3"
-        << "A +500 vS +100 ^S +999 +1" << "0 x 1";
+    QTest::newRow("automatic: the minimum press to the ms") << A << false << "minima=200" << "3"
+        << "A vS +199 ^S vS +200 ^S" << "0 x !0";
+    QTest::newRow("automatic: an ignored short press leaves the scan its pace") << A << false << "minima=300" << "3"
+        << "A +500 vS +100 ^S +399 +1" << "0 x 1";
+    QTest::newRow("automatic: a tremor of short taps does not slow the scan") << A << false << "minima=200" << "9"
+        << "A +650 vS +50 ^S +650 vS +50 ^S +650 vS +50 ^S +650 vS +50 ^S +650 vS +50 ^S +650 vS +50 ^S"
+           " +650 vS +50 ^S +650 vS +50 ^S +650 vS +50 ^S +650 vS +50 ^S +650 vS +50 ^S +650"
+        << "0 x 1 x 2 x x 3 x 4 x x 5 x 6 x x 7 x 8";
+    QTest::newRow("automatic: a press held too long chooses nothing, the item stays a whole step")
+        << A << false << "massima=1000" << "3"
+        << "A vS +1001 ^S +999 +1 vS +1000 ^S" << "0 ~ 1 !1";
+    QTest::newRow("two switches: a press held too long chooses nothing") << M << false << "massima=2000" << "3"
+        << "A vE +2500 ^E vS ^S vE +100 ^E" << "0 ~ 1 !1";
+    QTest::newRow("automatic: a bounce after a choice is ignored, the next press is not") << A << false << "pausa=300" << "3"
+        << "A vS ^S +100 vS ^S +250 vS ^S" << "0 !0 x x !0";
+    QTest::newRow("two switches: presses wait the pause once the program is silent") << M << false << "pausa=300" << "3"
+        << "A vE ^E B +500 b A vE ^E +299 vE ^E +1 vE ^E" << "0 !0 0 x x x x !0";
+    QTest::newRow("automatic: the first item stays its whole time after the pause") << A << false << "pausa=300" << "3"
+        << "A vS ^S B +1000 b A +1299 +1" << "0 !0 0 1";
+    QTest::newRow("automatic: the press that wakes the scan is followed by the pause") << A << false
+        << "giri=1 pausa=300" << "2" << "A +1000 +1000 vS ^S +100 vS ^S" << "0 1 . 0 x x";
+    QTest::newRow("mouse: no click while the program speaks, nor within the pause") << O << false << "pausa=300" << "3"
+        << "B C b C +299 C +1 C +100 C" << "x x x ! x";
     QTest::newRow("automatic: a press soon after a taken one is ignored") << A << false << "ripetute=500" << "3"
         << "A vS ^S +499 vS ^S +1 vS ^S" << "0 !0 x x !0";
     QTest::newRow("automatic: presses while the program speaks are ignored, release too") << A << false << "" << "3"
@@ -127,11 +157,11 @@ void TestModelloScansione::regole_data()
     QTest::newRow("automatic: a release whose press came before this screen is not a choice") << A << false << "" << "3"
         << "A ^S vS* +1000" << "0 x 1";
     QTest::newRow("automatic: rest after two whole loops, a press wakes without choosing") << A << false << "giri=2" << "2"
-        << "A +1000 +1000 +1000 +1000 +9000 vS ^S +1000" << "0 1 0 1 . 0 1";
-    QTest::newRow("automatic: the step lasts as long as the spoken name") << A << false << "" << "3"
-        << "A W +1500 w +0 +1000" << "0 1 2";
-    QTest::newRow("automatic: a short word keeps the whole interval") << A << false << "" << "3"
-        << "A W +200 w +799 +1" << "0 1";
+        << "A +1000 +1000 +1000 +1000 +9000 vS ^S +1000 vS ^S" << "0 1 0 1 . 0 1 !1/2";
+    QTest::newRow("automatic: a spoken name lengthens its step by the word") << A << false << "" << "3"
+        << "A W +1500 w +999 +1" << "0 1";
+    QTest::newRow("automatic: a short word still adds a whole interval") << A << false << "" << "3"
+        << "A W +200 w +999 +1" << "0 1";
     QTest::newRow("automatic: a press while the name is spoken chooses that item") << A << false << "" << "3"
         << "A +1000 W vS ^S" << "0 1 !1";
     QTest::newRow("automatic: riprendi stays on the item lit before") << A << false << "" << "3"
@@ -175,6 +205,7 @@ void TestModelloScansione::regole()
     config.modo = Modo(modo);
     config.menu = menu;
     config.intervalloMs = 1000;
+    config.opzioni.pausaDopoSceltaMs = 0;
     for (const QString &o : opzioni.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString chiave = o.section(QLatin1Char('='), 0, 0);
         const double valore = o.section(QLatin1Char('='), 1).toDouble();
@@ -182,6 +213,8 @@ void TestModelloScansione::regole()
         else if (chiave == QLatin1String("giri")) config.opzioni.giri = int(valore);
         else if (chiave == QLatin1String("minima")) config.opzioni.pressioneMinimaMs = int(valore);
         else if (chiave == QLatin1String("ripetute")) config.opzioni.ignoraRipetuteMs = int(valore);
+        else if (chiave == QLatin1String("pausa")) config.opzioni.pausaDopoSceltaMs = int(valore);
+        else if (chiave == QLatin1String("massima")) config.opzioni.pressioneMassimaMs = int(valore);
         else if (chiave == QLatin1String("gruppi")) config.opzioni.gruppi = true;
     }
     ModelloScansione m;

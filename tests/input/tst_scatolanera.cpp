@@ -34,7 +34,7 @@ void TestScatolaNera::ogniPassoDiceIlSuoNome()
     programma.setProcessEnvironment(ambiente);
     programma.start(QStringLiteral(CALCOLOTTI_HELPER_DIR "/helper_bambino"), {});
     QVERIFY(programma.waitForStarted());
-    QTest::qWait(6500);
+    QTest::qWait(10000);  // each step is the word plus a second
     programma.terminate();
     QVERIFY(programma.waitForFinished(5000));
     const QStringList righe = QString::fromUtf8(programma.readAllStandardError()).split(QLatin1Char('\n'));
@@ -53,7 +53,7 @@ void TestScatolaNera::ogniPassoDiceIlSuoNome()
             atteso.clear();
         }
     }
-    // A second's step from "Addizione - 1°" on: at least four items, in menu order.
+    // From "Addizione - 1°" on: at least four items, in menu order.
     QVERIFY2(detti.size() >= 4, qPrintable(righe.join(QLatin1Char('\n'))));
     QCOMPARE(detti.mid(0, 4), (QStringList{"Addizione", "Addizione", "Addizione", "Sottrazione"}));
 }

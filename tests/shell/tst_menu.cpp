@@ -1,6 +1,7 @@
 #include "BancoSchermate.h"
 #include "exercises/FormEsercizio.h"
 #include "input/Evidenziazione.h"
+#include "config/FormConfigura.h"
 #include "shell/FormMenu.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@ private slots:
     void colMouseEsciSalvaETermina_data();
     void colMouseEsciSalvaETermina();
     void ilPassaggioDelMouseLasciaUnaSolaVoce();
-    void iTastiDelloSpecialistaCambianoLaVelocita();
+    void iTastiDelloSpecialista();
     void unTastoDiNessunModoNonFermaLaScansione();
 };
 
@@ -106,7 +107,7 @@ void TestMenu::ilPassaggioDelMouseLasciaUnaSolaVoce()
     QCOMPARE(accese(), QList<int>{});
 }
 
-void TestMenu::iTastiDelloSpecialistaCambianoLaVelocita()
+void TestMenu::iTastiDelloSpecialista()
 {
     Banco b;
     b.finti.stato.ModalitaInput = Modalita::ScansioneAutomatica;
@@ -115,7 +116,7 @@ void TestMenu::iTastiDelloSpecialistaCambianoLaVelocita()
     QTest::keyClick(Banco::destinatario(), Qt::Key_F7);
     QCOMPARE(b.finti.stato.VelocitaScansione, int16_t(5));
     QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("avvisoVelocita"))->text(),
-             QStringLiteral("Velocità scansione: 1.25 secondi"));
+             QStringLiteral("Velocità scansione: 1,25 secondi"));
     // From the next step on.
     b.passa(1000);
     b.passa(1249);
@@ -124,8 +125,19 @@ void TestMenu::iTastiDelloSpecialistaCambianoLaVelocita()
     QCOMPARE(menu->VoceCorrente(), int16_t(2));
     for (int i = 0; i < 10; ++i)
         QTest::keyClick(Banco::destinatario(), Qt::Key_F8);
-    QCOMPARE(b.finti.stato.VelocitaScansione, int16_t(4));  // never faster than 1 s
+    QCOMPARE(b.finti.stato.VelocitaScansione, int16_t(1));  // never faster than a quarter second
+    QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("avvisoVelocita"))->text(),
+             QStringLiteral("Velocità scansione: 0,25 secondi"));
     QCOMPARE(menu->VoceCorrente(), int16_t(2));  // never a switch
+    // F10 opens the menu bar; its menus take the arrows and Enter, the scan stands.
+    QTest::keyClick(Banco::destinatario(), Qt::Key_F10);
+    QWidget *tendina = QApplication::activePopupWidget();
+    QVERIFY(tendina);
+    QCOMPARE(tendina->objectName(), QStringLiteral("mnuImposta"));
+    QTest::keyClick(tendina, Qt::Key_Down);
+    QTest::keyClick(tendina, Qt::Key_Down);  // "Voce", "Modalità di input"
+    QTest::keyClick(tendina, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([] { return qobject_cast<FormConfigura *>(visibile()) != nullptr; }));
 }
 
 void TestMenu::unTastoDiNessunModoNonFermaLaScansione()

@@ -99,6 +99,7 @@ public:
     explicit SuoniFinti(Registro &registro) : m_registro(registro) {}
     void SuonoSi() override { m_registro.scrivi(QStringLiteral("SuonoSi")); }
     void SuonoNo() override { m_registro.scrivi(QStringLiteral("SuonoNo")); }
+    void SuonoAnnullato() override { m_registro.scrivi(QStringLiteral("SuonoAnnullato")); }
 
 private:
     Registro &m_registro;

@@ -114,7 +114,14 @@ sox "$tmp/tick.wav" "$tmp/passo.wav" lowpass 2500
 rms=$(sox "$tmp/passo.wav" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')
 sox "$tmp/passo.wav" -r $rate -b 16 "$dest/passo.wav" gain "$(echo "$livello - 8 - ($rms)" | bc -l)" fade 0.002 -0 0.02
 
-for f in "$dest"/si/*.wav "$dest"/no/*.wav "$dest"/passo.wav; do
+# A press held too long and let go: two quick soft ticks going down, nothing
+# like an error, as quiet as the step.
+nota "$tmp/t1.wav" 0.06 pluck 987.77 0.5; nota "$tmp/t2.wav" 0.09 pluck 659.25 0.5
+sox "$tmp/t1.wav" "$tmp/t2.wav" "$tmp/annullata.wav" lowpass 2500
+rms=$(sox "$tmp/annullata.wav" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')
+sox "$tmp/annullata.wav" -r $rate -b 16 "$dest/annullata.wav" gain "$(echo "$livello - 8 - ($rms)" | bc -l)" fade 0.002 -0 0.02
+
+for f in "$dest"/si/*.wav "$dest"/no/*.wav "$dest"/passo.wav "$dest"/annullata.wav; do
     printf '%s %ss RMS %s dB peak %s dB\n' "$f" "$(soxi -D "$f")" \
         "$(sox "$f" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')" \
         "$(sox "$f" -n stats 2>&1 | awk '/Pk lev dB/ {print $4}')"
