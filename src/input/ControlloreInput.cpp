@@ -487,7 +487,7 @@ void ControlloreInput::mostraEvidenza()
     for (QWidget *w : std::as_const(m_scelte))
         if (!nuove.contains(w))
             altre << w;
-    const QString parola = parolaDi(evidenza.gruppo, m_accesa);
+    const QString parola = parolaDi(evidenza.gruppo, m_accesa, true);
     // Assistive technology follows Qt's focus; the keys still go to the scan.
     // An item takes it before the group's frame hides, a group after its frame shows.
     if (evidenza.gruppo < 0)
@@ -496,7 +496,7 @@ void ControlloreInput::mostraEvidenza()
     m_decorazioni.mostra(nuove, evidenza.gruppo >= 0, altre, opzioni,
                          Colori::scansione(m_servizi.stato.ColoreScansione));
     if (QWidget *cornice = evidenza.gruppo >= 0 ? m_decorazioni.corniceGruppo() : nullptr) {
-        cornice->setAccessibleName(parola);
+        cornice->setAccessibleName(parolaDi(evidenza.gruppo, m_accesa, false));
         daiFuoco(cornice);
     }
     if (evidenza.gruppo >= 0)
@@ -532,10 +532,11 @@ void ControlloreInput::spegni()
     m_decorazioni.togli();
 }
 
-QString ControlloreInput::parolaDi(int gruppo, QWidget *voce) const
+QString ControlloreInput::parolaDi(int gruppo, QWidget *voce, bool parlata) const
 {
-    auto parola = [](const QWidget *w) {
-        const QVariant propria = w->property("parola");
+    // What the voice says may differ from what a screen reader reads ("zero", "0").
+    auto parola = [parlata](const QWidget *w) {
+        const QVariant propria = parlata ? w->property("parola") : QVariant();
         return propria.isValid() ? propria.toString() : w->accessibleName();
     };
     if (gruppo < 0)

@@ -118,7 +118,7 @@ private:
     void punta();
     void inizia(bool dalPrimo);
     void libera(bool dalPrimo);
-    QString parolaDi(int gruppo, QWidget *voce) const;
+    QString parolaDi(int gruppo, QWidget *voce, bool parlata) const;
     void dici(const QString &parola);
     ModelloScansione::Modo modo() const;
 

@@ -66,10 +66,8 @@ namespace {
 class Cornice : public QWidget
 {
 public:
-    Cornice(QWidget *genitore, int spessore, const QColor &colore)
+    explicit Cornice(QWidget *genitore)
         : QWidget(genitore)
-        , m_spessore(spessore)
-        , m_colore(colore)
     {
         setObjectName(QStringLiteral("cornice"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -77,6 +75,7 @@ public:
         setFocusPolicy(Qt::NoFocus);
     }
 
+    // spessore 0: the thick border's, from the window's height, also after a resize.
     void circonda(const QVector<QWidget *> &widget, int spessore, const QColor &colore, int distanza)
     {
         for (const QPointer<QWidget> &w : std::as_const(m_widget))
@@ -87,7 +86,7 @@ public:
             m_widget << w;
             w->installEventFilter(this);
         }
-        m_spessore = spessore;
+        m_spessoreFisso = spessore;
         m_colore = colore;
         m_distanza = distanza;
         segui();
@@ -117,6 +116,7 @@ protected:
 private:
     void segui()
     {
+        m_spessore = m_spessoreFisso > 0 ? m_spessoreFisso : Evidenziazione::spessoreBordo(window()->height());
         QRect unione;
         for (const QPointer<QWidget> &w : std::as_const(m_widget))
             if (w)
@@ -126,7 +126,8 @@ private:
     }
 
     QVector<QPointer<QWidget>> m_widget;
-    int m_spessore;
+    int m_spessore = 0;
+    int m_spessoreFisso = 0;
     QColor m_colore;
     int m_distanza = 0;
 };
@@ -212,16 +213,15 @@ void Decorazioni::disegna()
         if (m_corniceGruppo && m_corniceGruppo->parentWidget() != genitore)
             delete m_corniceGruppo.data();
         if (!m_corniceGruppo) {
-            m_corniceGruppo = new Cornice(genitore, spessore, m_colore);
+            m_corniceGruppo = new Cornice(genitore);
             m_corniceGruppo->setObjectName(QStringLiteral("gruppoAcceso"));
         }
         static_cast<Cornice *>(m_corniceGruppo.data())->circonda(accese, spessore, m_colore, spessore);
     } else if (m_opzioni.bordo) {
         for (QWidget *w : accese) {
-            const int spessore = Evidenziazione::spessoreBordo(w->window()->height());
             const QColor colore = Evidenziazione::coloreBordo(m_colore, sfondoDi(w));
-            auto *cornice = new Cornice(w->parentWidget(), spessore, colore);
-            cornice->circonda({w}, spessore, colore, 0);
+            auto *cornice = new Cornice(w->parentWidget());
+            cornice->circonda({w}, 0, colore, 0);
             m_cornici << cornice;
         }
     }

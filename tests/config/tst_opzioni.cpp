@@ -19,21 +19,38 @@ private slots:
     void loSchermoScriveSubitoELaProvaScandisce();
 };
 
+namespace {
+
+QString comeTesto(const OpzioniScansione &o)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 ")
+               .arg(o.voce).arg(o.suono).arg(o.ritardoPrimo).arg(o.giri).arg(o.pressioneMinimaMs)
+               .arg(o.ignoraRipetuteMs).arg(o.gruppi).arg(o.bordo).arg(o.ingrandisci)
+        + QStringLiteral("%1 %2").arg(o.pausaDopoSceltaMs).arg(o.pressioneMassimaMs);
+}
+
+}
+
 void TestOpzioni::lettura_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("attese");  // voce suono ritardo giri minima ripetute gruppi bordo ingrandisci
+    // voce suono ritardo giri minima ripetute gruppi bordo ingrandisci pausa massima
+    QTest::addColumn<QString>("attese");
     QTest::addColumn<int>("scartati");    // values reported as not valid
 
-    QTest::newRow("no file") << QByteArray() << "0 0 1 0 0 0 0 0 0" << 0;
+    QTest::newRow("no file") << QByteArray() << "0 0 1 0 0 0 0 0 0 300 0" << 0;
     QTest::newRow("every option") << QByteArray("[scansione]\nvoce=true\nsuono=true\nritardoPrimo=2.5\ngiri=3\n"
                                                 "pressioneMinimaMs=150\nignoraRipetuteMs=300\ngruppi=true\n"
-                                                "bordo=true\ningrandisci=true\n")
-                                  << "1 1 2.5 3 150 300 1 1 1" << 0;
+                                                "bordo=true\ningrandisci=true\npausaDopoSceltaMs=450\n"
+                                                "pressioneMassimaMs=3000\n")
+                                  << "1 1 2.5 3 150 300 1 1 1 450 3000" << 0;
     QTest::newRow("out of range and unreadable keep their defaults")
-        << QByteArray("[scansione]\nvoce=si\nritardoPrimo=3.5\ngiri=-1\npressioneMinimaMs=2001\nbordo=true\n")
-        << "0 0 1 0 0 0 0 1 0" << 4;
-    QTest::newRow("another group is not ours") << QByteArray("[altro]\nvoce=true\n") << "0 0 1 0 0 0 0 0 0" << 0;
+        << QByteArray("[scansione]\nvoce=si\nritardoPrimo=3.5\ngiri=-1\npressioneMinimaMs=2001\nbordo=true\n"
+                      "pausaDopoSceltaMs=2500\npressioneMassimaMs=500\n")
+        << "0 0 1 0 0 0 0 1 0 300 0" << 6;
+    QTest::newRow("no pause, no limit") << QByteArray("[scansione]\npausaDopoSceltaMs=0\npressioneMassimaMs=0\n")
+                                        << "0 0 1 0 0 0 0 0 0 0 0" << 0;
+    QTest::newRow("another group is not ours") << QByteArray("[altro]\nvoce=true\n") << "0 0 1 0 0 0 0 0 0 300 0" << 0;
 }
 
 void TestOpzioni::lettura()
@@ -53,11 +70,7 @@ void TestOpzioni::lettura()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is not valid: the default is kept")));
     stato.Scansione.giri = 9;  // whatever was there before is not kept
     ModuloOpzioni::LeggiOpzioni(stato);
-    const OpzioniScansione &o = stato.Scansione;
-    const QString letto = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
-                              .arg(o.voce).arg(o.suono).arg(o.ritardoPrimo).arg(o.giri).arg(o.pressioneMinimaMs)
-                              .arg(o.ignoraRipetuteMs).arg(o.gruppi).arg(o.bordo).arg(o.ingrandisci);
-    QCOMPARE(letto, attese);
+    QCOMPARE(comeTesto(stato.Scansione), attese);
 }
 
 void TestOpzioni::salvataggioERilettura()
@@ -65,19 +78,21 @@ void TestOpzioni::salvataggioERilettura()
     QTemporaryDir cartella;
     StatoProgramma stato;
     stato.PercorsoIni = cartella.filePath(QStringLiteral("sotto/calcolotti.ini"));
-    stato.Scansione = {true, false, 1.5, 4, 250, 0, true, false, true};
+    // Every value differs from its default and from the others.
+    stato.Scansione = {true, false, 1.5, 4, 250, 150, true, false, true, 650, 4000};
     QVERIFY(ModuloOpzioni::SalvaOpzioni(stato));
+    QFile salvato(ModuloOpzioni::percorso(stato));
+    QVERIFY(salvato.open(QIODevice::ReadOnly));
+    QCOMPARE(salvato.readAll(), QByteArray("[scansione]\nvoce=true\nsuono=false\nritardoPrimo=1.5\ngiri=4\n"
+                                           "pressioneMinimaMs=250\nignoraRipetuteMs=150\ngruppi=true\nbordo=false\n"
+                                           "ingrandisci=true\npausaDopoSceltaMs=650\npressioneMassimaMs=4000\n"));
     StatoProgramma riletto;
     riletto.PercorsoIni = stato.PercorsoIni;
     ModuloOpzioni::LeggiOpzioni(riletto);
-    QCOMPARE(riletto.Scansione.ritardoPrimo, 1.5);
-    QCOMPARE(riletto.Scansione.giri, 4);
-    QCOMPARE(riletto.Scansione.pressioneMinimaMs, 250);
-    QVERIFY(riletto.Scansione.voce && riletto.Scansione.gruppi && riletto.Scansione.ingrandisci);
+    QCOMPARE(comeTesto(riletto.Scansione), comeTesto(stato.Scansione));
     // The settings file itself is not touched.
     QVERIFY(!QFile::exists(stato.PercorsoIni));
     // Something that is not an ordinary file is never replaced.
-    QDir().mkpath(ModuloOpzioni::percorso(stato) + QStringLiteral(".d"));
     stato.PercorsoIni = cartella.filePath(QStringLiteral("altro/calcolotti.ini"));
     QDir().mkpath(ModuloOpzioni::percorso(stato));
     QVERIFY(!ModuloOpzioni::SalvaOpzioni(stato));
@@ -92,14 +107,25 @@ void TestOpzioni::loSchermoScriveSubitoELaProvaScandisce()
     QVERIFY(mostraEAttiva(s));
     s->findChild<QCheckBox *>(QStringLiteral("gruppi"))->setChecked(true);
     s->findChild<QSpinBox *>(QStringLiteral("giri"))->setValue(2);
+    s->findChild<QSpinBox *>(QStringLiteral("pausaDopoSceltaMs"))->setValue(500);
     QVERIFY(b.finti.stato.Scansione.gruppi);
     QCOMPARE(b.finti.stato.Scansione.giri, 2);
+    QCOMPARE(b.finti.stato.Scansione.pausaDopoSceltaMs, 500);
+    // The longest press is off or a second at least: a step between jumps over the gap.
+    auto *massima = s->findChild<QSpinBox *>(QStringLiteral("pressioneMassimaMs"));
+    QCOMPARE(massima->text(), QStringLiteral("mai"));
+    massima->stepUp();
+    QCOMPARE(b.finti.stato.Scansione.pressioneMassimaMs, 1000);
+    massima->stepDown();
+    QCOMPARE(b.finti.stato.Scansione.pressioneMassimaMs, 0);
     // With the mouse chosen, the trial scans as one switch would; groups first.
     s->prova(true);
     QVERIFY(!s->controllo().evidenziata()->objectName().isEmpty());
     QCOMPARE(s->controllo().modello().evidenza().gruppo, 0);
     b.passa(1000);
     QCOMPARE(s->controllo().modello().evidenza().gruppo, 1);
+    // A lit group is one control for assistive technology, named by its ends.
+    QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("da 4 a 6"));
     b.passa(3000);  // two whole loops, then rest
     QVERIFY(s->controllo().modello().aRiposo());
     s->prova(false);

@@ -1,6 +1,8 @@
 #include "BancoSchermate.h"
 #include "exercises/FormEsercizio.h"
+#include "core/Colori.h"
 #include "input/ConfermaScansione.h"
+#include "input/Evidenziazione.h"
 #include "shell/FormMenu.h"
 
 #include <QLabel>
@@ -34,10 +36,17 @@ private slots:
     void unLivelloEIndietro_data();
     void unLivelloEIndietro();
     void ilLivelloMistoCambiaAncheDaInterruttore();
+    void unaPressioneDoppiaContaUnaVolta_data();
+    void unaPressioneDoppiaContaUnaVolta();
+    void ilBordoSpessoSiVedeFuori_data();
+    void ilBordoSpessoSiVedeFuori();
 
 private:
-    // Lights `scelta` the way the mode does, and chooses it.
+    // Lights `scelta` the way the mode does (and chooses it), pressing as long
+    // as the minimum press asks.
+    void illumina(Banco &b, QWidget *scelta);
     void scegli(Banco &b, QWidget *scelta);
+    static int tenuta(const Banco &b);
     ControlloreInput *controllo() const;
     void rispondi(Banco &b, FormEsercizio *s, bool primaSbagliata);
     int m_modo = 0;
@@ -59,29 +68,49 @@ ControlloreInput *TestInterruttori::controllo() const
     return nullptr;
 }
 
-void TestInterruttori::scegli(Banco &b, QWidget *scelta)
+void TestInterruttori::illumina(Banco &b, QWidget *scelta)
 {
     QVERIFY(scelta);
     for (int i = 0; i < 1000 && controllo()->evidenziata() != scelta; ++i) {
-        if (m_modo == Modalita::ScansioneAutomatica)
+        if (m_modo == Modalita::ScansioneAutomatica) {
             b.passa(50);
-        else
-            b.premi(Qt::Key_Space);
+        } else {
+            b.premi(Qt::Key_Space, tenuta(b));
+            b.passa(b.finti.servizi.attesaRilascioMs);
+        }
     }
     QCOMPARE(controllo()->evidenziata(), scelta);
     // Assistive technology is told where the highlight stands.
     QCOMPARE(QApplication::focusWidget(), scelta);
     // A child sees what is lit before pressing; sooner would be a bounce.
     b.passa(b.finti.stato.Scansione.pausaDopoSceltaMs);
-    b.premi(m_modo == Modalita::ScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return);
+}
+
+void TestInterruttori::scegli(Banco &b, QWidget *scelta)
+{
+    illumina(b, scelta);
+    b.premi(m_modo == Modalita::ScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return, tenuta(b));
+    b.passa(b.finti.servizi.attesaRilascioMs);
+}
+
+int TestInterruttori::tenuta(const Banco &b)
+{
+    return std::max(100, b.finti.stato.Scansione.pressioneMinimaMs);
+}
+
+namespace {
+
+QPushButton *bottone(FormEsercizio *s, int scelta)
+{
+    const bool segno = s->modello().gruppo() == Esercizi::Gruppo::Segni;
+    return s->findChild<QPushButton *>(QStringLiteral("Command%1_%2").arg(segno ? 2 : 1).arg(scelta));
+}
+
 }
 
 void TestInterruttori::rispondi(Banco &b, FormEsercizio *s, bool primaSbagliata)
 {
-    auto bottone = [s](int scelta) {
-        const bool segno = s->modello().gruppo() == Esercizi::Gruppo::Segni;
-        return s->findChild<QPushButton *>(QStringLiteral("Command%1_%2").arg(segno ? 2 : 1).arg(scelta));
-    };
+    auto bottone = [s](int scelta) { return ::bottone(s, scelta); };
     for (int passi = 0; !s->modello().completo() && passi < 8; ++passi) {
         const int giusta = s->modello().rispostaGiusta();
         const int errati = b.finti.stato.Errati;
@@ -210,6 +239,117 @@ void TestInterruttori::ilLivelloMistoCambiaAncheDaInterruttore()
     scegli(b, s->findChild<QWidget *>(QStringLiteral("Command3")));
     QVERIFY(attivata.count() == 1 || attivata.wait(2000));
     QCOMPARE(qobject_cast<FormEsercizio *>(visibile())->numero(), 7);
+}
+
+void TestInterruttori::unaPressioneDoppiaContaUnaVolta_data()
+{
+    QTest::addColumn<int>("modo");
+    QTest::newRow("mouse") << int(Modalita::Mouse);
+    QTest::newRow("two switches") << int(Modalita::ScansioneManuale);
+    QTest::newRow("one switch") << int(Modalita::ScansioneAutomatica);
+}
+
+// Sounds off, as a class often has them: no sound covers a bounce.
+void TestInterruttori::unaPressioneDoppiaContaUnaVolta()
+{
+    QFETCH(int, modo);
+    m_modo = modo;
+    righe.clear();
+    Banco b;
+    b.finti.servizi.attesaRilascioMs = 30;  // as the program waits for a key's auto-repeat
+    b.finti.stato.ModalitaInput = int16_t(modo);
+    b.finti.stato.SuoniAttivati = false;
+    b.finti.stato.Scansione.pressioneMinimaMs = 200;
+    b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
+    auto *s = static_cast<FormEsercizio *>(b.navigatore.creaEsercizio(4));
+    QVERIFY(mostraEAttiva(s));
+    const Qt::Key scegliCon = modo == Modalita::ScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return;
+    QPushButton *sbagliato = bottone(s, (s->modello().rispostaGiusta() + 1) % 11);
+    if (modo == Modalita::Mouse) {
+        b.passa(300);
+        QTest::mouseClick(sbagliato, Qt::LeftButton);
+        b.passa(100);
+        QTest::mouseClick(sbagliato, Qt::LeftButton);
+    } else {
+        illumina(b, sbagliato);
+        // The minimum press, from the key going down to its going up.
+        b.premi(scegliCon, 199);
+        b.passa(40);
+        QCOMPARE(int(b.finti.stato.Errati), 0);
+        b.premi(scegliCon, 200);
+        b.passa(100);
+        b.premi(scegliCon, 200);  // a bounce of the switch, 100 ms later
+        b.passa(40);
+    }
+    QCOMPARE(int(b.finti.stato.Errati), 1);
+    QCOMPARE(int(b.finti.stato.Esatti), 0);
+    QVERIFY(!righe.filter(QRegularExpression(QStringLiteral("ignored: \\d+ ms after a choice"))).isEmpty());
+    if (modo == Modalita::Mouse)
+        return;
+
+    // In the written operation the signs come up at once after a right number:
+    // a bounce must not choose the "+" lit a moment before.
+    while (s->modello().PassoCorrente() != Esercizi::Passo::PrimoTermine)
+        scegli(b, bottone(s, s->modello().rispostaGiusta()));
+    scegli(b, bottone(s, s->modello().rispostaGiusta()));
+    b.passa(100);
+    b.premi(scegliCon, 200);
+    b.passa(40);
+    QCOMPARE(int(s->modello().PassoCorrente()), int(Esercizi::Passo::PrimoSegno));
+    QCOMPARE(int(b.finti.stato.Errati), 1);
+    QCOMPARE(s->controllo().evidenziata(), bottone(s, Esercizi::Segno::Piu));
+    // The chosen number hid; the focus went to the sign lit next, never to the window.
+    QCOMPARE(QApplication::focusWidget(), bottone(s, Esercizi::Segno::Piu));
+}
+
+void TestInterruttori::ilBordoSpessoSiVedeFuori_data()
+{
+    QTest::addColumn<QString>("dove");
+    QTest::addColumn<QSize>("finestra");
+    QTest::newRow("number button") << "Command1_0" << QSize();
+    QTest::newRow("menu caption, maximised") << "Label1_0" << QSize(1366, 768 - 30);
+    QTest::newRow("confirmation button") << "confermaNo" << QSize();
+}
+
+void TestInterruttori::ilBordoSpessoSiVedeFuori()
+{
+    QFETCH(QString, dove);
+    QFETCH(QSize, finestra);
+    m_modo = Modalita::ScansioneManuale;
+    Banco b;
+    b.finti.stato.ModalitaInput = Modalita::ScansioneManuale;
+    b.finti.stato.Scansione.bordo = true;
+    b.finti.casuale.imposta({estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
+    Schermata *schermata = dove == QLatin1String("Command1_0") ? b.navigatore.creaEsercizio(4)
+                                                               : b.navigatore.crea(IdSchermata::Menu);
+    QVERIFY(mostraEAttiva(schermata));
+    if (finestra.isValid())
+        schermata->resize(finestra);
+    if (dove == QLatin1String("confermaNo"))
+        static_cast<FormMenu *>(schermata)->AvviaEsercizi(FormMenu::VoceEsci);
+    b.passa(300);
+    QWidget *accesa = controllo()->evidenziata();
+    QVERIFY(accesa);
+    QCOMPARE(accesa->objectName(), dove);
+
+    const QImage immagine = schermata->grab().toImage();
+    const QRect faccia(accesa->mapTo(schermata, QPoint(0, 0)), accesa->size());
+    const QColor evidenza = Colori::scansione(b.finti.stato.ColoreScansione);
+    const QWidget *sotto = accesa->parentWidget();
+    const QColor sfondo = sotto->palette().color(sotto->backgroundRole());
+    const QColor bordo = Evidenziazione::coloreBordo(evidenza, sfondo);
+    QVERIFY(Evidenziazione::contrasto(bordo, evidenza) >= 3.0 && Evidenziazione::contrasto(bordo, sfondo) >= 3.0);
+    // Around the face, at least 4 px and growing with the window; the face keeps the highlight.
+    const int spessore = Evidenziazione::spessoreBordo(schermata->height());
+    QVERIFY(spessore >= (schermata->height() >= 700 ? 5 : 4));
+    const QPoint centro = faccia.center();
+    for (int d = 1; d <= spessore; ++d) {
+        QCOMPARE(immagine.pixelColor(faccia.left() - d, centro.y()), bordo);
+        QCOMPARE(immagine.pixelColor(faccia.right() + d, centro.y()), bordo);
+        QCOMPARE(immagine.pixelColor(centro.x(), faccia.top() - d), bordo);
+        QCOMPARE(immagine.pixelColor(centro.x(), faccia.bottom() + d), bordo);
+    }
+    QCOMPARE(immagine.pixelColor(faccia.left() + 4, faccia.top() + faccia.height() / 4), evidenza);
 }
 
 QTEST_MAIN(TestInterruttori)

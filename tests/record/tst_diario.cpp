@@ -48,21 +48,11 @@ void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, 
         r.istanteMs = quando + 1000 * (i + 1);
         r.livello = livello;
         r.giusta = risposte[i];
-        r.tempoRispostaMs = i == 0 ? -1 : 900;
+        r.tempoRispostaMs = i == 0 ? -1 : 600 + 300 * (i % 2);
+        r.ignorate = i;
         d.rispondi(e, r);
     }
     d.chiudiEsercizio(e, quando + 10000, finito);
-}
-
-QStringList campiCsv(const QString &riga)
-{
-    static const QRegularExpression campo(QStringLiteral("(?:^|,)(\"(?:[^\"]|\"\")*\"|[^,]*)"));
-    QStringList campi;
-    for (auto m = campo.globalMatch(riga); m.hasNext();) {
-        const QString c = m.next().captured(1);
-        campi << (c.startsWith(QLatin1Char('"')) ? c.mid(1, c.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\"")) : c);
-    }
-    return campi;
 }
 
 double estrai(int k, int n) { return (k + 0.5) / n; }
@@ -100,10 +90,17 @@ private slots:
         QVector<int> scelte{(s->modello().rispostaGiusta() + 1) % 11};
         for (int attesa = 700; !s->modello().completo(); attesa += 100) {
             const int scelta = scelte.isEmpty() ? s->modello().rispostaGiusta() : scelte.takeFirst();
-            attese << QStringLiteral("%1|%2|%3|%4|").arg(s->modello().PassoCorrente()).arg(scelta)
-                              .arg(s->modello().giusta(scelta)).arg(attesa) + Livello + QStringLiteral("|0|1000|0|1|1");
-            b.passa(attesa);
+            // The wrong answer is clicked twice: the second click counts with the next answer.
+            const int doppio = attesa == 800 ? 1 : 0;
+            attese << QStringLiteral("%1|%2|%3|%4|5|").arg(s->modello().PassoCorrente()).arg(scelta)
+                              .arg(s->modello().giusta(scelta)).arg(attesa)
+                    + Livello + QStringLiteral("|0|1000|%1|1|1|1").arg(doppio);
+            b.passa(attesa - 100 * doppio);
             s->Command1_Click(scelta);
+            if (attesa == 700) {
+                b.passa(100);
+                s->Command1_Click(scelta);
+            }
         }
         // The next exercise begins and is left half-way.
         s->Command3_Click();
@@ -111,11 +108,12 @@ private slots:
         chiudiSchermate();
         // Only what the writer has committed shows to another connection.
         diario.attendi();
-        QCOMPARE(righe(file, QStringLiteral("SELECT passo, scelta, giusta, tempo_risposta_ms, livello, modalita, intervallo_ms,"
-                                            " ignorate, giri IS NULL, esercizio FROM risposte ORDER BY id")), attese);
-        QCOMPARE(righe(file, QStringLiteral("SELECT livello, famiglia, giuste, sbagliate, finito, fine >= inizio"
+        QCOMPARE(righe(file, QStringLiteral("SELECT passo, scelta, giusta, tempo_risposta_ms, scena, livello, modalita,"
+                                            " intervallo_ms, ignorate, giri IS NULL, reazione_ms IS NULL, esercizio"
+                                            " FROM risposte ORDER BY id")), attese);
+        QCOMPARE(righe(file, QStringLiteral("SELECT livello, famiglia, scena > 0, giuste, sbagliate, finito, fine >= inizio"
                                             " FROM esercizi ORDER BY id")),
-                 (QStringList{Livello + QStringLiteral("|sottrazione|8|1|1|1"), Livello + QStringLiteral("|sottrazione|0|0|0|1")}));
+                 (QStringList{Livello + QStringLiteral("|sottrazione|1|8|1|1|1"), Livello + QStringLiteral("|sottrazione|1|0|0|0|1")}));
     }
 
     void unSensoreSceglieAlSecondoGiro()
@@ -211,21 +209,24 @@ private slots:
         const QString virgola = QStringLiteral("Livello, con la virgola – è");
         const qint64 quando = QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15, 250), Qt::UTC).toMSecsSinceEpoch();
         DiarioSqlite diario(file);
-        registraEsercizio(diario, quando, {false, true}, true, virgola);
-        registraEsercizio(diario, quando + 60000, {true}, true, QStringLiteral("Livello \"tra virgolette\""));
+        // Every field differs from the other row's and from its neighbours.
+        const quint64 primo = diario.apriEsercizio({quando, virgola, 7, QStringLiteral("sottrazione")});
+        diario.rispondi(primo, {quando + 1000, virgola, 7, 2, 4, false, 2, 1500, 2300, 3, 1, 640});
+        diario.chiudiEsercizio(primo, quando + 5000, true);
+        const QString virgolette = QStringLiteral("Livello \"tra virgolette\"");
+        const quint64 secondo = diario.apriEsercizio({quando + 60000, virgolette, 12, QStringLiteral("addizione")});
+        diario.rispondi(secondo, {quando + 61000, virgolette, 12, 52, 9, true, 0, 1000, -1, 0, -1, -1});
+        diario.chiudiEsercizio(secondo, quando + 65000, false);
         QString errore;
         QVERIFY2(diario.esporta(csv, errore), qPrintable(errore));
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList testo = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(testo.size(), 4);
-        QVERIFY2(testo[3].contains(QStringLiteral(",\"Livello \"\"tra virgolette\"\"\",")), qPrintable(testo[3]));
-        QCOMPARE(campiCsv(testo[0]).mid(0, 6), (QStringList{"istante_utc", "livello", "scena", "passo", "scelta", "giusta"}));
-        const QStringList prima = campiCsv(testo[1]), seconda = campiCsv(testo[2]);
-        QCOMPARE(QDateTime::fromString(prima[0], Qt::ISODateWithMs).toMSecsSinceEpoch(), quando + 1000);
-        QCOMPARE(prima[1], virgola);
-        QCOMPARE(prima[5] + seconda[5], QStringLiteral("01"));
-        QCOMPARE(prima[8] + QLatin1Char('/') + seconda[8], QStringLiteral("/900"));
+        QCOMPARE(QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')),
+                 (QStringList{"istante_utc,livello,scena,passo,scelta,giusta,modalita,intervallo_ms,tempo_risposta_ms,"
+                              "ignorate,giri,reazione_ms,esercizio",
+                              "2024-03-05T09:30:16.250Z,\"" + virgola + "\",7,2,4,0,2,1500,2300,3,1,640,1",
+                              "2024-03-05T09:31:16.250Z,\"Livello \"\"tra virgolette\"\"\",12,52,9,1,0,1000,,0,,,2",
+                              ""}));
 
         QVERIFY(diario.cancella(errore));
         QVERIFY(diario.riepilogo(0, 1000).giorni.isEmpty());
@@ -314,9 +315,10 @@ private slots:
         auto *tabella = p->findChild<QTableWidget *>(QStringLiteral("tabellaLivelli"));
         QCOMPARE(tabella->rowCount(), 1);
         QStringList celle;
-        for (int c = 0; c < 6; ++c)
+        for (int c = 0; c < tabella->columnCount(); ++c)
             celle << tabella->item(0, c)->text();
-        QCOMPARE(celle, (QStringList{Livello, "2", "1", "5", "3", "63"}));
+        // Response times 900, 600, 900, 900, 900 ms; ignored presses 0+1+2+3, 0+1, 0+1.
+        QCOMPARE(celle, (QStringList{Livello, "2", "1", "5", "3", "63", "0.9", "8"}));
     }
 };
 
