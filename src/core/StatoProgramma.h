@@ -49,6 +49,9 @@ struct StatoProgramma {
     int16_t Errati = 0;
     int16_t Casuale = 0;
     QString PercorsoIni;
+    // Until when presses wait the pause after a choice, on the scan's clock: a
+    // choice that opens another screen holds there too.
+    qint64 QuieteFinoMs = 0;
 };
 
 // The scanning timer interval of automatic scanning. A hand-edited file may hold

@@ -148,6 +148,7 @@ void ControlloreInput::prepara()
     config.opzioni = m_servizi.stato.Scansione;
     m_modello.configura(config);
     m_modello.occupa(false, m_tempo.adessoMs());
+    m_modello.quieteAlmenoFino(m_servizi.stato.QuieteFinoMs);
     m_scelte.clear();
     if (config.modo == Modo::Spento) {
         spegni();
@@ -174,6 +175,7 @@ bool ControlloreInput::clicPreso(QWidget *scelta)
         return false;
     const ModelloScansione::Esito esito = m_modello.clic(m_tempo.adessoMs());
     const bool preso = esito.cosa == Cosa::Scegli;
+    m_servizi.stato.QuieteFinoMs = std::max(m_servizi.stato.QuieteFinoMs, m_modello.quieteFino());
     qCDebug(lcInput).noquote() << Registri::momento() << "click" << nome(scelta)
                                << (preso ? QStringLiteral("taken") : QStringLiteral("ignored: ") + esito.motivo);
     return preso;
@@ -414,6 +416,8 @@ void ControlloreInput::completaRilascio()
 
 void ControlloreInput::applica(const ModelloScansione::Esito &esito, const char *evento, int tasto)
 {
+    // Before the choice runs: it may open a screen that must wait the same pause.
+    m_servizi.stato.QuieteFinoMs = std::max(m_servizi.stato.QuieteFinoMs, m_modello.quieteFino());
     if (evento && lcInput().isDebugEnabled()) {
         QString come;
         switch (esito.cosa) {

@@ -156,6 +156,15 @@ void ModelloScansione::quiete(qint64 ora, const char *dopo)
     m_quieteDopo = dopo;
 }
 
+void ModelloScansione::quieteAlmenoFino(qint64 fino)
+{
+    if (fino <= m_quieteFino)
+        return;
+    m_quieteDa = fino - m_config.opzioni.pausaDopoSceltaMs;
+    m_quieteFino = fino;
+    m_quieteDopo = "a choice on the screen before";
+}
+
 QString ModelloScansione::motivoQuiete(qint64 ora) const
 {
     return QStringLiteral("%1 ms after %2 (pause after a choice %3 ms)")

@@ -69,6 +69,9 @@ public:
     // press is ignored; when it stops, presses wait the pause after a choice.
     void occupa(bool occupato, qint64 ora);
     bool occupato() const { return m_occupato; }
+    // The pause after a choice taken on another screen (or another model) holds here too.
+    qint64 quieteFino() const { return m_quieteFino; }
+    void quieteAlmenoFino(qint64 fino);
 
     // `ora` is when the key went down or up, whenever the caller hands it on.
     Esito premi(int tasto, qint64 ora, bool ripetuto);

@@ -300,6 +300,15 @@ void TestInterruttori::unaPressioneDoppiaContaUnaVolta()
     QCOMPARE(s->controllo().evidenziata(), bottone(s, Esercizi::Segno::Piu));
     // The chosen number hid; the focus went to the sign lit next, never to the window.
     QCOMPARE(QApplication::focusWidget(), bottone(s, Esercizi::Segno::Piu));
+
+    // The pause holds across screens: "Sì" opens the menu, whose first item a bounce must not start.
+    scegli(b, s->findChild<QWidget *>(QStringLiteral("menu")));
+    scegli(b, s->conferma()->si());
+    b.passa(100);
+    b.premi(scegliCon, 200);
+    b.passa(40);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(qobject_cast<FormMenu *>(visibile()));
 }
 
 void TestInterruttori::ilBordoSpessoSiVedeFuori_data()

@@ -127,6 +127,8 @@ GUASTI = [
      '    for (BottoneColorato *b : m_command1)\n        b->setVisible(gruppo == Gruppo::Numeri);\n    for (BottoneColorato *b : m_command2)\n        b->setVisible(gruppo == Gruppo::Segni);'),
     ('M53', 'F10 is swallowed by the scan', 'src/input/ControlloreInput.cpp',
      '        if (tipo == QEvent::KeyPress && !tasto->isAutoRepeat())\n            apriBarraMenu();', '        ;'),
+    ('M54', 'a new screen forgets the pause of the choice that opened it', 'src/input/ControlloreInput.cpp',
+     '    m_modello.quieteAlmenoFino(m_servizi.stato.QuieteFinoMs);\n', ''),
 ]
 
 
