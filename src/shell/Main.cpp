@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QTimer>
 #include <QTranslator>
@@ -101,6 +102,10 @@ void PreparaApplicazione()
 
     // Qt's own dialogs (Yes and No, Cancel, the colour chooser) speak Italian
     // like the rest of the program, whatever the desktop's language.
+    // Numbers in spin boxes, dates in charts: Italian too ("1,5 volte il passo").
+    QLocale italiano(QLocale::Italian, QLocale::Italy);
+    italiano.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(italiano);
     const QString cartella = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto *traduzioni = new QTranslator(qApp);
     if (traduzioni->load(QStringLiteral("qtbase_it"), cartella))

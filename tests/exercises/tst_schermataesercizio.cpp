@@ -175,7 +175,8 @@ void TestSchermataEsercizio::punteggioERispostaSbagliata()
     x.s->scegli(otto);
     QCOMPARE(x.s->testoPannello(2), QStringLiteral("Errati  1"));
     QCOMPARE(FormEsercizio::colore(otto), Colori::Sbagliato);
-    QVERIFY(FormEsercizio::segnatoSbagliato(otto));
+    QVERIFY(FormEsercizio::segnatoSbagliato(otto) && !otto->icon().isNull());
+    QCOMPARE(otto->accessibleDescription(), QStringLiteral("sbagliato"));
     QCOMPARE(x.log().last(), QStringLiteral("SuonoNo"));
     // "Azzera conteggio" clears the score, not the exercise; an adult with a
     // keyboard reaches it with F10, the scan's keys notwithstanding.
@@ -190,7 +191,7 @@ void TestSchermataEsercizio::punteggioERispostaSbagliata()
     x.b.passa(1299);
     QVERIFY(FormEsercizio::segnatoSbagliato(otto));
     x.b.passa(1);
-    QVERIFY(!FormEsercizio::segnatoSbagliato(otto));
+    QVERIFY(!FormEsercizio::segnatoSbagliato(otto) && otto->icon().isNull());
     QCOMPARE(FormEsercizio::colore(otto), Colori::Neutro);
     // The highlight's default red is the wrong answer's red, but not its cross.
     QCOMPARE(FormEsercizio::colore(x.s->controllo().evidenziata()), Colori::Sbagliato);
