@@ -2,10 +2,10 @@
 
 #include "core/Registri.h"
 #include "core/StatoProgramma.h"
+#include "shell/ModuloPerIni.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <optional>
@@ -87,6 +87,11 @@ void LeggiOpzioni(StatoProgramma &stato)
 
 bool SalvaOpzioni(const StatoProgramma &stato)
 {
+    return SalvaOpzioniOMotivo(stato).isEmpty();
+}
+
+QString SalvaOpzioniOMotivo(const StatoProgramma &stato)
+{
     const OpzioniScansione &o = stato.Scansione;
     auto si = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
     const QString testo = QStringLiteral(
@@ -102,18 +107,21 @@ bool SalvaOpzioni(const StatoProgramma &stato)
               .arg(o.pressioneMassimaMs);
     const QString dove = percorso(stato);
     const QFileInfo info(dove);
-    if (info.exists() && !info.isFile())
-        return false;
-    QDir().mkpath(info.absolutePath());
-    QSaveFile file(dove);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray dati = testo.toUtf8();
-    if (file.write(dati) != dati.size()) {
-        file.cancelWriting();
-        return false;
+    QString motivo;
+    if (info.isSymLink()) {
+        const QFileInfo bersaglio(info.symLinkTarget());
+        if (bersaglio.isFile() && bersaglio.canonicalPath() != QFileInfo(info.absolutePath()).canonicalFilePath())
+            motivo = QStringLiteral("il collegamento %1 porta fuori dalla cartella delle impostazioni").arg(dove);
     }
-    return file.commit();
+    if (motivo.isEmpty() && !info.exists() && !info.isSymLink())
+        QDir().mkpath(info.absolutePath());
+    if (motivo.isEmpty())
+        motivo = ModuloPerIni::OstacoloAlSalvataggio(dove);
+    if (motivo.isEmpty())
+        motivo = ModuloPerIni::ScriviSostituendo(dove, testo.toUtf8());
+    if (!motivo.isEmpty())
+        qCWarning(lcInput).noquote() << Registri::momento() << "scanning options not saved:" << motivo;
+    return motivo;
 }
 
 }

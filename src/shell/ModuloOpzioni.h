@@ -14,7 +14,11 @@ QString percorso(const StatoProgramma &stato);
 // reported in the input log.
 void LeggiOpzioni(StatoProgramma &stato);
 // Written whole into a new file that then replaces the old one; false when
-// it could not be written (the old file stays as it was).
+// it could not be written (the old file stays as it was). The file is never
+// written outside the settings folder: a link is followed only to an
+// ordinary file in that same folder.
 bool SalvaOpzioni(const StatoProgramma &stato);
+// The same; empty on success, else why not, in Italian (and in the log).
+QString SalvaOpzioniOMotivo(const StatoProgramma &stato);
 
 }

@@ -188,7 +188,22 @@ void completaLeggimi()
 
 // Why the settings file cannot be replaced, before anything is touched; empty
 // when nothing stands in the way.
-QString ostacolo(const QString &percorso)
+bool salva(const StatoProgramma &stato, QString &motivo)
+{
+    const QString cartella = CartellaImpostazioni();
+    if (!EsisteCartella(cartella))
+        CreaCartellaImpostazioni(cartella);
+    else
+        completaLeggimi();
+    motivo = OstacoloAlSalvataggio(stato.PercorsoIni);
+    if (motivo.isEmpty())
+        motivo = ScriviSostituendo(stato.PercorsoIni, ScriviInTesto(stato));
+    return motivo.isEmpty();
+}
+
+}
+
+QString OstacoloAlSalvataggio(const QString &percorso)
 {
     const QFileInfo info(percorso);
     if (info.isDir())
@@ -210,41 +225,22 @@ QString ostacolo(const QString &percorso)
     return QString();
 }
 
-bool salva(const StatoProgramma &stato, QString &motivo)
+QString ScriviSostituendo(const QString &percorso, const QByteArray &dati)
 {
-    const QString cartella = CartellaImpostazioni();
-    if (!EsisteCartella(cartella))
-        CreaCartellaImpostazioni(cartella);
-    else
-        completaLeggimi();
-    motivo = ostacolo(stato.PercorsoIni);
-    if (!motivo.isEmpty())
-        return false;
-    // Written beside and then renamed over the old file, so a crash in the
-    // middle never leaves a half-written settings file.
     // Unbuffered, so a short write (a full disk) shows in write()'s count
     // instead of being lost in a flush that reports success.
-    QSaveFile file(stato.PercorsoIni);
-    const QByteArray testo = ScriviInTesto(stato);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        motivo = QStringLiteral("non si può creare il nuovo file accanto a %1").arg(stato.PercorsoIni);
-        return false;
-    }
-    if (file.write(testo) != testo.size()) {
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return QStringLiteral("non si può creare il nuovo file accanto a %1").arg(percorso);
+    if (file.write(dati) != dati.size()) {
         file.cancelWriting();
-        const QStorageInfo disco(QFileInfo(stato.PercorsoIni).absolutePath());
-        motivo = disco.bytesAvailable() < testo.size()
-            ? QStringLiteral("il disco è pieno")
-            : QStringLiteral("la scrittura di %1 si è interrotta").arg(stato.PercorsoIni);
-        return false;
+        const QStorageInfo disco(QFileInfo(percorso).absolutePath());
+        return disco.bytesAvailable() < dati.size() ? QStringLiteral("il disco è pieno")
+                                                    : QStringLiteral("la scrittura di %1 si è interrotta").arg(percorso);
     }
-    if (!file.commit()) {
-        motivo = QStringLiteral("non si può sostituire il file %1").arg(stato.PercorsoIni);
-        return false;
-    }
-    return true;
-}
-
+    if (!file.commit())
+        return QStringLiteral("non si può sostituire il file %1").arg(percorso);
+    return QString();
 }
 
 QString CartellaImpostazioni()

@@ -23,6 +23,12 @@ bool SalvaImpostazioni(const StatoProgramma &stato);
 // The same, telling why not in Italian; empty when saved.
 QString SalvaImpostazioniOMotivo(const StatoProgramma &stato);
 bool CreaCartellaImpostazioni(const QString &cartella);
+// Why a file of the program could not be saved at `percorso`, in Italian; empty
+// when nothing stands in the way.
+QString OstacoloAlSalvataggio(const QString &percorso);
+// Writes `dati` into a new file beside `percorso` and renames it over the old
+// one, so a crash never leaves half a file; empty on success, else why not.
+QString ScriviSostituendo(const QString &percorso, const QByteArray &dati);
 bool EsisteCartella(const QString &percorso);
 bool EsisteFile(const QString &percorso);
 

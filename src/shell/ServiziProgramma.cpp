@@ -52,14 +52,20 @@ ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartell
 
 bool ServiziProgramma::salva(const StatoProgramma &stato)
 {
-    // The scanning options have a file of their own; the seven lines are what the adult is told about.
-    const bool opzioni = ModuloOpzioni::SalvaOpzioni(stato);
+    // The seven lines first: their save makes the settings folder with its readme.
     const QString motivo = ModuloPerIni::SalvaImpostazioniOMotivo(stato);
-    if (motivo.isEmpty())
-        return opzioni;
+    const QString motivoOpzioni = ModuloOpzioni::SalvaOpzioniOMotivo(stato);
+    if (motivo.isEmpty() && motivoOpzioni.isEmpty())
+        return true;
     // The adult who changed the settings must learn it before the program ends.
-    m_servizi.dialoghi.errore(QApplication::activeWindow(), QStringLiteral("Calcolotti"),
-                              QStringLiteral("Non è stato possibile salvare le impostazioni: %1.").arg(motivo));
+    QStringList frasi;
+    if (!motivo.isEmpty())
+        frasi << QStringLiteral("Non è stato possibile salvare le impostazioni: %1.").arg(motivo);
+    if (!motivoOpzioni.isEmpty())
+        frasi << (motivo.isEmpty()
+                      ? QStringLiteral("Non è stato possibile salvare le opzioni di scansione: %1.").arg(motivoOpzioni)
+                      : QStringLiteral("Nemmeno le opzioni di scansione sono state salvate."));
+    m_servizi.dialoghi.errore(QApplication::activeWindow(), QStringLiteral("Calcolotti"), frasi.join(QLatin1Char(' ')));
     return false;
 }
 

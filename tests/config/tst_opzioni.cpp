@@ -92,11 +92,20 @@ void TestOpzioni::salvataggioERilettura()
     QCOMPARE(comeTesto(riletto.Scansione), comeTesto(stato.Scansione));
     // The settings file itself is not touched.
     QVERIFY(!QFile::exists(stato.PercorsoIni));
-    // Something that is not an ordinary file is never replaced.
+    // Something that is not an ordinary file is never replaced, nor a file outside the folder.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("scanning options not saved")));
     stato.PercorsoIni = cartella.filePath(QStringLiteral("altro/calcolotti.ini"));
     QDir().mkpath(ModuloOpzioni::percorso(stato));
-    QVERIFY(!ModuloOpzioni::SalvaOpzioni(stato));
+    QVERIFY(ModuloOpzioni::SalvaOpzioniOMotivo(stato).contains(QStringLiteral("c'è una cartella")));
     QVERIFY(QFileInfo(ModuloOpzioni::percorso(stato)).isDir());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("scanning options not saved")));
+    const QString estraneo = cartella.filePath(QStringLiteral("passwd"));
+    QVERIFY(QFile::copy(QFINDTESTDATA("tst_opzioni.cpp"), estraneo));
+    stato.PercorsoIni = cartella.filePath(QStringLiteral("collegata/calcolotti.ini"));
+    QVERIFY(QDir().mkpath(cartella.filePath(QStringLiteral("collegata"))));
+    QVERIFY(QFile::link(estraneo, ModuloOpzioni::percorso(stato)));
+    QVERIFY(ModuloOpzioni::SalvaOpzioniOMotivo(stato).contains(QStringLiteral("porta fuori dalla cartella")));
+    QCOMPARE(QFileInfo(estraneo).size(), QFileInfo(QFINDTESTDATA("tst_opzioni.cpp")).size());
 }
 
 void TestOpzioni::loSchermoScriveSubitoELaProvaScandisce()

@@ -247,7 +247,8 @@ private slots:
         QTest::newRow("Esci saves and ends the program") << "" << "impostazioni assenti\nesito 0\n";
         QTest::newRow("a failed save is told, then the program ends")
             << "file" << "impostazioni presenti\nerrore Calcolotti: Non è stato possibile salvare le impostazioni: al posto "
-                         "della cartella %1/config/ImpostazioniProgrammiLumba c'è un file.\nesito 0\n";
+                         "della cartella %1/config/ImpostazioniProgrammiLumba c'è un file. Nemmeno le opzioni di "
+                         "scansione sono state salvate.\nesito 0\n";
     }
 
     void programmaIntero()
@@ -264,6 +265,10 @@ private slots:
         QVERIFY(programma->exitStatus() == QProcess::NormalExit && programma->exitCode() == 0);
         QCOMPARE(QString::fromUtf8(programma->readAllStandardOutput()), uscita.replace(QStringLiteral("%1"), m_dir->path()));
         QCOMPARE(leggi(impostazioni + QStringLiteral("/calcolotti.ini")).count('\n'), prima.isEmpty() ? 7 : 0);
+        // A fresh home gets the folder's readme and the scanning options beside the settings.
+        QCOMPARE(leggi(impostazioni + QStringLiteral("/leggimi.txt")).startsWith("Questa cartella"), prima.isEmpty());
+        QCOMPARE(leggi(impostazioni + QStringLiteral("/calcolotti-scansione.ini")).startsWith("[scansione]\nvoce=false"),
+                 prima.isEmpty());
     }
 
     void dueAvviiEstraggonoDiverso()
