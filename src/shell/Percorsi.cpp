@@ -5,10 +5,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
-
 namespace Percorsi {
 
 QString cartellaProgramma()
@@ -36,17 +32,8 @@ QString guida(const QString &cartellaProgramma)
 
 QString fileBlocco()
 {
-#ifdef Q_OS_WIN
-    const QString utente = qEnvironmentVariable("USERNAME");
-#else
-    const QString utente = QString::number(::getuid());
-#endif
-    // The runtime folder belongs to this user on this machine and is emptied at
-    // logout: a lock there is never shared with another host nor left for ever.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    // A missing temporary folder comes back empty: then there is nowhere to lock.
-    const QString cartella = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
-    return cartella.isEmpty() ? QString() : cartella + QStringLiteral("/calcolotti-%1.lock").arg(utente);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/calcolotti/calcolotti.lock");
 }
 
 QString fileDiario()

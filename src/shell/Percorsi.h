@@ -11,8 +11,9 @@ QString cartellaProgramma();
 // folder (share/doc/calcolotti) of an installed copy. When neither has it, the
 // first, so a message names a real place.
 QString guida(const QString &cartellaProgramma);
-// The single-instance lock of this user: in the runtime folder where there is
-// one, otherwise in the temporary folder; empty when neither exists.
+// The single-instance lock of this user, beside the record in the user's own
+// data folder: one place whatever the session sets (a terminal may have no
+// runtime folder), and no folder another account can write in.
 QString fileBlocco();
 // The record of the child's work: $XDG_DATA_HOME/calcolotti/diario.sqlite, or
 // the platform's data folder.

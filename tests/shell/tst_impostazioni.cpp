@@ -59,6 +59,7 @@ class TestImpostazioni : public QObject
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), file("config"));
         ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir->path());
+        ambiente.insert(QStringLiteral("XDG_DATA_HOME"), file("data"));
         processo->setProcessEnvironment(ambiente);
         processo->start(QStringLiteral(CALCOLOTTI_HELPER_DIR "/helper_programma"), argomenti);
         return processo;
@@ -206,18 +207,21 @@ private slots:
         QTest::newRow("a copy killed without tidying up") << "uccisa" << 0;
         QTest::newRow("an empty lock file") << "file:" << 0;
         QTest::newRow("a lock written on another host") << "file:4242\ncalcolotti\naltrove\naltrove-id\n" << 0;
+        QTest::newRow("a live process of another program") << "file:1\ncalcolotti\n" + QSysInfo::machineHostName() + "\n" << 0;
+        QTest::newRow("another user's lock file") << "altrui" << 0;
         QTest::newRow("a lock that cannot be read") << "cartella" << 2;
-        QTest::newRow("no runtime folder, the temporary folder missing") << "manca" << 2;
+        QTest::newRow("a named pipe, which must not hang the start") << "fifo" << 2;
+        QTest::newRow("no data folder can be made") << "manca" << 2;
     }
 
     void blocco()
     {
         QFETCH(QString, prima);
         QFETCH(int, esito);
-        const QByteArray temporanea = qgetenv("TMPDIR"), runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray dati = qgetenv("XDG_DATA_HOME");
         if (prima == QLatin1String("manca")) {
-            qputenv("TMPDIR", file("manca").toLocal8Bit());
-            qunsetenv("XDG_RUNTIME_DIR");
+            QVERIFY(scrivi(file("manca"), ""));
+            qputenv("XDG_DATA_HOME", file("manca").toLocal8Bit());
         }
         const QString percorso = prima == QLatin1String("manca") ? Percorsi::fileBlocco() : file("calcolotti.lock");
         if (prima == QLatin1String("viva") || prima == QLatin1String("uccisa")) {
@@ -229,17 +233,22 @@ private slots:
             }
         }
         QVERIFY(prima != QLatin1String("cartella") || QDir().mkdir(percorso));
+        QVERIFY(prima != QLatin1String("fifo") || ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0);
         QVERIFY(!prima.startsWith(QLatin1String("file:")) || scrivi(percorso, prima.mid(5).toUtf8()));
+        if (prima == QLatin1String("altrui") && (!scrivi(percorso, "1\ncalcolotti\n") || ::chown(QFile::encodeName(percorso).constData(), 65534, 65534) != 0))
+            QSKIP("giving a file to another account needs root");
         const Istanza istanza = bloccaIstanza(percorso);
-        qputenv("TMPDIR", temporanea);
-        qputenv("XDG_RUNTIME_DIR", runtime);
+        if (dati.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dati);
         QCOMPARE(istanza.altraCopia, esito == 1);
         QCOMPARE(istanza.blocco && istanza.blocco->isLocked(), esito == 0);
     }
 
     void programmaIntero_data()
     {
-        // The lock lives in the runtime folder: the copy in m_dir holds the program's own.
+        // The lock lives in the data folder: the copy in m_dir holds the program's own.
         QTest::addColumn<QString>("prima");
         QTest::addColumn<QString>("uscita");  // the helper's, %1 for the folder it runs in
         QTest::newRow("a second copy is refused")
@@ -257,7 +266,7 @@ private slots:
         QFETCH(QString, uscita);
         const QString impostazioni = m_dir->filePath(QStringLiteral("config/ImpostazioniProgrammiLumba"));
         if (prima == QLatin1String("copia"))
-            QVERIFY(avvia({"blocca", m_dir->filePath(QStringLiteral("calcolotti-%1.lock").arg(::getuid()))})->waitForReadyRead(10000));
+            QVERIFY(avvia({"blocca", file("data/calcolotti/calcolotti.lock")})->waitForReadyRead(10000));
         if (prima == QLatin1String("file"))
             QVERIFY(QDir().mkpath(file("config")) && scrivi(impostazioni, ""));
         QProcess *programma = avvia({QStringLiteral("avvia"), QStringLiteral("esci")});
