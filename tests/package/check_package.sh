@@ -142,9 +142,15 @@ verifica)
   pacchetti
   radice="$lavoro/verifica"
   estrai "$radice"
-  export HOME="$radice/home" XDG_CONFIG_HOME="$radice/home/.config" TMPDIR="$radice/tmp"
+  # Every folder the program writes in lies inside the unpacked tree: its
+  # options, its record (diario.sqlite), its cache and its lock never reach the
+  # caller's own folders.
+  export HOME="$radice/home" TMPDIR="$radice/tmp"
+  export XDG_CONFIG_HOME="$radice/home/.config" XDG_DATA_HOME="$radice/home/.local/share"
+  export XDG_CACHE_HOME="$radice/home/.cache" XDG_STATE_HOME="$radice/home/.local/state"
   export XDG_RUNTIME_DIR="$radice/run" QT_QPA_PLATFORM=offscreen
-  mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
+  mkdir -p "$HOME" "$TMPDIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" \
+    "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   programma="$radice/usr/bin/calcolotti"
 
