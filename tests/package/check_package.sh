@@ -71,6 +71,12 @@ contenuto)
     espeak-ng-data qt6-qpa-plugins libqt6sql6-sqlite libqt6charts6 qt6-translations-l10n fonts-comic-neue; do
     grep -Eq "(^|, )$richiesto( |,|$)" <<<"$dipendenze" || fallisce "Depends lacks $richiesto"
   done
+  # A package named by hand and found again by shlibdeps would appear twice.
+  doppi=$(sed 's/, /\n/g' <<<"$dipendenze" | awk '{print $1}' | sort | uniq -d)
+  [ -z "$doppi" ] || fallisce "Depends names more than once: $doppi"
+  # What opens the guide from the menu.
+  [ "$(campo "$deb" Recommends)" = "xdg-utils, evince | okular | atril | mupdf" ] ||
+    fallisce "Recommends: $(campo "$deb" Recommends)"
 
   elenco=$(dpkg-deb -c "$deb" | awk '{print $NF}')
   for percorso in usr/bin/calcolotti \
