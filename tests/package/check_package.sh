@@ -124,15 +124,30 @@ desktop)
 
 metainfo)
   serve appstreamcli appstream
+  # valida validate|validate-tree <path>: strict, nothing but pedantic notes.
+  # AppStream before 1.0 (Debian 12 has 0.16) does not know <developer>, which
+  # 1.0 reads in place of the old developer_name: there its one note about
+  # that tag is accepted, anything else still fails.
+  valida() {
+    local rapporto altri
+    if rapporto=$(appstreamcli "$1" --no-net --strict --explain "$2" 2>&1); then
+      echo "$rapporto"
+      return 0
+    fi
+    echo "$rapporto"
+    [ "$(appstreamcli --version | sed -n 's/.*version: *\([0-9]*\)\..*/\1/p')" = 0 ] || return 1
+    altri=$(grep -E '^ *[EWI]: ' <<<"$rapporto" | grep -v ': unknown-tag developer$' || true)
+    [ -z "$altri" ]
+  }
   # As installed, and with the screenshots part filled in.
   for file in "$build/$id.metainfo.xml" "$build/packaging/metainfo-con-screenshots.xml"; do
-    appstreamcli validate --no-net --strict --explain "$file" || fallisce "appstreamcli validate $file"
+    valida validate "$file" || fallisce "appstreamcli validate $file"
   done
   # The metadata among the files it refers to, as a software centre reads them.
   pacchetti
   radice="$lavoro/metainfo"
   estrai "$radice"
-  appstreamcli validate-tree --no-net --strict --explain "$radice" || fallisce "appstreamcli validate-tree"
+  valida validate-tree "$radice" || fallisce "appstreamcli validate-tree"
   ;;
 
 lintian)
