@@ -52,6 +52,13 @@ set(CALCOLOTTI_DATA_RILASCIO ${CMAKE_MATCH_3}-${mese}-${giorno})
 # slash) and the metadata lists them; without one it lists none.
 set(CALCOLOTTI_URL_SCREENSHOTS "" CACHE STRING
   "Web address where docs/screenshots is published, for the AppStream metadata")
+# The guide as software centres link it ("help"), also for someone who has not
+# installed the program: the web address where calcolottisv.pdf is published.
+# Until the project publishes it, the default is a placeholder under
+# example.org, like the maintainer's address; ./package takes the real one with
+# -DCALCOLOTTI_URL_GUIDA=https://…/calcolottisv.pdf.
+set(CALCOLOTTI_URL_GUIDA "https://example.org/calcolotti/calcolottisv.pdf" CACHE STRING
+  "Web address of the published guide calcolottisv.pdf, for the AppStream metadata")
 function(calcolotti_metainfo uscita base)
   set(CALCOLOTTI_SCREENSHOTS "")
   if(base)

@@ -86,13 +86,17 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PROGRAMMA_PACKAGE_NAME calcolotti)
 set(CPACK_DEBIAN_PROGRAMMA_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PROGRAMMA_PACKAGE_SHLIBDEPS ON)
-# Beyond the libraries it links (among them libqt6svg6, which also brings the
-# SVG image plugin): what the program loads at run time. The Italian voice's
-# data, Qt's window-system plugins (only recommended by Qt), the SQLite
-# driver, the charts, Qt's Italian translations and the fonts the screens ask
-# for or fall back to.
+# The libraries the program and its module link (libqt6charts6 and
+# libespeak-ng1 among them, and libqt6svg6, which also brings the SVG image
+# plugin) come from dpkg-shlibdeps. Listed here is what they load at run time
+# and no link shows: the Italian voice's data, Qt's window-system plugins (only
+# recommended by Qt), the SQLite driver, Qt's Italian translations and the
+# fonts the screens ask for or fall back to.
 set(CPACK_DEBIAN_PROGRAMMA_PACKAGE_DEPENDS
-  "espeak-ng-data, qt6-qpa-plugins, libqt6sql6-sqlite, libqt6charts6, qt6-translations-l10n, fonts-comic-neue, fonts-dejavu-core, fonts-liberation")
+  "espeak-ng-data, qt6-qpa-plugins, libqt6sql6-sqlite, qt6-translations-l10n, fonts-comic-neue, fonts-dejavu-core, fonts-liberation")
+# The menu's "documentazione" hands the PDF guide to the desktop (xdg-open),
+# which needs a PDF viewer; the program runs without, so they are recommended.
+set(CPACK_DEBIAN_PROGRAMMA_PACKAGE_RECOMMENDS "xdg-utils, evince | okular | atril | mupdf")
 set(CPACK_DEBIAN_PROGRAMMA_DESCRIPTION [=[
 arithmetic stories for young children, also played with switches
 Calcolotti is an arithmetic trainer in Italian for children of about five to

@@ -1,7 +1,6 @@
 #include "record/DiarioSqlite.h"
 
 #include "core/Registri.h"
-#include "exercises/Descrizioni.h"
 
 #include <QDateTime>
 #include <QDir>

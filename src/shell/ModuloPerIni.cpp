@@ -130,8 +130,11 @@ std::optional<double> comeDouble(const QByteArray &campo)
     return valore;
 }
 
-// A 16-bit field takes the number rounded half to even, as the original
-// integer fields did; a value that does not fit is a read failure.
+// The file stores the voice, the two speeds and the input mode as whole
+// numbers. A hand-edited value with a fraction is still read, rounded half to
+// even (nearbyint in the default rounding mode: 2.5 gives 2, 3.5 gives 4), so a
+// value halfway between two settings leans neither up nor down; one that does
+// not fit 16 bits is a read failure.
 std::optional<int16_t> comeIntero16(const QByteArray &campo)
 {
     const auto valore = comeDouble(campo);
