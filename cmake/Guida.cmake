@@ -1,6 +1,6 @@
 # The user guide calcolottisv.pdf, written from docs/guida/guida.md (with the
 # screenshots in docs/screenshots when they are there) into the program folder.
-add_executable(makeguide ${CMAKE_SOURCE_DIR}/guide/makeguide.cpp)
+add_executable(makeguide ${CMAKE_SOURCE_DIR}/guide/makeguide.cpp ${CMAKE_SOURCE_DIR}/guide/segnalibri.cpp)
 target_link_libraries(makeguide PRIVATE Qt6::Gui)
 set_target_properties(makeguide PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/guide)
 

@@ -4,7 +4,11 @@
 // when the file is in the screenshot folder, and is left out when it is not, so
 // the guide builds before anyone has taken the screenshots. A line naming an
 // SVG file shows that picture of the program, from the picture folder, without
-// a caption.
+// a caption. The headings of the second and third level become the PDF's
+// bookmarks.
+#include "segnalibri.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +28,7 @@
 #include <QVector>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -163,6 +168,51 @@ void abbellisci(QTextDocument &doc)
     }
 }
 
+// Where print() puts each heading of the second and third level. It says
+// nothing of it, so a copy of the document is laid out here as print() lays
+// out its own: on the printer, inside margins of 2 cm in the screen's pixels,
+// in pages as tall as the printer's. Called after print(), which sets the
+// printer's margins.
+Aggiunte segnalibriDellaGuida(const QTextDocument &doc, QPdfWriter &pdf, qreal dpiSchermo)
+{
+    std::unique_ptr<QTextDocument> copia(doc.clone());
+    copia->documentLayout()->setPaintDevice(&pdf);
+    const int margine = int(2 / 2.54 * qRound(dpiSchermo));
+    QTextFrameFormat cornice = copia->rootFrame()->frameFormat();
+    cornice.setLeftMargin(margine);
+    cornice.setRightMargin(margine);
+    cornice.setTopMargin(margine);
+    cornice.setBottomMargin(margine);
+    copia->rootFrame()->setFrameFormat(cornice);
+    const qreal altezzaPagina = pdf.height();
+    copia->setPageSize(QSizeF(pdf.width(), altezzaPagina));
+
+    Aggiunte aggiunte;
+    aggiunte.pagine = copia->pageCount();  // lays the whole copy out
+    const qreal punti = 72.0 / pdf.resolution();
+    const qreal foglio = pdf.pageLayout().fullRect(QPageLayout::Point).height();
+    const qreal bordo = pdf.pageLayout().paintRect(QPageLayout::Point).top();
+    for (QTextBlock b = copia->begin(); b.isValid(); b = b.next()) {
+        const int livello = b.blockFormat().headingLevel();
+        if ((livello != 2 && livello != 3) || b.layout()->lineCount() == 0)
+            continue;
+        // Headings sit in the root frame: their layout's position is the page's.
+        // The first line's own top: that line is what moves to the next page
+        // when the heading does not fit at the bottom of one.
+        const qreal y = b.layout()->position().y() + b.layout()->lineAt(0).y();
+        Segnalibro s;
+        s.titolo = b.text().simplified();
+        s.pagina = int(y / altezzaPagina);
+        // A little above the heading, so that the viewer shows all of it.
+        s.altezza = std::min(foglio, foglio - bordo - (y - s.pagina * altezzaPagina) * punti + 8);
+        if (livello == 3 && !aggiunte.segnalibri.isEmpty())
+            aggiunte.segnalibri.last().figli << s;
+        else
+            aggiunte.segnalibri << s;
+    }
+    return aggiunte;
+}
+
 }
 
 int main(int argc, char **argv)
@@ -197,18 +247,28 @@ int main(int argc, char **argv)
     // Written to a temporary name: a failed run never leaves half a guide.
     const QString provvisorio = uscita + QStringLiteral(".part");
     QFile::remove(provvisorio);
+    Aggiunte aggiunte;
     {
         QPdfWriter pdf(provvisorio);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         // QTextDocument::print() adds margins of 2 cm of its own and the page number.
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         pdf.setResolution(300);
-        pdf.setTitle(QStringLiteral("Calcolotti - Guida per genitori e insegnanti"));
+        pdf.setTitle(QStringLiteral("Calcolotti \u2013 Guida per genitori e insegnanti"));
         pdf.setCreator(QStringLiteral("Calcolotti"));
         const qreal dpi = app.primaryScreen() ? app.primaryScreen()->logicalDotsPerInchX() : 96.0;
         adattaFigure(doc, (210.0 - 40.0) / 25.4 * dpi, figure);
         abbellisci(doc);
         doc.print(&pdf);
+        aggiunte = segnalibriDellaGuida(doc, pdf, dpi);
+    }
+    aggiunte.lingua = "it-IT";
+    aggiunte.autore = QStringLiteral("Gli autori di Calcolotti");
+    QString errore;
+    if (QFileInfo(provvisorio).size() > 0 && !completaPdf(provvisorio, aggiunte, errore)) {
+        std::fprintf(stderr, "makeguide: %s: %s\n", argv[3], qPrintable(errore));
+        QFile::remove(provvisorio);
+        return 1;
     }
     QFile::remove(uscita);
     if (QFileInfo(provvisorio).size() == 0 || !QFile::rename(provvisorio, uscita)) {
