@@ -180,10 +180,10 @@ verifica)
   copia=$!
   trap 'kill "$copia" 2>/dev/null || true' EXIT
   for _ in $(seq 100); do
-    compgen -G "$XDG_RUNTIME_DIR/calcolotti-*.lock" >/dev/null && break
+    [ -f "$XDG_DATA_HOME/calcolotti/calcolotti.lock" ] && break
     sleep 0.1
   done
-  compgen -G "$XDG_RUNTIME_DIR/calcolotti-*.lock" >/dev/null || fallisce "the installed program did not start: $(cat "$radice/copia.log")"
+  [ -f "$XDG_DATA_HOME/calcolotti/calcolotti.lock" ] || fallisce "the installed program did not start: $(cat "$radice/copia.log")"
 
   uscita=$("$programma" --verifica) || fallisce "--verifica failed: $uscita"
   echo "$uscita"
