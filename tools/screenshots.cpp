@@ -58,7 +58,7 @@ public:
     void errore(QWidget *, const QString &, const QString &) override {}
     bool domanda(QWidget *, const QString &, const QString &) override { return false; }
     void avviso(QWidget *, const QString &, const QString &) override {}
-    void ApriDocumento(QWidget *, const QString &) override {}
+    bool ApriDocumento(QWidget *, const QString &) override { return true; }
 };
 
 void aspetta(int ms)

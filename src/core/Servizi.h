@@ -41,12 +41,13 @@ public:
     virtual bool ScegliColore(QWidget *finestra, QLabel *portatore) = 0;
 };
 
-// Opens a document with the desktop's default application; errors are ignored.
+// Opens a document with the desktop's default application; false when nothing
+// could be started to show it.
 class Documenti
 {
 public:
     virtual ~Documenti() = default;
-    virtual void ApriDocumento(QWidget *finestra, const QString &percorso) = 0;
+    virtual bool ApriDocumento(QWidget *finestra, const QString &percorso) = 0;
 };
 
 // Everything a screen needs from outside itself, injected so that tests can

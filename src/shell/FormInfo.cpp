@@ -62,8 +62,9 @@ FormInfo::FormInfo(Servizi &servizi, QWidget *parent)
 
 QString FormInfo::testoAttribuzione()
 {
-    // No web site or mail address: the program has none to give.
-    return QStringLiteral("Calcolotti, versione " CALCOLOTTI_VERSIONE "\n\n"
+    // Who made it; the version has a line of its own. No web site or mail
+    // address: the program has none to give.
+    return QStringLiteral("Calcolotti\nrealizzato dagli autori di Calcolotti, 2026\n\n"
                           "La guida per genitori e insegnanti si apre dal menù "
                           "Informazioni → documentazione.");
 }

@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
@@ -122,7 +124,16 @@ void FormMenu::creaMenu()
     connect(progressi, &QAction::triggered, this, [apri] { apri(IdSchermata::Progressi); });
     connect(about, &QAction::triggered, this, [apri] { apri(IdSchermata::Info); });
     connect(doc, &QAction::triggered, this, [this] {
-        servizi().documenti.ApriDocumento(this, Percorsi::guida(servizi().cartellaProgramma));
+        const QString guida = Percorsi::guida(servizi().cartellaProgramma);
+        if (servizi().documenti.ApriDocumento(this, guida))
+            return;
+        // The adult can still open it by hand, or print it elsewhere.
+        servizi().dialoghi.avviso(
+            this, QStringLiteral("Calcolotti"),
+            QFileInfo(guida).isFile()
+                ? QStringLiteral("Su questo computer non c'è un programma che apra la guida. La guida è il file\n%1\n"
+                                 "e si apre con un lettore di PDF.").arg(QDir::toNativeSeparators(guida))
+                : QStringLiteral("La guida non si trova: dovrebbe essere il file\n%1").arg(QDir::toNativeSeparators(guida)));
     });
 }
 

@@ -23,9 +23,11 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -70,10 +72,38 @@ private:
     std::function<void()> m_lavoro;
 };
 
+// What a terminal user expects of --help and --version: an answer on standard
+// output and exit 0, with no window and no display. Other options are Qt's.
+std::optional<int> rispostaDaTerminale(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs("Uso: calcolotti [--verifica | --help | --version]\n"
+                       "Calcolotti: storie animate per imparare addizioni e sottrazioni, con il mouse,\n"
+                       "la tastiera, due sensori o un sensore solo.\n\n"
+                       "  --verifica   controlla senza aprire finestre che scene, suoni, guida e voce\n"
+                       "               ci siano; esce con 0 se c'è tutto, con 1 se manca qualcosa\n"
+                       "  --help       mostra questo aiuto ed esce\n"
+                       "  --version    mostra la versione ed esce\n\n"
+                       "Senza opzioni apre il programma. La guida per genitori e insegnanti è nel menù\n"
+                       "Informazioni, alla voce «documentazione».\n",
+                       stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::printf("Calcolotti, versione %s\n", CALCOLOTTI_VERSIONE);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
 }
 
 int Main(int argc, char **argv)
 {
+    if (const auto esito = rispostaDaTerminale(argc, argv))
+        return *esito;
     // The self-check opens no window, so it needs no display either.
     bool verifica = false;
     for (int i = 1; i < argc; ++i)

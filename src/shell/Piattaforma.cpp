@@ -1,6 +1,7 @@
 #include "shell/Piattaforma.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -20,8 +21,7 @@ void DialoghiMessaggi::avviso(QWidget *finestra, const QString &titolo, const QS
     QMessageBox::information(finestra, titolo, testo, QMessageBox::Ok);
 }
 
-void DocumentiDesktop::ApriDocumento(QWidget *, const QString &percorso)
+bool DocumentiDesktop::ApriDocumento(QWidget *, const QString &percorso)
 {
-    // The result is not looked at: a missing file or viewer is silent.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(percorso));
+    return QFileInfo(percorso).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(percorso));
 }

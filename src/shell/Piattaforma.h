@@ -15,5 +15,5 @@ public:
 class DocumentiDesktop : public Documenti
 {
 public:
-    void ApriDocumento(QWidget *finestra, const QString &percorso) override;
+    bool ApriDocumento(QWidget *finestra, const QString &percorso) override;
 };

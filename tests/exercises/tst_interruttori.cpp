@@ -167,7 +167,9 @@ void TestInterruttori::unLivelloEIndietro()
     QVERIFY(!accesaDuranteLaDomanda);
     QCOMPARE(b.finti.stato.Errati + b.finti.stato.Esatti, 0);
     QVERIFY(righe.filter(QStringLiteral("ignored: the program is speaking")).size() >= 1);
-    b.finti.voce.durante = nullptr;
+    // From now on, whatever the program says, the focus stays on a choice, never on the window.
+    int sullaFinestra = 0;
+    b.finti.voce.durante = [&](const QString &) { sullaFinestra += QApplication::focusWidget() == s ? 1 : 0; };
     QCOMPARE(controllo()->evidenziata(), s->findChild<QWidget *>(QStringLiteral("Command1_0")));
 
     // At the second question "ripeti" says the last statement and the question again, and scores nothing.
@@ -183,6 +185,8 @@ void TestInterruttori::unLivelloEIndietro()
     QCOMPARE(b.finti.stato.Errati, int16_t(7));
     QCOMPARE(s->findChild<QLabel *>(QStringLiteral("Label8"))->text(), QStringLiteral(" 7 - 3 = 4"));
     QCOMPARE(righe.filter(QRegularExpression(QStringLiteral("^calcolotti.esercizio \\d+ Form4 step \\d+ answer"))).size(), 15);
+    QCOMPARE(sullaFinestra, 0);
+    b.finti.voce.durante = nullptr;
 
     // "menù", then "No": the exercise goes on where it was.
     scegli(b, s->findChild<QWidget *>(QStringLiteral("menu")));

@@ -185,6 +185,12 @@ verifica)
   done
   [ -f "$XDG_DATA_HOME/calcolotti/calcolotti.lock" ] || fallisce "the installed program did not start: $(cat "$radice/copia.log")"
 
+  # A terminal user's --help and --version: an answer and exit 0, no display needed.
+  aiuto=$(env -u DISPLAY -u QT_QPA_PLATFORM "$programma" --help) || fallisce "--help failed"
+  grep -q -- "--verifica" <<<"$aiuto" || fallisce "--help does not name --verifica: $aiuto"
+  versione=$(env -u DISPLAY -u QT_QPA_PLATFORM "$programma" --version) || fallisce "--version failed"
+  grep -q "^Calcolotti, versione [0-9]" <<<"$versione" || fallisce "--version printed: $versione"
+
   uscita=$("$programma" --verifica) || fallisce "--verifica failed: $uscita"
   echo "$uscita"
   for atteso in "scene di addizione: 30" "scene di sottrazione: 23" "suoni di risposta giusta" \

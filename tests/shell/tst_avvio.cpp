@@ -64,8 +64,11 @@ private slots:
         auto *info = qobject_cast<FormInfo *>(banco.navigatore.crea(IdSchermata::Info));
         QVERIFY(mostraEAttiva(info));
         const QString testo = info->Label1()->text() + info->Label3()->text();
-        for (const char *c : {"Calcolotti, versione " CALCOLOTTI_VERSIONE, "documentazione", "GPL-3.0-or-later", "SENZA ALCUNA GARANZIA"})
+        for (const char *c : {"realizzato dagli autori di Calcolotti", "documentazione", "GPL-3.0-or-later", "SENZA ALCUNA GARANZIA"})
             QVERIFY2(testo.contains(QString::fromUtf8(c)), c);
+        // The version once, on its own line.
+        QCOMPARE(testo.count(QStringLiteral(CALCOLOTTI_VERSIONE)), 0);
+        QCOMPARE(info->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Versione " CALCOLOTTI_VERSIONE));
         QVERIFY(!testo.contains(QLatin1String("example")) && !testo.contains(QLatin1Char('@')));  // no invented site or mail
     }
 

@@ -3,6 +3,7 @@
 #include "input/Evidenziazione.h"
 #include "config/FormConfigura.h"
 #include "shell/FormMenu.h"
+#include "shell/Percorsi.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,6 +23,7 @@ private slots:
     void ilPassaggioDelMouseLasciaUnaSolaVoce();
     void iTastiDelloSpecialista();
     void unTastoDiNessunModoNonFermaLaScansione();
+    void laGuidaSiApreOSiDiceDovE();
 };
 
 void TestMenu::ogniVoceApreIlSuoLivello_data()
@@ -151,6 +153,21 @@ void TestMenu::unTastoDiNessunModoNonFermaLaScansione()
     QCOMPARE(menu->VoceCorrente(), int16_t(1));
     b.passa(1000);
     QCOMPARE(menu->VoceCorrente(), int16_t(2));
+}
+
+void TestMenu::laGuidaSiApreOSiDiceDovE()
+{
+    Banco b;
+    auto *menu = static_cast<FormMenu *>(b.navigatore.crea(IdSchermata::Menu));
+    auto *documentazione = menu->findChild<QAction *>(QStringLiteral("mnuDoc"));
+    documentazione->trigger();
+    QCOMPARE(b.finti.documenti.aperti.value(0), Percorsi::guida(b.finti.servizi.cartellaProgramma));
+    QVERIFY(b.finti.registro.voci.filter(QStringLiteral("avviso")).isEmpty());
+    // Nothing to open it with: the adult learns where the file is.
+    b.finti.documenti.apre = false;
+    documentazione->trigger();
+    QVERIFY2(b.finti.registro.voci.last().contains(QDir::toNativeSeparators(b.finti.documenti.aperti.value(1))),
+             qPrintable(b.finti.registro.voci.last()));
 }
 
 QTEST_MAIN(TestMenu)

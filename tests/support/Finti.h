@@ -131,8 +131,9 @@ public:
 class DocumentiFinti : public Documenti
 {
 public:
-    void ApriDocumento(QWidget *, const QString &percorso) override { aperti << percorso; }
+    bool ApriDocumento(QWidget *, const QString &percorso) override { aperti << percorso; return apre; }
     QStringList aperti;
+    bool apre = true;  // a viewer is there
 };
 
 // Records the five operations, e.g. "TSetProperty _root.a3 7 1".
