@@ -2,6 +2,7 @@
 
 #include "config/AreaCliente.h"
 #include "config/TestiConfigurazione.h"
+#include "core/Italiano.h"
 #include "core/Twips.h"
 #include "core/Colori.h"
 #include "core/Navigatore.h"
@@ -113,7 +114,7 @@ void FormConfigura::creaControlli(QWidget *cliente)
     m_hScroll3->setGeometry(Twips::rect(360, 5280, 8655, 375));
     connect(m_hScroll3, &QScrollBar::valueChanged, this, &FormConfigura::HScroll3_Change);
     // The bar's starting value, so that the text always describes the bar.
-    m_label7->setText(TestiConfigurazione::testoVelocitaScansione(m_hScroll3->value()));
+    m_label7->setText(Italiano::testoVelocitaScansione(m_hScroll3->value()));
     m_label7->setAccessibleName(m_label7->text());
 
     m_check = new QCheckBox(QStringLiteral("Usa cursore di sistema"), frame);
@@ -246,7 +247,7 @@ void FormConfigura::mnuEsci_Click()
 
 void FormConfigura::mostraVelocita()
 {
-    m_label7->setText(TestiConfigurazione::testoVelocitaScansione(servizi().stato.VelocitaScansione));
+    m_label7->setText(Italiano::testoVelocitaScansione(servizi().stato.VelocitaScansione));
     m_label7->setAccessibleName(m_label7->text());
 }
 

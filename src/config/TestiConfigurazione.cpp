@@ -1,7 +1,5 @@
 #include "config/TestiConfigurazione.h"
 
-#include <QLocale>
-
 namespace TestiConfigurazione {
 
 QString didascaliaModalita(int modalita)
@@ -17,14 +15,6 @@ QString didascaliaModalita(int modalita)
         return QStringLiteral("Tastiera - frecce e invio");
     }
     return QString();
-}
-
-QString testoVelocitaScansione(int quartiDiSecondo)
-{
-    QLocale locale(QLocale::Italian);
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return QStringLiteral("Velocità scansione: ") + locale.toString(quartiDiSecondo / 4.0, 'f', 2)
-        + QStringLiteral(" secondi");
 }
 
 QString testoVelocitaVoce(int velocita)

@@ -22,4 +22,7 @@ public:
     virtual Schermata *crea(IdSchermata id) = 0;
     // Form1 .. Form9.
     virtual Schermata *creaEsercizio(int numero) = 0;
+    // A mixed level: both screens of the pair of `primo` (6 or 8), the drawn
+    // one shown in place of `da`; returns the screen shown.
+    virtual Schermata *avviaLivelloMisto(Schermata *da, int primo) = 0;
 };

@@ -26,6 +26,10 @@ struct Descrizione {
 // numero outside 1..9 gives Form4's description.
 const Descrizione &descrizione(int numero);
 
+// The seven levels in the menu's order, each by its first screen (a mixed
+// level by its addition screen, which has the partner).
+constexpr int LivelliDelMenu[7] = {1, 2, 3, 4, 5, 6, 8};
+
 // Keys of the start-of-exercise sequences in the table below.
 namespace Passo {
 constexpr int InizioNormale = 0;

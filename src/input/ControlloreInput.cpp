@@ -2,6 +2,7 @@
 
 #include "core/Colori.h"
 #include "core/Fotogramma.h"
+#include "core/Italiano.h"
 #include "core/Registri.h"
 #include "core/Schermata.h"
 #include "core/Servizi.h"
@@ -10,12 +11,11 @@
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
 #include "media/VoceProgramma.h"
+#include "resources/AvvisoBreve.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
@@ -29,7 +29,6 @@ using Modo = ModelloScansione::Modo;
 using Cosa = ModelloScansione::Cosa;
 
 constexpr int VelocitaMinima = 1, VelocitaMassima = 60;  // quarter seconds
-constexpr int DurataAvvisoVelocitaMs = 2000;
 
 QString nomeTasto(int tasto)
 {
@@ -97,7 +96,6 @@ ControlloreInput::ControlloreInput(QWidget *schermata, BersaglioScansione &bersa
     connect(m_fineOccupazione.get(), &Sveglia::suona, this, [this] { libera(m_fineDalPrimo); });
     m_rilascio = std::make_unique<Sveglia>(m_tempo);
     connect(m_rilascio.get(), &Sveglia::suona, this, &ControlloreInput::completaRilascio);
-    m_nascondiAvviso.setSingleShot(true);
     qApp->installEventFilter(this);
 }
 
@@ -580,25 +578,7 @@ void ControlloreInput::cambiaVelocita(int quarti)
     const int attuale = std::clamp<int>(stato.VelocitaScansione, VelocitaMinima, VelocitaMassima);
     stato.VelocitaScansione = int16_t(std::clamp(attuale + quarti, VelocitaMinima, VelocitaMassima));
     m_modello.impostaIntervallo(intervalloScansioneMs(stato));
-    const QString testo = QStringLiteral("Velocità scansione: %1 secondi")
-                              .arg(QLocale(QLocale::Italian).toString(stato.VelocitaScansione * 0.25, 'f', 2));
+    const QString testo = Italiano::testoVelocitaScansione(stato.VelocitaScansione);
     qCDebug(lcInput).noquote() << Registri::momento() << "speed" << testo;
-    if (!m_avvisoVelocita) {
-        m_avvisoVelocita = new QLabel(m_schermata);
-        m_avvisoVelocita->setObjectName(QStringLiteral("avvisoVelocita"));
-        m_avvisoVelocita->setStyleSheet(QStringLiteral(
-            "QLabel { background: #ffffe0; color: black; border: 2px solid #404040; padding: 6px; }"));
-        QFont carattere = m_avvisoVelocita->font();
-        carattere.setPointSizeF(carattere.pointSizeF() * 1.4);
-        carattere.setBold(true);
-        m_avvisoVelocita->setFont(carattere);
-        m_avvisoVelocita->setFocusPolicy(Qt::NoFocus);
-        connect(&m_nascondiAvviso, &QTimer::timeout, m_avvisoVelocita, &QWidget::hide);
-    }
-    m_avvisoVelocita->setText(testo);
-    m_avvisoVelocita->adjustSize();
-    m_avvisoVelocita->move(m_schermata->width() - m_avvisoVelocita->width() - 8, 8);
-    m_avvisoVelocita->show();
-    m_avvisoVelocita->raise();
-    m_nascondiAvviso.start(DurataAvvisoVelocitaMs);
+    AvvisoBreve::mostra(m_schermata, QStringLiteral("avvisoVelocita"), testo);
 }

@@ -6,13 +6,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
-#include <QTimer>
 #include <QVector>
 
 #include <memory>
 
 class QKeyEvent;
-class QLabel;
 class SpeechEngine;
 class QWidget;
 class Sveglia;
@@ -133,8 +131,6 @@ private:
     QPointer<QWidget> m_accesa;
     QVector<QPointer<QWidget>> m_gruppoAcceso;
     Decorazioni m_decorazioni;
-    QPointer<QLabel> m_avvisoVelocita;
-    QTimer m_nascondiAvviso;
     bool m_sospeso = true;
     int m_occupazioni = 0;
     bool m_attesaDalPrimo = false;

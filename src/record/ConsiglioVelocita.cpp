@@ -1,5 +1,7 @@
 #include "record/ConsiglioVelocita.h"
 
+#include "core/Italiano.h"
+
 #include <algorithm>
 
 namespace ConsiglioVelocita {
@@ -22,7 +24,7 @@ int mediana(QVector<int> valori)
 
 QString secondi(int ms)
 {
-    return QString::number(ms / 1000.0, 'f', 2);
+    return Italiano::decimale(ms / 1000.0, 2);
 }
 
 Consiglio consiglia(const QVector<CampioneScansione> &campioniRecentiPrima, int intervalloMs)

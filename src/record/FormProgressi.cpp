@@ -1,5 +1,6 @@
 #include "record/FormProgressi.h"
 
+#include "core/Italiano.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
@@ -80,7 +81,7 @@ QValueAxis *asseValori(double massimo, const QString &titolo, bool interi)
 
 QString secondi(int ms)
 {
-    return ms < 0 ? QStringLiteral("–") : QString::number(ms / 1000.0, 'f', 1);
+    return ms < 0 ? QStringLiteral("–") : Italiano::decimale(ms / 1000.0, 1);
 }
 
 }

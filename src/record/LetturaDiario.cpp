@@ -3,6 +3,7 @@
 // the writer thread's.
 #include "record/DiarioSqlite.h"
 
+#include "core/StatoProgramma.h"
 #include "exercises/Descrizioni.h"
 #include "record/ConsiglioVelocita.h"
 
@@ -110,7 +111,7 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
         r.livelli.append({nome});
         return int(r.livelli.size()) - 1;
     };
-    for (int numero : {1, 2, 3, 4, 5, 6, 8})
+    for (int numero : Esercizi::LivelliDelMenu)
         livello(QString::fromUtf8(Esercizi::descrizione(numero).nomeLivello));
 
     QSqlQuery query(db);
@@ -185,9 +186,10 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
             r.mediane[l].second << mediana(perColonna.value({c, l}));
     }
 
-    query.prepare(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE modalita = 2 AND intervallo_ms = ?"
+    query.prepare(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE modalita = ? AND intervallo_ms = ?"
                                  " AND istante >= ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
                                  " ORDER BY istante DESC LIMIT ?"));
+    query.addBindValue(int(Modalita::ScansioneAutomatica));
     query.addBindValue(intervalloMs);
     query.addBindValue(dalMs);
     query.addBindValue(ConsiglioVelocita::MassimoCampioni);

@@ -56,6 +56,11 @@ FormEsercizio *FabbricaSchermate::creaEsercizio(int numero)
     return esercizio;
 }
 
+Schermata *FabbricaSchermate::avviaLivelloMisto(Schermata *da, int primo)
+{
+    return FormEsercizio::avviaLivelloMisto(m_servizi, da, primo);
+}
+
 void FabbricaSchermate::mostraPrimo(Schermata *schermata)
 {
     // Centred at a comfortable scale: large enough for small hands to hit the

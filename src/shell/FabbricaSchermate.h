@@ -14,6 +14,7 @@ public:
 
     Schermata *crea(IdSchermata id) override;
     FormEsercizio *creaEsercizio(int numero) override;
+    Schermata *avviaLivelloMisto(Schermata *da, int primo) override;
     // The first screen of the run: opened at a size a child can use.
     void mostraPrimo(Schermata *schermata);
 

@@ -1,6 +1,5 @@
 #include "shell/FormMenu.h"
 
-#include "exercises/FormEsercizio.h"
 #include "input/ConfermaScansione.h"
 #include "input/Evidenziazione.h"
 #include "media/SpeechEngine.h"
@@ -8,6 +7,7 @@
 #include "resources/Immagini.h"
 #include "shell/RigaAvvisi.h"
 #include "core/Colori.h"
+#include "exercises/Descrizioni.h"
 #include "core/Generatore.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
@@ -276,19 +276,14 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
     if (Scelta >= 0 && Scelta < VoceEsci)
         m_controllo.sospendi();
     switch (Scelta) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-        cediA(navigatore.creaEsercizio(Scelta + 1));
+    case 0: case 1: case 2: case 3: case 4: case 5: case 6: {
+        const int primo = Esercizi::LivelliDelMenu[Scelta];
+        if (Esercizi::descrizione(primo).partner)
+            navigatore.avviaLivelloMisto(this, primo);
+        else
+            cediA(navigatore.creaEsercizio(primo));
         break;
-    case 5:
-        avviaLivelloMisto(6);
-        break;
-    case 6:
-        avviaLivelloMisto(8);
-        break;
+    }
     case VoceEsci:
         // A switch user is asked first: an early press must not end the program.
         if (m_controllo.scansione())
@@ -299,13 +294,6 @@ void FormMenu::AvviaEsercizi(int16_t Scelta)
     default:
         break;
     }
-}
-
-void FormMenu::avviaLivelloMisto(int formAddizione)
-{
-    // Both screens of the pair are made and linked; the drawn one is shown and
-    // the other waits, hidden, for its turn.
-    FormEsercizio::avviaLivelloMisto(servizi(), this, formAddizione);
 }
 
 void FormMenu::Esci()

@@ -61,7 +61,6 @@ private:
     void Check1_Click(bool spuntata);
     void Esci();
     void chiediUscita();
-    void avviaLivelloMisto(int formAddizione);
     QColor coloreEvidenza() const;
 
     QWidget *m_area;  // the designed client area, below the menu bar

@@ -246,16 +246,16 @@ private slots:
         QTest::addColumn<QString>("frase");
         QTest::newRow("too few") << 9 << 9 << 500 << 0 << 1000 << QStringLiteral("Servono almeno 10 risposte");
         QTest::newRow("mostly second loop") << 10 << 8 << 500 << 0 << 1000
-            << QStringLiteral("quasi sempre al secondo giro o dopo (8 risposte su 10): prova 1.50 secondi invece di 1.00.");
-        QTest::newRow("half on a later loop") << 10 << 5 << 100 << 0 << 2000 << QStringLiteral("prova 2.50 secondi invece di 2.00");
-        QTest::newRow("a fifth later") << 10 << 2 << 100 << 0 << 2000 << QStringLiteral("prova 2.25 secondi invece di 2.00");
-        QTest::newRow("first loop, late press") << 20 << 3 << 750 << 0 << 1000 << QStringLiteral("prova 1.25 secondi invece di 1.00");
-        QTest::newRow("first loop, early press") << 20 << 1 << 800 << 0 << 2000 << QStringLiteral("prova 1.75 secondi invece di 2.00");
+            << QStringLiteral("quasi sempre al secondo giro o dopo (8 risposte su 10): prova 1,50 secondi invece di 1,00.");
+        QTest::newRow("half on a later loop") << 10 << 5 << 100 << 0 << 2000 << QStringLiteral("prova 2,50 secondi invece di 2,00");
+        QTest::newRow("a fifth later") << 10 << 2 << 100 << 0 << 2000 << QStringLiteral("prova 2,25 secondi invece di 2,00");
+        QTest::newRow("first loop, late press") << 20 << 3 << 750 << 0 << 1000 << QStringLiteral("prova 1,25 secondi invece di 1,00");
+        QTest::newRow("first loop, early press") << 20 << 1 << 800 << 0 << 2000 << QStringLiteral("prova 1,75 secondi invece di 2,00");
         QTest::newRow("fits") << 20 << 2 << 800 << 0 << 2000 << QStringLiteral("va bene");
         QTest::newRow("fits, a middling press") << 20 << 0 << 1000 << 0 << 2000 << QStringLiteral("va bene");
-        QTest::newRow("fastest already") << 10 << 0 << 100 << 0 << 1000 << QStringLiteral("resta a 1.00 secondi");
-        QTest::newRow("slowest already") << 10 << 10 << 100 << 0 << 15000 << QStringLiteral("resta a 15.00 secondi");
-        QTest::newRow("only the newest 50") << 50 << 0 << 300 << 10 << 2000 << QStringLiteral("prova 1.75 secondi");
+        QTest::newRow("fastest already") << 10 << 0 << 100 << 0 << 1000 << QStringLiteral("resta a 1,00 secondi");
+        QTest::newRow("slowest already") << 10 << 10 << 100 << 0 << 15000 << QStringLiteral("resta a 15,00 secondi");
+        QTest::newRow("only the newest 50") << 50 << 0 << 300 << 10 << 2000 << QStringLiteral("prova 1,75 secondi");
     }
 
     void consiglio()
@@ -271,7 +271,7 @@ private slots:
             campioni.append({i < dopo || i >= recenti ? 1 : 0, i < recenti ? reazione : 0});
         const Consiglio c = ConsiglioVelocita::consiglia(campioni, intervallo);
         QVERIFY2(c.frase.contains(frase), qPrintable(c.frase));
-        const int proposto = int(c.frase.section(QStringLiteral("prova "), 1).section(QLatin1Char(' '), 0, 0).toDouble() * 1000);
+        const int proposto = int(c.frase.section(QStringLiteral("prova "), 1).section(QLatin1Char(' '), 0, 0).replace(QLatin1Char(','), QLatin1Char('.')).toDouble() * 1000);
         QCOMPARE(c.intervalloMs, c.frase.contains(QStringLiteral("prova ")) ? proposto : intervallo);
     }
 
@@ -318,7 +318,7 @@ private slots:
         for (int c = 0; c < tabella->columnCount(); ++c)
             celle << tabella->item(0, c)->text();
         // Response times 900, 600, 900, 900, 900 ms; ignored presses 0+1+2+3, 0+1, 0+1.
-        QCOMPARE(celle, (QStringList{Livello, "2", "1", "5", "3", "63", "0.9", "8"}));
+        QCOMPARE(celle, (QStringList{Livello, "2", "1", "5", "3", "63", "0,9", "8"}));
     }
 };
 

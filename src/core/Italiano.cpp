@@ -1,0 +1,19 @@
+#include "core/Italiano.h"
+
+#include <QLocale>
+
+namespace Italiano {
+
+QString decimale(double valore, int cifre)
+{
+    QLocale italiano(QLocale::Italian, QLocale::Italy);
+    italiano.setNumberOptions(QLocale::OmitGroupSeparator);
+    return italiano.toString(valore, 'f', cifre);
+}
+
+QString testoVelocitaScansione(int quartiDiSecondo)
+{
+    return QStringLiteral("Velocità scansione: ") + decimale(quartiDiSecondo / 4.0, 2) + QStringLiteral(" secondi");
+}
+
+}
