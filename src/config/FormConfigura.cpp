@@ -124,9 +124,10 @@ void FormConfigura::creaControlli(QWidget *cliente)
     m_check->setGeometry(Twips::rect(5280, 1080, 3855, 615));
     connect(m_check, &QCheckBox::toggled, this, &FormConfigura::CheckDisabilitaMousePersonalizzato_Click);
 
-    m_command1 = new QPushButton(QStringLiteral("Colore scansione"), frame);
+    // On two lines: on one the caption fills the narrow button edge to edge.
+    m_command1 = new QPushButton(QStringLiteral("Colore\nscansione"), frame);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setAccessibleName(m_command1->text());
+    m_command1->setAccessibleName(QStringLiteral("Colore scansione"));
     m_command1->setFont(arial(14.25));
     m_command1->setGeometry(Twips::rect(1320, 5760, 2175, 1000));
     connect(m_command1, &QPushButton::clicked, this, &FormConfigura::Command1_Click);

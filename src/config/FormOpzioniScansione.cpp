@@ -139,6 +139,7 @@ FormOpzioniScansione::FormOpzioniScansione(Servizi &servizi, QWidget *parent)
 
     m_controllo = new ControlloreInput(m_fila, *this, TipoSchermata::Esercizio, servizi);
     leggi();
+    m_caratteri.registra(this, QSize(720, 640));
     resize(720, 640);
 }
 
@@ -235,4 +236,10 @@ void FormOpzioniScansione::esci()
 void FormOpzioniScansione::richiestaChiusura()
 {
     esci();
+}
+
+void FormOpzioniScansione::resizeEvent(QResizeEvent *evento)
+{
+    Schermata::resizeEvent(evento);
+    m_caratteri.ridimensiona();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Schermata.h"
+#include "resources/CaratteriInScala.h"
 #include "input/ControlloreInput.h"
 
 #include <QVector>
@@ -29,6 +30,7 @@ public:
     void scegli(QWidget *scelta) override;
 
 protected:
+    void resizeEvent(QResizeEvent *evento) override;
     void Form_Activate() override;
     void richiestaChiusura() override;
 
@@ -45,4 +47,5 @@ private:
     QVector<QWidget *> m_campioni;
     ControlloreInput *m_controllo;
     bool m_inProva = false;
+    CaratteriInScala m_caratteri;
 };

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 BottoneColorato *bottone(const QString &testo, const QString &nomeAccessibile, Immagine figura, QWidget *genitore)
@@ -66,9 +68,11 @@ void ConfermaScansione::disponi()
     const int h = schermata->height();
     const QSize pannello(std::min(schermata->width() * 7 / 10, h * 12 / 10), h / 2);
     m_pannello->setGeometry(QRect(QPoint((width() - pannello.width()) / 2, (height() - pannello.height()) / 2), pannello));
+    // Text and pictures are sized by the panel and the buttons, not by the
+    // window's height alone: a tall narrow window would cut them.
     QFont carattere(QStringLiteral("Verdana"));
     carattere.setBold(true);
-    carattere.setPixelSize(std::max(14, h / 18));
+    carattere.setPixelSize(std::max(14, std::min(h / 18, pannello.width() / 12)));
     m_domanda->setFont(carattere);
     const int margine = pannello.height() / 12;
     m_domanda->setGeometry(margine, margine, pannello.width() - 2 * margine, pannello.height() * 2 / 5);
@@ -77,9 +81,12 @@ void ConfermaScansione::disponi()
     // In scan order, left to right.
     m_no->setGeometry(QRect(QPoint(pannello.width() / 2 - misura.width() - margine / 2, alto), misura));
     m_si->setGeometry(QRect(QPoint(pannello.width() / 2 + margine / 2, alto), misura));
+    const int figura = std::min(misura.height() / 2, misura.width() / 3);
+    QFont scritta = carattere;
+    scritta.setPixelSize(std::max(12, std::min(misura.height() / 4, (misura.width() - figura) / 3)));
     for (BottoneColorato *b : {m_no, m_si}) {
-        b->setFont(carattere);
-        b->setIconSize(QSize(misura.height() / 2, misura.height() / 2));
+        b->setFont(scritta);
+        b->setIconSize(QSize(figura, figura));
     }
 }
 

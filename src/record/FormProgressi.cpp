@@ -45,6 +45,20 @@ QChartView *nuovoGrafico(const QString &nome, QWidget *genitore)
 }
 
 // A fresh chart for the view: the old one goes with its series and axes.
+// A chart's texts are not the widget's: they follow the screen's font by hand.
+void caratteriDel(QChart *grafico, const QFont &base)
+{
+    QFont titolo = base;
+    titolo.setBold(true);
+    grafico->setTitleFont(titolo);
+    grafico->legend()->setFont(base);
+    const auto assi = grafico->axes();
+    for (QAbstractAxis *asse : assi) {
+        asse->setLabelsFont(base);
+        asse->setTitleFont(base);
+    }
+}
+
 QChart *svuota(QChartView *vista, const QString &titolo)
 {
     auto *grafico = new QChart;
@@ -166,6 +180,7 @@ FormProgressi::FormProgressi(Servizi &servizi, QWidget *parent)
     connect(esci, &QPushButton::clicked, this, &FormProgressi::esci);
     connect(m_periodo, &QComboBox::currentIndexChanged, this, &FormProgressi::aggiorna);
 
+    m_caratteri.registra(this, QSize(1024, 720));
     resize(1024, 720);
     aggiorna();
 }
@@ -250,6 +265,7 @@ void FormProgressi::disegnaGiorni(const Riepilogo &r)
         serie->attachAxis(x);
         serie->attachAxis(y);
     }
+    caratteriDel(grafico, font());
 }
 
 void FormProgressi::disegnaTempi(const Riepilogo &r)
@@ -283,6 +299,7 @@ void FormProgressi::disegnaTempi(const Riepilogo &r)
         linea->attachAxis(x);
         linea->attachAxis(y);
     }
+    caratteriDel(grafico, font());
 }
 
 void FormProgressi::riempiTabella(const Riepilogo &r)
@@ -350,4 +367,13 @@ void FormProgressi::esci()
 {
     if (servizi().navigatore && !congedata())
         cediA(servizi().navigatore->crea(IdSchermata::Menu));
+}
+
+void FormProgressi::resizeEvent(QResizeEvent *evento)
+{
+    Schermata::resizeEvent(evento);
+    m_caratteri.ridimensiona();
+    for (QChartView *vista : {m_giorni, m_tempi})
+        if (vista && vista->chart())
+            caratteriDel(vista->chart(), font());
 }

@@ -2,6 +2,7 @@
 
 #include "core/Schermata.h"
 #include "record/Diario.h"
+#include "resources/CaratteriInScala.h"
 
 class QChartView;
 class QComboBox;
@@ -28,6 +29,9 @@ public:
     static QColor coloreGiuste() { return QColor(0x2e, 0x9d, 0x3a); }
     static QColor coloreSbagliate() { return QColor(0xd0, 0x30, 0x30); }
 
+protected:
+    void resizeEvent(QResizeEvent *evento) override;
+
 private:
     void aggiorna();
     void disegnaGiorni(const Riepilogo &r);
@@ -44,4 +48,5 @@ private:
     QTableWidget *m_tabella = nullptr;
     QLabel *m_consiglio = nullptr;
     QLabel *m_dove = nullptr;
+    CaratteriInScala m_caratteri;
 };

@@ -1,5 +1,7 @@
 #include "resources/Ridimensionatore.h"
 
+#include "resources/CaratteriInScala.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -174,6 +177,11 @@ void Ridimensionatore::scalaMenu()
     const QFont f = scalato(m_caratteriMenu, fattore);
     if (m_menu->font() != f)
         m_menu->setFont(f);
+    // Its drop-down menus are windows of their own: they inherit nothing.
+    const auto tendine = m_menu->findChildren<QMenu *>();
+    for (QMenu *tendina : tendine)
+        if (tendina->font() != f)
+            tendina->setFont(f);
 }
 
 void Ridimensionatore::ridimensiona()
@@ -217,5 +225,6 @@ void Ridimensionatore::ridimensiona()
             if (combo->view())
                 combo->view()->setFont(f);
         }
+        CaratteriInScala::scalaIndicatore(c.widget, f);
     }
 }

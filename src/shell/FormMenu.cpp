@@ -145,7 +145,8 @@ void FormMenu::creaControlli()
         const VoceMenu &voce = Voci[i];
         const QString didascalia = QString::fromUtf8(voce.didascalia);
 
-        auto *etichetta = new QLabel(didascalia, m_area);
+        // "- 1°" stays with its word: a wide window must not leave it alone on a line.
+        auto *etichetta = new QLabel(QString(didascalia).replace(QStringLiteral(" - "), QStringLiteral("\u00A0-\u00A0")), m_area);
         etichetta->setObjectName(QStringLiteral("Label1_%1").arg(i));
         etichetta->setAccessibleName(didascalia);
         etichetta->setFont(verdana());

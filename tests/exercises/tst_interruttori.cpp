@@ -322,7 +322,7 @@ void TestInterruttori::ilBordoSpessoSiVedeFuori_data()
     QTest::addColumn<QSize>("finestra");
     QTest::newRow("number button") << "Command1_0" << QSize();
     QTest::newRow("menu caption, maximised") << "Label1_0" << QSize(1366, 768 - 30);
-    QTest::newRow("confirmation button") << "confermaNo" << QSize();
+    QTest::newRow("confirmation button, portrait") << "confermaNo" << QSize(700, 1000);
 }
 
 void TestInterruttori::ilBordoSpessoSiVedeFuori()
@@ -364,6 +364,13 @@ void TestInterruttori::ilBordoSpessoSiVedeFuori()
         QCOMPARE(immagine.pixelColor(centro.x(), faccia.bottom() + d), bordo);
     }
     QCOMPARE(immagine.pixelColor(faccia.left() + 4, faccia.top() + faccia.height() / 4), evidenza);
+    // Caption and picture fit their button, "Sì" and "No" alike, and the question its panel.
+    if (auto *menu = qobject_cast<FormMenu *>(schermata); menu && menu->conferma()) {
+        for (QPushButton *b : {menu->conferma()->no(), menu->conferma()->si()})
+            QVERIFY2(b->sizeHint().width() <= b->width() && b->sizeHint().height() <= b->height(), qPrintable(b->text()));
+        auto *domanda = menu->conferma()->findChild<QLabel *>();
+        QVERIFY(domanda->heightForWidth(domanda->width()) <= domanda->height());
+    }
 }
 
 QTEST_MAIN(TestInterruttori)
