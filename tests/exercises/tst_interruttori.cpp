@@ -305,6 +305,13 @@ void TestInterruttori::unaPressioneDoppiaContaUnaVolta()
     QCOMPARE(s->controllo().evidenziata(), bottone(s, Esercizi::Segno::Piu));
     // The chosen number hid; the focus went to the sign lit next, never to the window.
     QCOMPARE(QApplication::focusWidget(), bottone(s, Esercizi::Segno::Piu));
+    // So it does while a reward sound still plays after the second number.
+    scegli(b, bottone(s, Esercizi::Segno::Meno));
+    b.finti.suoni.durata = 1000;
+    scegli(b, bottone(s, s->modello().rispostaGiusta()));
+    QCOMPARE(QApplication::focusWidget(), bottone(s, Esercizi::Segno::Piu));
+    b.finti.suoni.durata = 0;
+    b.passa(1000);
 
     // The pause holds across screens: "Sì" opens the menu, whose first item a bounce must not start.
     scegli(b, s->findChild<QWidget *>(QStringLiteral("menu")));

@@ -100,6 +100,8 @@ public:
     void SuonoSi() override { m_registro.scrivi(QStringLiteral("SuonoSi")); }
     void SuonoNo() override { m_registro.scrivi(QStringLiteral("SuonoNo")); }
     void SuonoAnnullato() override { m_registro.scrivi(QStringLiteral("SuonoAnnullato")); }
+    int durataUltimoMs() const override { return durata; }
+    int durata = 0;  // how long every sound plays
 
 private:
     Registro &m_registro;

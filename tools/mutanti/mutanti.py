@@ -54,7 +54,7 @@ GUASTI = [
     ('M19', 'a menu item opens the next level', 'src/shell/FormMenu.cpp',
      'AvviaEsercizi(int16_t(m_label1.indexOf(qobject_cast<QLabel *>(scelta))));', 'AvviaEsercizi(int16_t(m_label1.indexOf(qobject_cast<QLabel *>(scelta)) + 1));'),
     ('M20', 'the atomic save trusts a short write', 'src/shell/ModuloPerIni.cpp',
-     'file.write(testo) != testo.size()', 'file.write(testo) < 0'),
+     'file.write(dati) != dati.size()', 'file.write(dati) < 0'),
     ('M21', 'the mixed level hands over on the wrong draw', 'src/exercises/Esercizio.cpp',
      'return m_stato.Casuale == valoreCambio;', 'return m_stato.Casuale != valoreCambio;'),
     ('M22', 'the wrong addend marked as used', 'src/exercises/Esercizio.cpp',
@@ -129,6 +129,19 @@ GUASTI = [
      '        if (tipo == QEvent::KeyPress && !tasto->isAutoRepeat())\n            apriBarraMenu();', '        ;'),
     ('M54', 'a new screen forgets the pause of the choice that opened it', 'src/input/ControlloreInput.cpp',
      '    m_modello.quieteAlmenoFino(m_servizi.stato.QuieteFinoMs);\n', ''),
+    ('M55', 'the options saved first: a fresh folder gets no readme', 'src/shell/ServiziProgramma.cpp',
+     '    const QString motivo = ModuloPerIni::SalvaImpostazioniOMotivo(stato);\n    const QString motivoOpzioni = ModuloOpzioni::SalvaOpzioniOMotivo(stato);',
+     '    const QString motivoOpzioni = ModuloOpzioni::SalvaOpzioniOMotivo(stato);\n    const QString motivo = ModuloPerIni::SalvaImpostazioniOMotivo(stato);'),
+    ('M56', 'the options file written through a link out of its folder', 'src/shell/ModuloOpzioni.cpp',
+     'if (bersaglio.isFile() && bersaglio.canonicalPath() != QFileInfo(info.absolutePath()).canonicalFilePath())', 'if (false)'),
+    ('M57', 'a planted lock with a live process number refuses the start', 'src/shell/Istanza.cpp',
+     'return !eseguibile.isEmpty() && QFileInfo(eseguibile).fileName() == QString::fromUtf8(righe[1]);', 'return true;'),
+    ('M58', 'another user\'s lock file is trusted', 'src/shell/Istanza.cpp',
+     'if (info.exists() && info.ownerId() != ::getuid()) {', 'if (false) {'),
+    ('M59', 'the confirmation sized by the window\'s height', 'src/input/ConfermaScansione.cpp',
+     'scritta.setPixelSize(std::max(12, std::min(misura.height() / 4, (misura.width() - figura) / 3)));', 'scritta.setPixelSize(std::max(14, h / 18));'),
+    ('M60', 'the information screen without its makers', 'src/shell/FormInfo.cpp',
+     'realizzato dagli autori di Calcolotti, 2026', 'Calcolotti, versione " CALCOLOTTI_VERSIONE "'),
 ]
 
 
