@@ -21,6 +21,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -149,6 +150,30 @@ int main(int argc, char **argv)
     esercizio->Command1_Click(risposte[1]);
     fotografa(esercizio, QStringLiteral("operazione"), 2500);
     delete esercizio;
+
+    // The same with two switches and the thick border: a wrong answer with its
+    // cross, still lit, and "ripeti" and "menù" after the numbers.
+    stato.ModalitaInput = Modalita::ScansioneManuale;
+    stato.Scansione.bordo = true;
+    auto *scansione = static_cast<FormEsercizio *>(navigatore.creaEsercizio(4));
+    mostra(scansione);
+    aspetta(300);
+    // Space walks to the wrong answer, Enter chooses it, as the switches do.
+    auto premi = [scansione](Qt::Key tasto) {
+        for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent evento(tipo, tasto, Qt::NoModifier);
+            QApplication::sendEvent(scansione->focusWidget() ? scansione->focusWidget() : scansione, &evento);
+        }
+        aspetta(60);
+    };
+    for (int i = 0; i < (scansione->modello().rispostaGiusta() + 2) % 11; ++i)
+        premi(Qt::Key_Space);
+    aspetta(400);
+    premi(Qt::Key_Return);
+    fotografa(scansione, QStringLiteral("scansione"), 1500);
+    delete scansione;
+    stato.Scansione.bordo = false;
+    stato.ModalitaInput = Modalita::Mouse;
 
     // An addition story with both groups on screen.
     auto *addizione = navigatore.creaEsercizio(3);
