@@ -71,6 +71,8 @@ public:
 
     // What went wrong in this run, in one Italian sentence; empty when nothing did.
     virtual QString avviso() const = 0;
+    // Waits until everything asked so far is written (the program is ending).
+    virtual void attendi() {}
     virtual QString percorso() const = 0;
 
     // The adult's side: these may wait.

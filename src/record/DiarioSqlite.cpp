@@ -9,10 +9,13 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QVariant>
 
 #include <algorithm>
 #include <atomic>
+#include <deque>
+#include <functional>
 
 struct CondivisoDiario {
     mutable QMutex mutex;
@@ -94,7 +97,11 @@ QVariant oNull(int valore)
 
 }
 
-// The writer, on its own thread with its own connection.
+// The writer, on its own thread with its own connection. Every call becomes
+// a short transaction of its own, so an answer is on disk as soon as it is
+// written (a killed program loses nothing the writer got to). While another
+// program holds the file, the work waits in memory and is tried again, at
+// growing intervals.
 class ScrittoreDiario : public QObject
 {
 public:
@@ -114,11 +121,18 @@ public:
     void termina();
 
 private:
+    // One transaction's work; false when a statement failed (m_errore says why).
+    using Lavoro = std::function<bool()>;
+    void accoda(Lavoro lavoro);
+    void svuota();
+    bool apriSchema();
     bool apriConnessione(QSqlError &errore);
     void chiudiConnessione();
-    bool mettiDaParte();
+    bool mettiDaParte(const QString &perche, const QString &comeInInglese);
     bool esegui(QSqlQuery &query);
     bool esegui(const QString &sql);
+    bool annulla();  // rolls back; always false
+    bool somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi);
     void guasto(const QSqlError &errore);
     void avvisa(const QString &frase, const QString &registro);
     bool fermo() const { return m_condiviso->fermo.load(); }
@@ -128,13 +142,16 @@ private:
     std::shared_ptr<CondivisoDiario> m_condiviso;
     QString m_nome;
     QSqlDatabase m_db;
-    bool somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi);
+    bool m_pronto = false;  // opened, schema in place
+    QSqlError m_errore;
+    std::deque<Lavoro> m_coda;
+    QTimer *m_riprova = nullptr;
+    int m_pausaMs = 0;  // before the next try on a locked file; 0 while none is locked
     std::unique_ptr<QSqlQuery> m_inserisci, m_somma, m_tempo;
-    quint64 m_aperto = 0;  // the exercise whose transaction is open
+    quint64 m_aperto = 0;  // the exercise in progress
     qint64 m_riga = -1;
     qint64 m_inizioMs = 0;
     QString m_livello;
-    int m_giuste = 0, m_sbagliate = 0;
     qint64 m_ultimoMs = 0;
 };
 
@@ -152,13 +169,11 @@ void ScrittoreDiario::guasto(const QSqlError &errore)
     if (fermo())
         return;
     m_condiviso->fermo = true;
+    m_coda.clear();
     const auto [italiano, inglese] = motivo(errore);
     avvisa(QStringLiteral("Il diario %1 %2: in questa sessione gli esercizi non vengono registrati.")
                .arg(QDir::toNativeSeparators(m_percorso), italiano),
            QStringLiteral("%1, recording stopped for this run: %2 (%3)").arg(inglese, m_percorso, errore.text()));
-    if (m_db.isOpen() && m_aperto)
-        m_db.rollback();
-    m_aperto = 0;
     chiudiConnessione();
 }
 
@@ -183,6 +198,19 @@ bool ScrittoreDiario::apriConnessione(QSqlError &errore)
                            QString::number(SqliteCorrupt));
         return false;
     }
+    // Another program's database is not ours to change: it goes aside, as a
+    // damaged one does, before anything is written into it.
+    if (!controllo.exec(QStringLiteral("SELECT count(*), count(CASE name WHEN 'versione' THEN 1 END) FROM sqlite_master"
+                                       " WHERE type = 'table'"))
+        || !controllo.next()) {
+        errore = controllo.lastError();
+        return false;
+    }
+    if (controllo.value(0).toInt() > 0 && controllo.value(1).toInt() == 0) {
+        errore = QSqlError(QStringLiteral("estraneo"), QStringLiteral("not a record of this program"),
+                           QSqlError::StatementError, QString::number(SqliteNotadb));
+        return false;
+    }
     return true;
 }
 
@@ -193,10 +221,11 @@ void ScrittoreDiario::chiudiConnessione()
     m_tempo.reset();
     if (m_db.isValid())
         m_db.close();
+    m_pronto = false;
 }
 
-// The damaged file and its journals go aside under a name of their own.
-bool ScrittoreDiario::mettiDaParte()
+// A damaged or foreign file and its journals go aside under a name of their own.
+bool ScrittoreDiario::mettiDaParte(const QString &perche, const QString &comeInInglese)
 {
     const QFileInfo info(m_percorso);
     const QString base = info.absolutePath() + QStringLiteral("/") + info.completeBaseName()
@@ -210,9 +239,9 @@ bool ScrittoreDiario::mettiDaParte()
     for (const char *coda : {"-wal", "-shm"})
         if (QFileInfo::exists(m_percorso + QLatin1String(coda)))
             QFile::rename(m_percorso + QLatin1String(coda), destinazione + QLatin1String(coda));
-    avvisa(QStringLiteral("Il diario era danneggiato: è stato messo da parte come %1 e ne è cominciato uno nuovo.")
-               .arg(QDir::toNativeSeparators(destinazione)),
-           QStringLiteral("damaged, kept aside as %1; a new record begins").arg(destinazione));
+    avvisa(QStringLiteral("Il diario %1: è stato messo da parte come %2 e ne è cominciato uno nuovo.")
+               .arg(perche, QDir::toNativeSeparators(destinazione)),
+           QStringLiteral("%1, kept aside as %2; a new record begins").arg(comeInInglese, destinazione));
     return true;
 }
 
@@ -220,7 +249,7 @@ bool ScrittoreDiario::esegui(QSqlQuery &query)
 {
     if (query.exec())
         return true;
-    guasto(query.lastError());
+    m_errore = query.lastError();
     return false;
 }
 
@@ -229,54 +258,71 @@ bool ScrittoreDiario::esegui(const QString &sql)
     QSqlQuery query(m_db);
     if (query.exec(sql))
         return true;
-    guasto(query.lastError());
+    m_errore = query.lastError();
+    return false;
+}
+
+bool ScrittoreDiario::annulla()
+{
+    QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
     return false;
 }
 
 void ScrittoreDiario::apri()
 {
+    m_riprova = new QTimer(this);
+    m_riprova->setSingleShot(true);
+    connect(m_riprova, &QTimer::timeout, this, &ScrittoreDiario::svuota);
+    // A pipe or a device in the record's place would hang or harm: only an
+    // ordinary file, or none, is opened.
+    if (const QString perche = DiarioSqlite::ostacolo(m_percorso); !perche.isEmpty()) {
+        m_condiviso->fermo = true;
+        avvisa(QStringLiteral("Il diario %1: in questa sessione gli esercizi non vengono registrati.").arg(perche),
+               QStringLiteral("not an ordinary file, recording stopped for this run: %1").arg(m_percorso));
+        return;
+    }
     if (!QDir().mkpath(QFileInfo(m_percorso).absolutePath())) {
         guasto(QSqlError(QStringLiteral("mkpath"), QStringLiteral("cannot create the folder"),
                          QSqlError::ConnectionError, QString::number(SqliteCantopen)));
         return;
     }
+    svuota();
+}
+
+bool ScrittoreDiario::apriSchema()
+{
     QSqlError errore;
     if (!apriConnessione(errore)) {
         chiudiConnessione();
-        if (!danneggiato(errore)) {
-            guasto(errore);
-            return;
-        }
-        if (!mettiDaParte()) {
-            guasto(errore);
-            return;
-        }
-        if (!apriConnessione(errore)) {
-            guasto(errore);
-            return;
+        const bool estraneo = errore.driverText() == QLatin1String("estraneo");
+        if (!danneggiato(errore)
+            || !mettiDaParte(estraneo ? QStringLiteral("era il database di un altro programma")
+                                      : QStringLiteral("era danneggiato"),
+                             estraneo ? QStringLiteral("foreign") : QStringLiteral("damaged"))
+            || !apriConnessione(errore)) {
+            m_errore = errore;
+            return false;
         }
     }
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()
         || query.value(0).toString() != QLatin1String("wal")) {
-        guasto(query.lastError().isValid() ? query.lastError()
-                                           : QSqlError(QStringLiteral("WAL"), QStringLiteral("no WAL"),
-                                                       QSqlError::StatementError, QString::number(SqliteReadonly)));
-        return;
+        m_errore = query.lastError().isValid() ? query.lastError()
+                                               : QSqlError(QStringLiteral("WAL"), QStringLiteral("no WAL"),
+                                                           QSqlError::StatementError, QString::number(SqliteReadonly));
+        return false;
     }
     if (!esegui(QStringLiteral("PRAGMA synchronous=NORMAL")))
-        return;
+        return false;
     int versione = 0;
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'versione'")) || !query.next()) {
-        guasto(query.lastError());
-        return;
-    }
-    if (query.value(0).toInt() > 0) {
-        if (!query.exec(QStringLiteral("SELECT max(numero) FROM versione")) || !query.next()) {
-            guasto(query.lastError());
-            return;
-        }
-        versione = query.value(0).toInt();
+    // A new file has no table yet, whose name SQLite would not take in a query.
+    bool letta = query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'versione'")) && query.next();
+    if (letta && query.value(0).toInt() > 0)
+        letta = query.exec(QStringLiteral("SELECT max(numero) FROM versione")) && query.next()
+                && ((versione = query.value(0).toInt()), true);
+    if (!letta) {
+        m_errore = query.lastError();
+        return false;
     }
     query.finish();
     if (versione > DiarioSqlite::Versione) {
@@ -290,20 +336,25 @@ void ScrittoreDiario::apri()
                    .arg(DiarioSqlite::Versione)
                    .arg(m_percorso));
         chiudiConnessione();
-        return;
+        return true;
     }
     if (versione < DiarioSqlite::Versione) {
         if (!esegui(QStringLiteral("BEGIN IMMEDIATE")))
-            return;
+            return false;
         for (int v = versione; v < DiarioSqlite::Versione; ++v)
             for (const QString &sql : Migrazioni[v])
                 if (!esegui(sql))
-                    return;
+                    return annulla();
         if (!esegui(QStringLiteral("DELETE FROM versione"))
             || !esegui(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(DiarioSqlite::Versione))
             || !esegui(QStringLiteral("COMMIT")))
-            return;
+            return annulla();
     }
+    // Exercises a killed run left open end where their last answer did; they
+    // were counted as not finished when they began.
+    if (!esegui(QStringLiteral("UPDATE esercizi SET fine = coalesce((SELECT max(istante) FROM risposte"
+                               " WHERE esercizio = esercizi.id), inizio) WHERE fine IS NULL")))
+        return false;
     m_inserisci = std::make_unique<QSqlQuery>(m_db);
     m_inserisci->prepare(QStringLiteral(
         "INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
@@ -317,6 +368,51 @@ void ScrittoreDiario::apri()
     m_tempo = std::make_unique<QSqlQuery>(m_db);
     m_tempo->prepare(QStringLiteral("INSERT INTO tempi VALUES (?,?,?,1) ON CONFLICT (giorno, livello, decimi)"
                                     " DO UPDATE SET quante = quante + 1"));
+    m_pronto = true;
+    return true;
+}
+
+void ScrittoreDiario::accoda(Lavoro lavoro)
+{
+    if (fermo())
+        return;
+    m_coda.push_back(std::move(lavoro));
+    if (!m_riprova->isActive())
+        svuota();
+}
+
+void ScrittoreDiario::svuota()
+{
+    while (!fermo()) {
+        bool fatto = m_pronto || apriSchema();
+        if (fatto && !fermo() && !m_coda.empty()) {
+            fatto = esegui(QStringLiteral("BEGIN IMMEDIATE"))
+                    && ((m_coda.front()() && esegui(QStringLiteral("COMMIT"))) || annulla());
+        }
+        if (!fatto) {
+            const int errore = codice(m_errore);
+            if (errore != SqliteBusy && errore != SqliteLocked) {
+                guasto(m_errore);
+                return;
+            }
+            // Another program holds the file: the answers wait here.
+            if (m_pausaMs == 0)
+                avvisa(QStringLiteral("Il diario %1 è bloccato da un altro programma: le risposte vengono tenute "
+                                      "e scritte appena si libera.")
+                           .arg(QDir::toNativeSeparators(m_percorso)),
+                       QStringLiteral("locked, the answers wait in memory: %1").arg(m_percorso));
+            m_pausaMs = std::clamp(m_pausaMs * 2, 250, 60000);
+            m_riprova->start(m_pausaMs);
+            return;
+        }
+        if (m_pausaMs > 0) {
+            m_pausaMs = 0;
+            avvisa(QString(), QStringLiteral("free again, the waiting answers are written: %1").arg(m_percorso));
+        }
+        if (m_coda.empty() || fermo())
+            return;
+        m_coda.pop_front();
+    }
 }
 
 // Adds giuste, sbagliate, ignorate, finiti, non finiti to the day's totals of the level.
@@ -331,81 +427,91 @@ bool ScrittoreDiario::somma(qint64 istanteMs, const QString &livello, const QVec
 
 void ScrittoreDiario::inizia(quint64 chiave, const EsercizioRegistrato &esercizio)
 {
-    if (fermo())
-        return;
     // One exercise at a time: one left open ends, unfinished, where this begins.
     if (m_aperto)
         chiudi(m_aperto, esercizio.inizioMs, false);
-    if (fermo() || !esegui(QStringLiteral("BEGIN")))
-        return;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("INSERT INTO esercizi (inizio, livello, scena, famiglia) VALUES (?,?,?,?)"));
-    query.addBindValue(esercizio.inizioMs);
-    query.addBindValue(esercizio.livello);
-    query.addBindValue(esercizio.scena);
-    query.addBindValue(esercizio.famiglia);
     m_aperto = chiave;
-    if (!esegui(query))
-        return;
-    m_riga = query.lastInsertId().toLongLong();
-    m_giuste = m_sbagliate = 0;
-    m_ultimoMs = m_inizioMs = esercizio.inizioMs;
-    m_livello = esercizio.livello;
+    // The row exists from the start and counts as not finished until it ends:
+    // a run that is killed leaves it so.
+    accoda([this, esercizio] {
+        QSqlQuery query(m_db);
+        query.prepare(QStringLiteral("INSERT INTO esercizi (inizio, livello, scena, famiglia) VALUES (?,?,?,?)"));
+        query.addBindValue(esercizio.inizioMs);
+        query.addBindValue(esercizio.livello);
+        query.addBindValue(esercizio.scena);
+        query.addBindValue(esercizio.famiglia);
+        if (!esegui(query) || !somma(esercizio.inizioMs, esercizio.livello, {0, 0, 0, 0, 1}))
+            return false;
+        m_riga = query.lastInsertId().toLongLong();
+        m_ultimoMs = m_inizioMs = esercizio.inizioMs;
+        m_livello = esercizio.livello;
+        return true;
+    });
 }
 
 void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
 {
-    if (fermo() || chiave != m_aperto)
+    if (chiave != m_aperto)
         return;
-    QSqlQuery &q = *m_inserisci;
-    const QVariantList valori{m_riga,         r.istanteMs,    r.livello,          r.scena,
-                              r.passo,        r.scelta,       int(r.giusta),      r.modalita,
-                              r.intervalloMs, oNull(r.tempoRispostaMs), r.ignorate, oNull(r.giri),
-                              oNull(r.reazioneMs)};
-    for (int i = 0; i < valori.size(); ++i)
-        q.bindValue(i, valori[i]);
-    if (!esegui(q) || !somma(r.istanteMs, r.livello, {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0}))
-        return;
-    if (r.tempoRispostaMs >= 0) {
-        m_tempo->bindValue(0, QDateTime::fromMSecsSinceEpoch(r.istanteMs).date().toJulianDay());
-        m_tempo->bindValue(1, r.livello);
-        m_tempo->bindValue(2, r.tempoRispostaMs / 100);
-        if (!esegui(*m_tempo))
-            return;
-    }
-    (r.giusta ? m_giuste : m_sbagliate)++;
-    m_ultimoMs = r.istanteMs;
+    accoda([this, r] {
+        QSqlQuery &q = *m_inserisci;
+        const QVariantList valori{m_riga,         r.istanteMs,    r.livello,          r.scena,
+                                  r.passo,        r.scelta,       int(r.giusta),      r.modalita,
+                                  r.intervalloMs, oNull(r.tempoRispostaMs), r.ignorate, oNull(r.giri),
+                                  oNull(r.reazioneMs)};
+        for (int i = 0; i < valori.size(); ++i)
+            q.bindValue(i, valori[i]);
+        if (!esegui(q) || !somma(r.istanteMs, r.livello, {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0}))
+            return false;
+        if (r.tempoRispostaMs >= 0) {
+            m_tempo->bindValue(0, QDateTime::fromMSecsSinceEpoch(r.istanteMs).date().toJulianDay());
+            m_tempo->bindValue(1, r.livello);
+            m_tempo->bindValue(2, r.tempoRispostaMs / 100);
+            if (!esegui(*m_tempo))
+                return false;
+        }
+        QSqlQuery conto(m_db);
+        conto.prepare(r.giusta ? QStringLiteral("UPDATE esercizi SET giuste = giuste + 1 WHERE id = ?")
+                               : QStringLiteral("UPDATE esercizi SET sbagliate = sbagliate + 1 WHERE id = ?"));
+        conto.addBindValue(m_riga);
+        if (!esegui(conto))
+            return false;
+        m_ultimoMs = r.istanteMs;
+        return true;
+    });
 }
 
 void ScrittoreDiario::chiudi(quint64 chiave, qint64 fineMs, bool finito)
 {
-    if (fermo() || chiave != m_aperto)
-        return;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("UPDATE esercizi SET fine = ?, giuste = ?, sbagliate = ?, finito = ? WHERE id = ?"));
-    for (const QVariant &v : {QVariant(fineMs), QVariant(m_giuste), QVariant(m_sbagliate), QVariant(int(finito)),
-                              QVariant(m_riga)})
-        query.addBindValue(v);
-    if (!esegui(query) || !somma(m_inizioMs, m_livello, {0, 0, 0, int(finito), int(!finito)})
-        || !esegui(QStringLiteral("COMMIT")))
+    if (chiave != m_aperto)
         return;
     m_aperto = 0;
+    accoda([this, fineMs, finito] {
+        QSqlQuery query(m_db);
+        query.prepare(QStringLiteral("UPDATE esercizi SET fine = ?, finito = ? WHERE id = ?"));
+        for (const QVariant &v : {QVariant(fineMs), QVariant(int(finito)), QVariant(m_riga)})
+            query.addBindValue(v);
+        return esegui(query) && (!finito || somma(m_inizioMs, m_livello, {0, 0, 0, 1, -1}));
+    });
 }
 
 QString ScrittoreDiario::cancella()
 {
-    if (fermo() || !m_db.isOpen()) {
+    if (fermo() || !m_pronto || !m_coda.empty()) {
         QMutexLocker blocco(&m_condiviso->mutex);
         return m_condiviso->avviso.isEmpty() ? QStringLiteral("Il diario non è disponibile.") : m_condiviso->avviso;
     }
-    for (const char *tabella : {"risposte", "esercizi", "giorni", "tempi"})
-        if (!esegui(QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabella))))
+    for (const char *tabella : {"risposte", "esercizi", "giorni", "tempi"}) {
+        if (!esegui(QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabella)))) {
+            guasto(m_errore);
+            QMutexLocker blocco(&m_condiviso->mutex);
             return m_condiviso->avviso;
-    // Nothing deleted may linger in free pages or in the journal.
-    if (!m_aperto) {
-        QSqlQuery(m_db).exec(QStringLiteral("VACUUM"));
-        QSqlQuery(m_db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        }
     }
+    // Nothing deleted may linger in free pages or in the journal.
+    QSqlQuery(m_db).exec(QStringLiteral("VACUUM"));
+    QSqlQuery(m_db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    m_aperto = 0;
     return {};
 }
 
@@ -413,11 +519,33 @@ void ScrittoreDiario::termina()
 {
     if (m_aperto)
         chiudi(m_aperto, std::max(m_ultimoMs, QDateTime::currentMSecsSinceEpoch()), false);
+    // A last try for what waits on a locked file; what cannot go is said.
+    if (m_riprova && m_riprova->isActive()) {
+        m_riprova->stop();
+        svuota();
+    }
+    if (!m_coda.empty())
+        qCWarning(lcEsercizio).noquote() << Registri::momento() << "record:" << m_coda.size()
+                                         << "operations could not be written, the file stayed locked:" << m_percorso;
     chiudiConnessione();
     m_db = QSqlDatabase();
     if (QSqlDatabase::contains(m_nome))
         QSqlDatabase::removeDatabase(m_nome);
     QThread::currentThread()->quit();
+}
+
+QString DiarioSqlite::ostacolo(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    if (info.isSymLink()) {
+        const QFileInfo bersaglio(info.symLinkTarget());
+        if (!bersaglio.isFile() || bersaglio.canonicalPath() != QFileInfo(info.absolutePath()).canonicalFilePath())
+            return QStringLiteral("%1 è un collegamento che non porta a un file normale della sua cartella")
+                .arg(QDir::toNativeSeparators(percorso));
+    }
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("%1 non è un file normale").arg(QDir::toNativeSeparators(percorso));
+    return QString();
 }
 
 DiarioSqlite::DiarioSqlite(const QString &percorso, int attesaBloccoMs)

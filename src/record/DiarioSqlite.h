@@ -10,14 +10,16 @@ class ScrittoreDiario;
 struct CondivisoDiario;
 
 // The record in an SQLite file (Qt SQL). A worker thread with a connection of
-// its own does all the writing, one transaction per exercise, in WAL mode; the
-// interface thread only queues calls. The progress screen's reads go through
-// a second, read-only connection on the calling thread, which WAL lets run
-// beside the writer.
+// its own does all the writing, one short transaction per answer, in WAL mode;
+// the interface thread only queues calls. The progress screen's reads go
+// through a second, read-only connection on the calling thread, which WAL lets
+// run beside the writer.
 //
-// Faults (a locked file, a read-only or full disk, a schema from a newer
-// program) are logged once and stop the recording for the run. A file that is
-// not a sound database is renamed aside, never overwritten, and a new one begins.
+// While another program locks the file, the work waits in memory and is tried
+// again. Faults (a read-only or full disk, a schema from a newer program, a
+// pipe or a device in the file's place) are logged once and stop the recording
+// for the run. A file that is not a sound database of this program is renamed
+// aside, never changed, and a new one begins.
 class DiarioSqlite : public Diario
 {
 public:
@@ -36,8 +38,11 @@ public:
     bool esporta(const QString &file, QString &errore) override;
     bool cancella(QString &errore) override;
 
-    // Waits until the writer has done everything asked so far.
-    void attendi();
+    void attendi() override;
+
+    // Why the record cannot be at `percorso`, in Italian: something that is not
+    // an ordinary file, or a link to one outside its folder. Empty when it can.
+    static QString ostacolo(const QString &percorso);
 
 private:
     template <typename Funzione>

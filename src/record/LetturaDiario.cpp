@@ -3,12 +3,15 @@
 // the writer thread's.
 #include "record/DiarioSqlite.h"
 
+#include "core/Registri.h"
 #include "core/StatoProgramma.h"
 #include "exercises/Descrizioni.h"
 #include "record/ConsiglioVelocita.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QDir>
+#include <QStorageInfo>
 #include <QMap>
 #include <QSaveFile>
 #include <QSqlDatabase>
@@ -27,7 +30,12 @@ QString campoCsv(const QVariant &v)
     if (v.isNull())
         return {};
     QString testo = v.toString();
-    if (testo.contains(QLatin1Char(',')) || testo.contains(QLatin1Char('"')) || testo.contains(QLatin1Char('\n'))) {
+    // A text a spreadsheet would take for a formula is kept a text.
+    if (v.typeId() == QMetaType::QString && !testo.isEmpty()
+        && QStringLiteral("=+-@\t").contains(testo.front()))
+        testo.prepend(QLatin1Char('\''));
+    if (testo.contains(QLatin1Char(',')) || testo.contains(QLatin1Char('"')) || testo.contains(QLatin1Char('\n'))
+        || testo.contains(QLatin1Char('\r'))) {
         testo.replace(QLatin1Char('"'), QStringLiteral("\"\""));
         testo = QLatin1Char('"') + testo + QLatin1Char('"');
     }
@@ -60,6 +68,11 @@ int mediana(const QMap<int, int> &quante)
 
 bool DiarioSqlite::apriLettura(QString &errore)
 {
+    // Opening a pipe would wait for a writer for ever.
+    if (const QString perche = ostacolo(m_percorso); !perche.isEmpty()) {
+        errore = QStringLiteral("Il diario non si può leggere: %1.").arg(perche);
+        return false;
+    }
     if (m_lettura.isEmpty()) {
         m_lettura = QStringLiteral("diario-lettura-%1").arg(quintptr(this));
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_lettura);
@@ -216,26 +229,37 @@ bool DiarioSqlite::esporta(const QString &file, QString &errore)
         errore = query.lastError().text();
         return false;
     }
+    // Written beside and renamed over an earlier export only when every byte
+    // is out: a full disk leaves the earlier file whole, and says so.
     QSaveFile uscita(file);
-    if (!uscita.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        errore = uscita.errorString();
+    if (!uscita.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        errore = QStringLiteral("Non si può scrivere il file %1.").arg(QDir::toNativeSeparators(file));
         return false;
     }
     QByteArray testo = IntestazioneCsv.toUtf8() + '\n';
-    while (query.next()) {
+    auto scrivi = [&uscita, &testo] {
+        const bool scritto = uscita.write(testo) == testo.size();
+        testo.clear();
+        return scritto;
+    };
+    bool intero = true;
+    while (intero && query.next()) {
         QStringList campi{QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC)
                               .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"))};
         for (int i = 1; i < 13; ++i)
             campi << campoCsv(query.value(i));
         testo += campi.join(QLatin1Char(',')).toUtf8() + '\n';
-        if (testo.size() > (1 << 20)) {
-            uscita.write(testo);
-            testo.clear();
-        }
+        if (testo.size() > (1 << 20))
+            intero = scrivi();
     }
-    uscita.write(testo);
-    if (!uscita.commit()) {
-        errore = uscita.errorString();
+    if (!intero || !scrivi() || !uscita.commit()) {
+        uscita.cancelWriting();
+        const QStorageInfo disco(QFileInfo(file).absolutePath());
+        errore = disco.bytesAvailable() < (1 << 20)
+            ? QStringLiteral("Il disco è pieno: il diario non è stato esportato in %1.").arg(QDir::toNativeSeparators(file))
+            : QStringLiteral("La scrittura di %1 non è riuscita: il diario non è stato esportato.")
+                  .arg(QDir::toNativeSeparators(file));
+        qCWarning(lcEsercizio).noquote() << "record: export to" << file << "failed:" << uscita.errorString();
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "media/AudioOutput.h"
 #include "resources/Immagini.h"
 #include "shell/FabbricaSchermate.h"
+#include "shell/FineDallEsterno.h"
 #include "shell/Istanza.h"
 #include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
@@ -172,6 +173,8 @@ int Esegui(Dialoghi &dialoghi)
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma(), {}, &dialoghi);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "services";
     Servizi &servizi = programma.servizi();
+    // A logout, a shutdown or Ctrl+C ends the run as "Esci" does.
+    FineDallEsterno fine([&programma] { programma.congedo(); });
     FabbricaSchermate navigatore(servizi);
     Schermata *avvio = navigatore.crea(IdSchermata::Avvio);
     navigatore.mostraPrimo(avvio);

@@ -50,7 +50,14 @@ ServiziProgramma::ServiziProgramma(StatoProgramma &stato, const QString &cartell
         m_fine = QObject::connect(app, &QCoreApplication::aboutToQuit, [this] { m_chiusura.segnala(); });
 }
 
-bool ServiziProgramma::salva(const StatoProgramma &stato)
+void ServiziProgramma::congedo()
+{
+    salva(m_servizi.stato, false);
+    if (m_servizi.diario)
+        m_servizi.diario->attendi();
+}
+
+bool ServiziProgramma::salva(const StatoProgramma &stato, bool dire)
 {
     // The seven lines first: their save makes the settings folder with its readme.
     const QString motivo = ModuloPerIni::SalvaImpostazioniOMotivo(stato);
@@ -65,7 +72,8 @@ bool ServiziProgramma::salva(const StatoProgramma &stato)
         frasi << (motivo.isEmpty()
                       ? QStringLiteral("Non è stato possibile salvare le opzioni di scansione: %1.").arg(motivoOpzioni)
                       : QStringLiteral("Nemmeno le opzioni di scansione sono state salvate."));
-    m_servizi.dialoghi.errore(QApplication::activeWindow(), QStringLiteral("Calcolotti"), frasi.join(QLatin1Char(' ')));
+    if (dire)
+        m_servizi.dialoghi.errore(QApplication::activeWindow(), QStringLiteral("Calcolotti"), frasi.join(QLatin1Char(' ')));
     return false;
 }
 

@@ -33,9 +33,12 @@ public:
     // Keeps the record of the child's work in that file from now on.
     void apriDiario(const QString &percorso);
     GeneratoreOrologio &casuale() { return m_casuale; }
+    // The run ends from outside: saved as "Esci" saves, a failure only logged
+    // (nobody is there to read a message), and the record written out.
+    void congedo();
 
 private:
-    bool salva(const StatoProgramma &stato);
+    bool salva(const StatoProgramma &stato, bool dire = true);
 
     Chiusura m_chiusura;
     GeneratoreOrologio m_casuale;

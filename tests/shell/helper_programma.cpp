@@ -1,7 +1,8 @@
 // Parts of the program in a process of their own: "blocca PATH" holds the lock as a running
 // copy does; "salva crash|errore PATH" saves under a file-size limit too small for the file,
-// which kills the process mid-write or makes the write fail; "avvia esci|estrai" runs the program
-// with message boxes that print, then goes to the menu's "Esci" or prints three draws and ends.
+// which kills the process mid-write or makes the write fail; "avvia esci|estrai|gioca" runs the
+// program with message boxes that print, then goes to the menu's "Esci", prints three draws and
+// ends, or answers until it is ended.
 #include "BancoSchermate.h"
 #include "exercises/FormEsercizio.h"
 #include "shell/FormAvvio.h"
@@ -51,6 +52,25 @@ void estrai()
     QTimer::singleShot(20, &estrai);
 }
 
+// The first exercise of "Sottrazione - 1°" answered wrong as fast as the
+// program takes a click, each answer taken printed; the test ends the process.
+void gioca()
+{
+    static int date = 0;
+    // The record opens while the splash is up.
+    if (auto *avvio = unicaVisibile<FormAvvio>(); avvio && avvio->servizi().diario)
+        avvio->Command1()->click();
+    if (auto *menu = unicaVisibile<FormMenu>())
+        menu->AvviaEsercizi(3);
+    if (auto *esercizio = unicaVisibile<FormEsercizio>(); esercizio && esercizio->modello().PassoCorrente() > 0) {
+        const int errati = esercizio->servizi().stato.Errati;
+        esercizio->Command1_Click((esercizio->modello().rispostaGiusta() + 1) % 11);
+        if (esercizio->servizi().stato.Errati != errati)
+            std::printf("risposta %d\n", ++date);
+    }
+    QTimer::singleShot(20, &gioca);
+}
+
 }
 
 int main(int argc, char **argv)
@@ -79,7 +99,7 @@ int main(int argc, char **argv)
     PreparaApplicazione();
     DialoghiStampati dialoghi;
     // Runs once the program's own loop turns, as a user's first action would.
-    QTimer::singleShot(0, [&come] { come == "esci" ? esci() : estrai(); });
+    QTimer::singleShot(0, [&come] { come == "esci" ? esci() : come == "gioca" ? gioca() : estrai(); });
     const int esito = Esegui(dialoghi);
     std::printf("esito %d\n", esito);
     return esito;

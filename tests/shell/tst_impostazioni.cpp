@@ -4,6 +4,8 @@
 #include "shell/Percorsi.h"
 
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -278,6 +280,56 @@ private slots:
         QCOMPARE(leggi(impostazioni + QStringLiteral("/leggimi.txt")).startsWith("Questa cartella"), prima.isEmpty());
         QCOMPARE(leggi(impostazioni + QStringLiteral("/calcolotti-scansione.ini")).startsWith("[scansione]\nvoce=false"),
                  prima.isEmpty());
+    }
+
+    void unProgrammaFinitoNonPerdeRisposte_data()
+    {
+        QTest::addColumn<int>("segnale");
+        QTest::addColumn<int>("dopo");  // answers given before it
+        QTest::newRow("killed after two answers") << int(SIGKILL) << 2;
+        QTest::newRow("killed after six answers") << int(SIGKILL) << 6;
+        QTest::newRow("ended by the session after four answers") << int(SIGTERM) << 4;
+        QTest::newRow("Ctrl+C after three answers") << int(SIGINT) << 3;
+    }
+
+    void unProgrammaFinitoNonPerdeRisposte()
+    {
+        QFETCH(int, segnale);
+        QFETCH(int, dopo);
+        // Mouse, sounds off, a quick voice: an answer is taken every few tenths of a second.
+        QVERIFY(QDir().mkpath(file("config/ImpostazioniProgrammiLumba"))
+                && scrivi(file("config/ImpostazioniProgrammiLumba/calcolotti.ini"), "F\r\nF\r\n 255 \r\n 1 \r\n 250 \r\n 4 \r\n 0 \r\n"));
+        QProcess *programma = avvia({QStringLiteral("avvia"), QStringLiteral("gioca")});
+        int date = 0;
+        while (date < dopo && programma->waitForReadyRead(30000))
+            date += int(programma->readAll().count("risposta"));
+        // Every answer given a tenth of a second before the end is in the record.
+        QTest::qWait(100);
+        date += int(programma->readAll().count("risposta"));
+        ::kill(pid_t(programma->processId()), segnale);
+        QVERIFY(programma->waitForFinished(10000));
+        QVERIFY(date >= dopo);
+        if (segnale != SIGKILL)
+            QVERIFY(programma->exitStatus() == QProcess::NormalExit && programma->exitCode() == 0);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verifica"));
+        db.setDatabaseName(file("data/calcolotti/diario.sqlite"));
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("SELECT (SELECT count(*) FROM risposte), count(*), sum(finito), sum(sbagliate),"
+                                          " count(fine), (SELECT sum(non_finiti) FROM giorni) FROM esercizi"))
+                && query.next());
+        const int registrate = query.value(0).toInt();
+        QVERIFY2(registrate >= date && registrate <= date + 1, qPrintable(QStringLiteral("%1 of %2").arg(registrate).arg(date)));
+        // One exercise, not finished, its answers counted; closed with its end only when the program could.
+        QCOMPARE(query.value(1).toInt(), 1);
+        QCOMPARE(query.value(2).toInt(), 0);
+        QCOMPARE(query.value(3).toInt(), registrate);
+        QCOMPARE(query.value(4).toInt(), segnale == SIGKILL ? 0 : 1);
+        QCOMPARE(query.value(5).toInt(), 1);
+        query = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
     }
 
     void dueAvviiEstraggonoDiverso()
