@@ -18,10 +18,9 @@ namespace {
 
 // Whether the lock names a live copy on this machine, told apart as QLockFile
 // does: by the machine id when the file has one, otherwise by the host name;
-// and by its process, which must be alive and run the executable the lock
-// names, so that a number reused by another program, or a file planted with
-// a number such as 1, refuses no start. Nothing when the file cannot be read
-// or holds no process.
+// and by its process, which must be alive and run this very program, so that
+// a number reused by another program, or a file planted with a number such as
+// 1, refuses no start. Nothing when the file cannot be read or holds no process.
 std::optional<bool> copiaViva(const QString &percorso)
 {
     QFile file(percorso);
@@ -41,9 +40,12 @@ std::optional<bool> copiaViva(const QString &percorso)
         return false;
 #ifdef Q_OS_LINUX
     // Another account's process cannot be read here: it is no copy of ours either.
-    QString eseguibile = QFileInfo(QStringLiteral("/proc/%1/exe").arg(processo)).symLinkTarget();
-    eseguibile.remove(QStringLiteral(" (deleted)"));  // a copy still running after an upgrade
-    return !eseguibile.isEmpty() && QFileInfo(eseguibile).fileName() == QString::fromUtf8(righe[1]);
+    auto nomeDi = [](const QString &proc) {
+        // " (deleted)": a copy still running after an upgrade.
+        return QFileInfo(QFileInfo(proc).symLinkTarget().remove(QStringLiteral(" (deleted)"))).fileName();
+    };
+    const QString eseguibile = nomeDi(QStringLiteral("/proc/%1/exe").arg(processo));
+    return !eseguibile.isEmpty() && eseguibile == nomeDi(QStringLiteral("/proc/self/exe"));
 #else
     return true;
 #endif

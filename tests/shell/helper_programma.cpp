@@ -1,5 +1,5 @@
 // Parts of the program in a process of their own: "blocca PATH" holds the lock as a running
-// copy does; "salva crash|errore PATH" saves under a file-size limit too small for the file,
+// copy does ("prova PATH" only says whether it could be had); "salva crash|errore PATH" saves under a file-size limit too small for the file,
 // which kills the process mid-write or makes the write fail; "avvia esci|estrai|gioca" runs the
 // program with message boxes that print, then goes to the menu's "Esci", prints three draws and
 // ends, or answers until it is ended.
@@ -79,11 +79,11 @@ int main(int argc, char **argv)
     if (argc < 3)
         return 2;
     const QByteArray modo = argv[1], come = argv[2];
-    if (modo == "blocca") {
+    if (modo == "blocca" || modo == "prova") {
         QCoreApplication app(argc, argv);
         const Istanza istanza = bloccaIstanza(QString::fromLocal8Bit(argv[2]));
-        std::printf(istanza.blocco ? "preso\n" : "rifiutato\n");
-        return istanza.blocco ? app.exec() : 1;
+        std::printf(istanza.blocco ? "preso\n" : istanza.altraCopia ? "altra copia\n" : "senza\n");
+        return istanza.blocco && modo == "blocca" ? app.exec() : 0;
     }
     if (modo == "salva" && argc > 3) {
         StatoProgramma stato;

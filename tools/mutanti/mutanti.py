@@ -135,7 +135,7 @@ GUASTI = [
     ('M56', 'the options file written through a link out of its folder', 'src/shell/ModuloOpzioni.cpp',
      'if (bersaglio.isFile() && bersaglio.canonicalPath() != QFileInfo(info.absolutePath()).canonicalFilePath())', 'if (false)'),
     ('M57', 'a planted lock with a live process number refuses the start', 'src/shell/Istanza.cpp',
-     'return !eseguibile.isEmpty() && QFileInfo(eseguibile).fileName() == QString::fromUtf8(righe[1]);', 'return true;'),
+     'return !eseguibile.isEmpty() && eseguibile == nomeDi(QStringLiteral("/proc/self/exe"));', 'return true;'),
     ('M58', 'another user\'s lock file is trusted', 'src/shell/Istanza.cpp',
      'if (info.exists() && info.ownerId() != ::getuid()) {', 'if (false) {'),
     ('M59', 'the confirmation sized by the window\'s height', 'src/input/ConfermaScansione.cpp',
