@@ -4,17 +4,21 @@
 #include "core/Registri.h"
 #include "media/AudioOutput.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QRegularExpression>
 #include <QThread>
+#include <QtEndian>
 
 #include <espeak-ng/speak_lib.h>
 
 namespace {
 
 std::atomic<quint64> g_prossimoLavoro{0};
+
 
 struct Lavoro {
     quint64 id = 0;
@@ -104,10 +108,16 @@ void LavoratoreEspeak::avvia()
         return;
     }
 
-    // espeak-ng accepts an unknown variant silently and falls back to the plain
-    // voice, so a variant counts only when its file is there.
     const char *percorso = nullptr;
     espeak_Info(&percorso);
+    if (const QString difetto = EspeakEngine::difettoDelDizionario(QString::fromLocal8Bit(percorso ? percorso : ""));
+        !difetto.isEmpty()) {
+        qCWarning(lcVoce).noquote() << "espeak-ng: the Italian dictionary is not loaded:" << difetto;
+        segnalaVoceMancante();
+        return;
+    }
+    // espeak-ng accepts an unknown variant silently and falls back to the plain
+    // voice, so a variant counts only when its file is there.
     const QDir varianti(QString::fromLocal8Bit(percorso ? percorso : "") + QStringLiteral("/voices/!v"));
     const auto &curate = EspeakEngine::vociCurate();
     for (int i = 0; i < curate.size(); ++i) {
@@ -449,3 +459,31 @@ QString EspeakEngine::nomeEspeak(int numero) const
 }
 
 #include "EspeakEngine.moc"
+
+QString EspeakEngine::difettoDelDizionario(const QString &cartellaDati, const QString &cartellaDpkg)
+{
+    const QString dizionario = cartellaDati + QStringLiteral("/it_dict");
+    QFile file(dizionario);
+    if (!QFileInfo(dizionario).isFile() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("manca %1").arg(dizionario);
+    const QByteArray dati = file.readAll();
+    const QString dentro = QFileInfo(dizionario).canonicalFilePath().mid(1) + QLatin1Char('\n');
+    const auto elenchi = QDir(cartellaDpkg).entryInfoList({QStringLiteral("espeak-ng-data*.md5sums")});
+    for (const QFileInfo &elenco : elenchi) {
+        QFile somme(elenco.filePath());
+        if (!elenco.isFile() || !somme.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &riga : somme.readAll().split('\n')) {
+            if (riga.size() > 34 && (QString::fromUtf8(riga.mid(34)) + QLatin1Char('\n')) == dentro)
+                return riga.left(32) == QCryptographicHash::hash(dati, QCryptographicHash::Md5).toHex()
+                           ? QString()
+                           : QStringLiteral("%1 non è quello del pacchetto: è danneggiato").arg(dizionario);
+        }
+    }
+    // Otherwise the two numbers espeak-ng reads first: 1024 hash lists, then
+    // where the rules begin, inside the file.
+    auto intero = [&dati](int i) { return qFromLittleEndian<qint32>(dati.constData() + 4 * i); };
+    if (dati.size() < 4 * 1026 || intero(0) != 1024 || intero(1) <= 0 || intero(1) >= dati.size())
+        return QStringLiteral("%1 è danneggiato").arg(dizionario);
+    return QString();
+}

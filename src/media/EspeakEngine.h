@@ -62,6 +62,13 @@ public:
     // are left out of the list at start-up.
     static const QVector<VoceOfferta> &vociCurate();
 
+    // What is wrong with the Italian dictionary in espeak-ng's data folder, which
+    // would crash the library when the voice is loaded; empty when it looks
+    // sound. Checked against the package's checksum when dpkg's list in
+    // `cartellaDpkg` names the file, otherwise by its first numbers.
+    static QString difettoDelDizionario(const QString &cartellaDati,
+                                        const QString &cartellaDpkg = QStringLiteral("/var/lib/dpkg/info"));
+
     // A speech still playing ends at the latest this long after its own length.
     static constexpr qint64 MargineUs = 750000;
     static constexpr qint64 LimiteSintesiUs = 20000000;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <cmath>
 
@@ -64,7 +65,7 @@ void SuoniProgramma::SuonoAnnullato()
 int SuoniProgramma::durataMs(const QString &file)
 {
     QFile wav(file);
-    if (!wav.open(QIODevice::ReadOnly))
+    if (!QFileInfo(file).isFile() || !wav.open(QIODevice::ReadOnly))
         return 0;
     const QByteArray testa = wav.read(4096);
     if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE")

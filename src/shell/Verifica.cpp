@@ -41,7 +41,7 @@ void scene(const QString &cartella, Catalogo::Famiglia famiglia, EsitoVerifica &
 bool onda(const QString &percorso)
 {
     QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray testa = file.read(12);
     return testa.size() == 12 && testa.startsWith("RIFF") && testa.endsWith("WAVE");

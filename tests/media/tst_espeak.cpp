@@ -9,8 +9,10 @@
 
 #include <QMutex>
 #include <QSemaphore>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <espeak-ng/speak_lib.h>
 
 // The real engine on real Italian into a buffer, and the outputs it plays on.
 namespace {
@@ -101,6 +103,49 @@ private slots:
         const Impronta impronta(m.uscita->pcm);
         QVERIFY2(impronta.campioni > 22050 && impronta.campioni < 5 * 22050 && impronta.livello > 500,
                  qPrintable(QStringLiteral("%1 samples at %2").arg(impronta.campioni).arg(impronta.livello)));
+    }
+
+    // A damaged dictionary would crash the library when the voice loads: it is
+    // told apart first, by the package's checksum or by its first numbers.
+    void dizionario_data()
+    {
+        QTest::addColumn<QString>("guasto");
+        QTest::addColumn<QString>("difetto");  // part of it; empty: sound
+        QTest::newRow("as installed") << "" << "";
+        QTest::newRow("a sound copy, the package not knowing it") << "copia" << "";
+        QTest::newRow("cut short") << "corto" << "danneggiato";
+        QTest::newRow("a wrong first number") << "intestazione" << "danneggiato";
+        QTest::newRow("not the package's") << "somma" << "non è quello del pacchetto";
+        QTest::newRow("missing") << "manca" << "manca";
+    }
+
+    void dizionario()
+    {
+        QFETCH(QString, guasto);
+        QFETCH(QString, difetto);
+        const char *dati = nullptr;
+        espeak_Info(&dati);
+        QString cartella = QString::fromLocal8Bit(dati);
+        QTemporaryDir copia;
+        if (!guasto.isEmpty()) {
+            QFile originale(cartella + QStringLiteral("/it_dict"));
+            QVERIFY(originale.open(QIODevice::ReadOnly));
+            QByteArray dizionario = originale.readAll();
+            if (guasto == QLatin1String("corto"))
+                dizionario.truncate(dizionario.size() / 3);
+            if (guasto == QLatin1String("intestazione"))
+                dizionario[0] = 7;
+            QFile file(copia.filePath(QStringLiteral("it_dict")));
+            QVERIFY(guasto == QLatin1String("manca") || (file.open(QIODevice::WriteOnly) && file.write(dizionario) > 0));
+            file.close();
+            QFile somme(copia.filePath(QStringLiteral("espeak-ng-data.md5sums")));
+            QVERIFY(somme.open(QIODevice::WriteOnly));
+            if (guasto == QLatin1String("somma"))
+                somme.write(QByteArray(32, '0') + "  " + QFileInfo(file).canonicalFilePath().mid(1).toUtf8() + '\n');
+            cartella = copia.path();
+        }
+        const QString trovato = EspeakEngine::difettoDelDizionario(cartella, copia.path());
+        QVERIFY2(trovato.contains(difetto) && trovato.isEmpty() == difetto.isEmpty(), qPrintable(trovato));
     }
 
     // Slower is longer; every voice offered sounds its own (an unknown variant falls back silently

@@ -57,7 +57,13 @@ void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, 
 
 double estrai(int k, int n) { return (k + 0.5) / n; }
 
-enum Caso { Vuoto, Danneggiato, Bloccato, SolaLettura, Recente };
+QByteArray leggiFile(const QString &percorso)
+{
+    QFile file(percorso);
+    return QFileInfo(percorso).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+enum Caso { Vuoto, Danneggiato, Bloccato, SolaLettura, Recente, Estraneo, Tubo, Dispositivo, Fuori };
 
 }
 
@@ -153,6 +159,10 @@ private slots:
         QTest::newRow("locked by another program for a while") << int(Bloccato) << QStringLiteral("bloccato");
         QTest::newRow("read-only folder") << int(SolaLettura) << QStringLiteral("sola lettura");
         QTest::newRow("a newer schema") << int(Recente) << QStringLiteral("più recente");
+        QTest::newRow("another program's database goes aside, unchanged") << int(Estraneo) << QStringLiteral("un altro programma");
+        QTest::newRow("a named pipe, which must not hang") << int(Tubo) << QStringLiteral("non è un file normale");
+        QTest::newRow("a link to a device") << int(Dispositivo) << QStringLiteral("collegamento");
+        QTest::newRow("a link out of its folder") << int(Fuori) << QStringLiteral("collegamento");
     }
 
     void guastiNonFermanoIlBambino()
@@ -168,6 +178,16 @@ private slots:
             DiarioSqlite{file};
         if (caso == Recente)
             righe(file, QStringLiteral("UPDATE versione SET numero = 99"));
+        const QString fuori = m_cartella.filePath(QStringLiteral("fuori.sqlite"));
+        if (QFile altro(caso == Estraneo ? file : fuori); caso == Estraneo || caso == Fuori) {
+            QVERIFY(altro.open(QIODevice::WriteOnly));
+            altro.close();
+            righe(altro.fileName(), QStringLiteral("CREATE TABLE altro (x)"));
+        }
+        const QByteArray estraneo = caso == Estraneo || caso == Fuori ? leggiFile(caso == Estraneo ? file : fuori) : QByteArray();
+        QVERIFY(caso != Tubo || ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        QVERIFY(caso != Dispositivo || QFile::link(QStringLiteral("/dev/null"), file));
+        QVERIFY(caso != Fuori || QFile::link(fuori, file));
         QSqlDatabase blocco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blocco"));
         blocco.setDatabaseName(file);
         if (caso == Bloccato)
@@ -196,14 +216,17 @@ private slots:
         blocco = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("blocco"));
         QCOMPARE(avvisi.size(), caso == Bloccato ? 2 : avviso.isEmpty() ? 0 : 1);  // locked, then free again
-        const int registrate = caso == Vuoto || caso == Danneggiato || caso == Bloccato ? 2 : 0;
+        // Nothing was opened or written beside a device or a file outside.
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/dev/null-journal")) && !QFileInfo::exists(QStringLiteral("/dev/null-wal")));
+        QCOMPARE(leggiFile(fuori), caso == Fuori ? estraneo : leggiFile(fuori));
+        if (caso == Tubo || caso == Dispositivo || caso == Fuori)
+            return;
+        const int registrate = caso == Vuoto || caso == Danneggiato || caso == Bloccato || caso == Estraneo ? 2 : 0;
         QCOMPARE(righe(file, QStringLiteral("SELECT count(*) FROM risposte WHERE esercizio = 1")).value(0).toInt(), registrate);
         const QStringList daParte = QDir(dir.path()).entryList({QStringLiteral("diario-danneggiato-*.sqlite")});
-        QCOMPARE(daParte.size(), caso == Danneggiato ? 1 : 0);
-        if (caso == Danneggiato) {
-            QFile vecchio(dir.filePath(daParte.value(0)));
-            QVERIFY(vecchio.open(QIODevice::ReadOnly) && vecchio.readAll() == rovinato);
-        }
+        QCOMPARE(daParte.size(), caso == Danneggiato || caso == Estraneo ? 1 : 0);
+        if (caso == Danneggiato || caso == Estraneo)
+            QCOMPARE(leggiFile(dir.filePath(daParte.value(0))), caso == Danneggiato ? rovinato : estraneo);
         if (caso == Recente)
             QCOMPARE(righe(file, QStringLiteral("SELECT numero FROM versione")), QStringList{QStringLiteral("99")});
     }
@@ -218,7 +241,8 @@ private slots:
         const quint64 primo = diario.apriEsercizio({quando, virgola, 7, QStringLiteral("sottrazione")});
         diario.rispondi(primo, {quando + 1000, virgola, 7, 2, 4, false, 2, 1500, 2300, 3, 1, 640});
         diario.chiudiEsercizio(primo, quando + 5000, true);
-        const QString virgolette = QStringLiteral("Livello \"tra virgolette\"");
+        // A text a spreadsheet would take for a formula, with quotes and a carriage return.
+        const QString virgolette = QStringLiteral("=Livello \"tra virgolette\"\r");
         const quint64 secondo = diario.apriEsercizio({quando + 60000, virgolette, 12, QStringLiteral("addizione")});
         diario.rispondi(secondo, {quando + 61000, virgolette, 12, 52, 9, true, 0, 1000, -1, 0, -1, -1});
         diario.chiudiEsercizio(secondo, quando + 65000, false);
@@ -230,7 +254,7 @@ private slots:
                  (QStringList{"istante_utc,livello,scena,passo,scelta,giusta,modalita,intervallo_ms,tempo_risposta_ms,"
                               "ignorate,giri,reazione_ms,esercizio",
                               "2024-03-05T09:30:16.250Z,\"" + virgola + "\",7,2,4,0,2,1500,2300,3,1,640,1",
-                              "2024-03-05T09:31:16.250Z,\"Livello \"\"tra virgolette\"\"\",12,52,9,1,0,1000,,0,,,2",
+                              "2024-03-05T09:31:16.250Z,\"'=Livello \"\"tra virgolette\"\"\r\",12,52,9,1,0,1000,,0,,,2",
                               ""}));
 
         QVERIFY(diario.cancella(errore));
@@ -239,6 +263,32 @@ private slots:
         f.close();
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().count('\n'), 1);
+    }
+
+    void unDiscoPienoNonCancellaLEsportazione()
+    {
+        QTemporaryDir piccola;
+        const QByteArray dove = QFile::encodeName(piccola.path());
+        if (::system(("mount -t tmpfs -o size=64k calcolotti " + dove + " 2>/dev/null").constData()) != 0)
+            QSKIP("a small file system for a full disk needs mount (root): not tried");
+        const QString file = m_cartella.filePath(QStringLiteral("pieno.sqlite")), csv = piccola.filePath(QStringLiteral("diario.csv"));
+        {
+            DiarioSqlite diario(file);
+            for (int i = 0; i < 40; ++i)
+                registraEsercizio(diario, 1000000 * i, {true, false, true, false, true, false, true, false});
+            diario.attendi();
+            QFile prima(csv), riempi(piccola.filePath(QStringLiteral("riempi")));
+            QVERIFY(prima.open(QIODevice::WriteOnly) && prima.write("l'esportazione di prima\n") > 0);
+            prima.close();
+            QVERIFY(riempi.open(QIODevice::WriteOnly));
+            while (riempi.write(QByteArray(1024, 'x')) == 1024) {
+            }
+            QString errore;
+            QVERIFY(!diario.esporta(csv, errore));
+            QVERIFY2(errore.contains(QStringLiteral("disco è pieno")), qPrintable(errore));
+        }
+        QCOMPARE(leggiFile(csv), QByteArray("l'esportazione di prima\n"));
+        QCOMPARE(::system(("umount " + dove).constData()), 0);
     }
 
     void consiglio_data()

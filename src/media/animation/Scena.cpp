@@ -1,6 +1,7 @@
 #include "media/animation/Scena.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtMath>
@@ -58,8 +59,9 @@ bool Scena::carica(const QString &percorso)
     m_fondale.clear();
     m_coloreAnteprima.clear();
 
+    // A pipe in a scene's place would wait for a writer for ever.
     QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray testo = file.readAll();
 
