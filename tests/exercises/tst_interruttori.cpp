@@ -296,7 +296,7 @@ void TestInterruttori::ilBordoSpessoSiVedeFuori_data()
     QTest::addColumn<QSize>("finestra");
     QTest::newRow("number button") << "Command1_0" << QSize();
     QTest::newRow("menu caption, maximised") << "Label1_0" << QSize(1366, 768 - 30);
-    QTest::newRow("confirmation button, portrait") << "confermaNo" << QSize(700, 1000);
+    QTest::newRow("confirmation button, portrait") << "confermaNo" << QSize(600, 1000);
 }
 
 void TestInterruttori::ilBordoSpessoSiVedeFuori()

@@ -237,8 +237,14 @@ private slots:
         QVERIFY(prima != QLatin1String("cartella") || QDir().mkdir(percorso));
         QVERIFY(prima != QLatin1String("fifo") || ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0);
         QVERIFY(!prima.startsWith(QLatin1String("file:")) || scrivi(percorso, prima.mid(5).toUtf8()));
-        if (prima == QLatin1String("altrui") && (!scrivi(percorso, "1\ncalcolotti\n") || ::chown(QFile::encodeName(percorso).constData(), 65534, 65534) != 0))
-            QSKIP("giving a file to another account needs root");
+        if (prima == QLatin1String("altrui")) {  // naming a live copy, but another account's file
+            QProcess *copia = avvia({QStringLiteral("blocca"), file("altrove.lock")});
+            QVERIFY(copia->waitForReadyRead(10000) && scrivi(percorso, QByteArray::number(copia->processId())
+                                                                            + "\nhelper_programma\n"
+                                                                            + QSysInfo::machineHostName().toUtf8() + "\n"));
+            if (::chown(QFile::encodeName(percorso).constData(), 65534, 65534) != 0)
+                QSKIP("giving a file to another account needs root");
+        }
         if (prima == QLatin1String("altro")) {  // a live process that is no copy, named in the lock as itself
             auto *altro = new QProcess(this);
             altro->start(QStringLiteral("sleep"), {QStringLiteral("30")});
