@@ -64,6 +64,9 @@ class Diario
 public:
     virtual ~Diario() = default;
 
+    // The child whose exercises are written, and read, from now on (1 when
+    // only one child plays on this computer).
+    virtual void impostaBambino(int numero) { Q_UNUSED(numero); }
     // Returns the key of the exercise for the two calls below.
     virtual quint64 apriEsercizio(const EsercizioRegistrato &esercizio) = 0;
     virtual void rispondi(quint64 esercizio, const RispostaRegistrata &risposta) = 0;

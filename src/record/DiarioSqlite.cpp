@@ -51,8 +51,29 @@ const QVector<QStringList> Migrazioni = {
         QStringLiteral("CREATE TABLE tempi (giorno INTEGER NOT NULL, livello TEXT NOT NULL, decimi INTEGER NOT NULL,"
                        " quante INTEGER NOT NULL, PRIMARY KEY (giorno, livello, decimi)) WITHOUT ROWID"),
     },
+    {
+        // Several children on one computer: every row belongs to one; what was
+        // there before is the first child's.
+        QStringLiteral("ALTER TABLE esercizi ADD COLUMN bambino INTEGER NOT NULL DEFAULT 1"),
+        QStringLiteral("ALTER TABLE risposte ADD COLUMN bambino INTEGER NOT NULL DEFAULT 1"),
+        QStringLiteral("CREATE INDEX risposte_bambino ON risposte(bambino, istante)"),
+        QStringLiteral("CREATE TABLE giorni_bambini (bambino INTEGER NOT NULL, giorno INTEGER NOT NULL,"
+                       " livello TEXT NOT NULL, giuste INTEGER NOT NULL, sbagliate INTEGER NOT NULL,"
+                       " ignorate INTEGER NOT NULL, finiti INTEGER NOT NULL, non_finiti INTEGER NOT NULL,"
+                       " PRIMARY KEY (bambino, giorno, livello)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO giorni_bambini SELECT 1, giorno, livello, giuste, sbagliate, ignorate, finiti,"
+                       " non_finiti FROM giorni"),
+        QStringLiteral("DROP TABLE giorni"),
+        QStringLiteral("ALTER TABLE giorni_bambini RENAME TO giorni"),
+        QStringLiteral("CREATE TABLE tempi_bambini (bambino INTEGER NOT NULL, giorno INTEGER NOT NULL,"
+                       " livello TEXT NOT NULL, decimi INTEGER NOT NULL, quante INTEGER NOT NULL,"
+                       " PRIMARY KEY (bambino, giorno, livello, decimi)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO tempi_bambini SELECT 1, giorno, livello, decimi, quante FROM tempi"),
+        QStringLiteral("DROP TABLE tempi"),
+        QStringLiteral("ALTER TABLE tempi_bambini RENAME TO tempi"),
+    },
 };
-static_assert(DiarioSqlite::Versione == 1, "one migration per version");
+static_assert(DiarioSqlite::Versione == 2, "one migration per version");
 
 constexpr int SqliteBusy = 5, SqliteLocked = 6, SqlitePerm = 3, SqliteReadonly = 8, SqliteCorrupt = 11,
               SqliteFull = 13, SqliteCantopen = 14, SqliteAuth = 23, SqliteNotadb = 26;
@@ -114,10 +135,12 @@ public:
     }
 
     void apri();
+    void impostaBambino(int bambino) { m_bambino = bambino; }
     void inizia(quint64 chiave, const EsercizioRegistrato &esercizio);
     void risposta(quint64 chiave, const RispostaRegistrata &risposta);
     void chiudi(quint64 chiave, qint64 fineMs, bool finito);
-    QString cancella();
+    // The record of one child.
+    QString cancella(int bambino);
     void termina();
 
 private:
@@ -148,6 +171,8 @@ private:
     QTimer *m_riprova = nullptr;
     int m_pausaMs = 0;  // before the next try on a locked file; 0 while none is locked
     std::unique_ptr<QSqlQuery> m_inserisci, m_somma, m_tempo;
+    int m_bambino = 1;        // whose the next exercise is
+    int m_bambinoAperto = 1;  // whose the exercise in progress is
     quint64 m_aperto = 0;  // the exercise in progress
     qint64 m_riga = -1;
     qint64 m_inizioMs = 0;
@@ -358,15 +383,15 @@ bool ScrittoreDiario::apriSchema()
     m_inserisci = std::make_unique<QSqlQuery>(m_db);
     m_inserisci->prepare(QStringLiteral(
         "INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
-        " tempo_risposta_ms, ignorate, giri, reazione_ms) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        " tempo_risposta_ms, ignorate, giri, reazione_ms, bambino) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
     m_somma = std::make_unique<QSqlQuery>(m_db);
     m_somma->prepare(QStringLiteral(
-        "INSERT INTO giorni VALUES (?,?,?,?,?,?,?) ON CONFLICT (giorno, livello) DO UPDATE SET"
+        "INSERT INTO giorni VALUES (?,?,?,?,?,?,?,?) ON CONFLICT (bambino, giorno, livello) DO UPDATE SET"
         " giuste = giuste + excluded.giuste, sbagliate = sbagliate + excluded.sbagliate,"
         " ignorate = ignorate + excluded.ignorate, finiti = finiti + excluded.finiti,"
         " non_finiti = non_finiti + excluded.non_finiti"));
     m_tempo = std::make_unique<QSqlQuery>(m_db);
-    m_tempo->prepare(QStringLiteral("INSERT INTO tempi VALUES (?,?,?,1) ON CONFLICT (giorno, livello, decimi)"
+    m_tempo->prepare(QStringLiteral("INSERT INTO tempi VALUES (?,?,?,?,1) ON CONFLICT (bambino, giorno, livello, decimi)"
                                     " DO UPDATE SET quante = quante + 1"));
     m_pronto = true;
     return true;
@@ -418,10 +443,11 @@ void ScrittoreDiario::svuota()
 // Adds giuste, sbagliate, ignorate, finiti, non finiti to the day's totals of the level.
 bool ScrittoreDiario::somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi)
 {
-    m_somma->bindValue(0, QDateTime::fromMSecsSinceEpoch(istanteMs).date().toJulianDay());
-    m_somma->bindValue(1, livello);
+    m_somma->bindValue(0, m_bambinoAperto);
+    m_somma->bindValue(1, QDateTime::fromMSecsSinceEpoch(istanteMs).date().toJulianDay());
+    m_somma->bindValue(2, livello);
     for (int i = 0; i < conteggi.size(); ++i)
-        m_somma->bindValue(2 + i, conteggi[i]);
+        m_somma->bindValue(3 + i, conteggi[i]);
     return esegui(*m_somma);
 }
 
@@ -433,13 +459,15 @@ void ScrittoreDiario::inizia(quint64 chiave, const EsercizioRegistrato &esercizi
     m_aperto = chiave;
     // The row exists from the start and counts as not finished until it ends:
     // a run that is killed leaves it so.
-    accoda([this, esercizio] {
+    accoda([this, esercizio, bambino = m_bambino] {
+        m_bambinoAperto = bambino;
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("INSERT INTO esercizi (inizio, livello, scena, famiglia) VALUES (?,?,?,?)"));
+        query.prepare(QStringLiteral("INSERT INTO esercizi (inizio, livello, scena, famiglia, bambino) VALUES (?,?,?,?,?)"));
         query.addBindValue(esercizio.inizioMs);
         query.addBindValue(esercizio.livello);
         query.addBindValue(esercizio.scena);
         query.addBindValue(esercizio.famiglia);
+        query.addBindValue(bambino);
         if (!esegui(query) || !somma(esercizio.inizioMs, esercizio.livello, {0, 0, 0, 0, 1}))
             return false;
         m_riga = query.lastInsertId().toLongLong();
@@ -458,15 +486,16 @@ void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
         const QVariantList valori{m_riga,         r.istanteMs,    r.livello,          r.scena,
                                   r.passo,        r.scelta,       int(r.giusta),      r.modalita,
                                   r.intervalloMs, oNull(r.tempoRispostaMs), r.ignorate, oNull(r.giri),
-                                  oNull(r.reazioneMs)};
+                                  oNull(r.reazioneMs), m_bambinoAperto};
         for (int i = 0; i < valori.size(); ++i)
             q.bindValue(i, valori[i]);
         if (!esegui(q) || !somma(r.istanteMs, r.livello, {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0}))
             return false;
         if (r.tempoRispostaMs >= 0) {
-            m_tempo->bindValue(0, QDateTime::fromMSecsSinceEpoch(r.istanteMs).date().toJulianDay());
-            m_tempo->bindValue(1, r.livello);
-            m_tempo->bindValue(2, r.tempoRispostaMs / 100);
+            m_tempo->bindValue(0, m_bambinoAperto);
+            m_tempo->bindValue(1, QDateTime::fromMSecsSinceEpoch(r.istanteMs).date().toJulianDay());
+            m_tempo->bindValue(2, r.livello);
+            m_tempo->bindValue(3, r.tempoRispostaMs / 100);
             if (!esegui(*m_tempo))
                 return false;
         }
@@ -495,14 +524,14 @@ void ScrittoreDiario::chiudi(quint64 chiave, qint64 fineMs, bool finito)
     });
 }
 
-QString ScrittoreDiario::cancella()
+QString ScrittoreDiario::cancella(int bambino)
 {
     if (fermo() || !m_pronto || !m_coda.empty()) {
         QMutexLocker blocco(&m_condiviso->mutex);
         return m_condiviso->avviso.isEmpty() ? QStringLiteral("Il diario non è disponibile.") : m_condiviso->avviso;
     }
     for (const char *tabella : {"risposte", "esercizi", "giorni", "tempi"}) {
-        if (!esegui(QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabella)))) {
+        if (!esegui(QStringLiteral("DELETE FROM %1 WHERE bambino = %2").arg(QLatin1String(tabella)).arg(bambino))) {
             guasto(m_errore);
             QMutexLocker blocco(&m_condiviso->mutex);
             return m_condiviso->avviso;
@@ -578,6 +607,12 @@ void DiarioSqlite::attendi()
     QMetaObject::invokeMethod(m_scrittore, [] {}, Qt::BlockingQueuedConnection);
 }
 
+void DiarioSqlite::impostaBambino(int numero)
+{
+    m_bambino = numero;
+    manda([s = m_scrittore, numero] { s->impostaBambino(numero); });
+}
+
 quint64 DiarioSqlite::apriEsercizio(const EsercizioRegistrato &esercizio)
 {
     const quint64 chiave = ++m_prossimo;
@@ -608,6 +643,7 @@ bool DiarioSqlite::cancella(QString &errore)
 {
     chiudiLettura();
     QMetaObject::invokeMethod(
-        m_scrittore, [s = m_scrittore, &errore] { errore = s->cancella(); }, Qt::BlockingQueuedConnection);
+        m_scrittore, [s = m_scrittore, &errore, bambino = m_bambino] { errore = s->cancella(bambino); },
+        Qt::BlockingQueuedConnection);
     return errore.isEmpty();
 }

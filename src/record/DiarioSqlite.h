@@ -23,12 +23,13 @@ struct CondivisoDiario;
 class DiarioSqlite : public Diario
 {
 public:
-    static constexpr int Versione = 1;
+    static constexpr int Versione = 2;
 
     // attesaBloccoMs: how long the writer waits on a file locked by someone else.
     explicit DiarioSqlite(const QString &percorso, int attesaBloccoMs = 2000);
     ~DiarioSqlite() override;
 
+    void impostaBambino(int numero) override;
     quint64 apriEsercizio(const EsercizioRegistrato &esercizio) override;
     void rispondi(quint64 esercizio, const RispostaRegistrata &risposta) override;
     void chiudiEsercizio(quint64 esercizio, qint64 fineMs, bool finito) override;
@@ -55,5 +56,6 @@ private:
     QThread m_thread;
     ScrittoreDiario *m_scrittore = nullptr;  // lives on m_thread
     quint64 m_prossimo = 0;
+    int m_bambino = 1;  // whose record the adult's side reads
     QString m_lettura;  // the read connection's name, once opened
 };

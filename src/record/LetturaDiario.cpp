@@ -130,7 +130,8 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT giorno, livello, giuste, sbagliate, ignorate, finiti, non_finiti FROM giorni"
-                                 " WHERE giorno >= ? ORDER BY giorno"));
+                                 " WHERE bambino = ? AND giorno >= ? ORDER BY giorno"));
+    query.addBindValue(m_bambino);
     query.addBindValue(primo);
     if (!query.exec()) {
         r.errore = query.lastError().text();
@@ -177,7 +178,8 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
     }
 
     // Medians from the counts per tenth of a second, per column and per level.
-    query.prepare(QStringLiteral("SELECT giorno, livello, decimi, quante FROM tempi WHERE giorno >= ?"));
+    query.prepare(QStringLiteral("SELECT giorno, livello, decimi, quante FROM tempi WHERE bambino = ? AND giorno >= ?"));
+    query.addBindValue(m_bambino);
     query.addBindValue(primo);
     if (!query.exec()) {
         r.errore = query.lastError().text();
@@ -200,11 +202,12 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
     }
 
     query.prepare(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE modalita = ? AND intervallo_ms = ?"
-                                 " AND istante >= ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
+                                 " AND istante >= ? AND bambino = ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
                                  " ORDER BY istante DESC LIMIT ?"));
     query.addBindValue(int(Modalita::ScansioneAutomatica));
     query.addBindValue(intervalloMs);
     query.addBindValue(dalMs);
+    query.addBindValue(m_bambino);
     query.addBindValue(ConsiglioVelocita::MassimoCampioni);
     if (query.exec())
         while (query.next())
@@ -223,9 +226,11 @@ bool DiarioSqlite::esporta(const QString &file, QString &errore)
         return false;
     QSqlQuery query(QSqlDatabase::database(m_lettura, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
-                                   " tempo_risposta_ms, ignorate, giri, reazione_ms, esercizio FROM risposte"
-                                   " ORDER BY istante, id"))) {
+    query.prepare(QStringLiteral("SELECT istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
+                                 " tempo_risposta_ms, ignorate, giri, reazione_ms, esercizio FROM risposte"
+                                 " WHERE bambino = ? ORDER BY istante, id"));
+    query.addBindValue(m_bambino);
+    if (!query.exec()) {
         errore = query.lastError().text();
         return false;
     }

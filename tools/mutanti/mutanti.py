@@ -115,7 +115,7 @@ GUASTI = [
     ('M47', 'a CSV column dropped', 'src/record/LetturaDiario.cpp',
      'for (int i = 1; i < 13; ++i)', 'for (int i = 1; i < 12; ++i)'),
     ('M48', 'response times counted at the wrong scale', 'src/record/DiarioSqlite.cpp',
-     'm_tempo->bindValue(2, r.tempoRispostaMs / 100);', 'm_tempo->bindValue(2, r.tempoRispostaMs / 10);'),
+     'm_tempo->bindValue(3, r.tempoRispostaMs / 100);', 'm_tempo->bindValue(3, r.tempoRispostaMs / 10);'),
     ('M49', 'the lit confirmation button never painted', 'src/input/ConfermaScansione.cpp',
      'evidenziata ? Colori::scansione(m_servizi.stato.ColoreScansione) : QColor(224, 224, 224)', 'QColor(224, 224, 224)'),
     ('M50', 'a rest forgets the loops already made', 'src/input/ModelloScansione.cpp',
