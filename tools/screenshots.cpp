@@ -59,6 +59,7 @@ public:
     void errore(QWidget *, const QString &, const QString &) override {}
     bool domanda(QWidget *, const QString &, const QString &) override { return false; }
     void avviso(QWidget *, const QString &, const QString &) override {}
+    bool testo(QWidget *, const QString &, const QString &, QString &) override { return false; }
     bool ApriDocumento(QWidget *, const QString &) override { return true; }
 };
 

@@ -10,6 +10,8 @@ enum class IdSchermata {
     Voce,       // Form10, the voice screen
     OpzioniScansione,  // the scanning options, from the input-mode screen
     Progressi,  // FormProgressi, the record for the adult
+    ChiGioca,   // FormChiGioca, "Chi gioca?": which child plays
+    Bambini,    // FormBambini, the adult's list of children
 };
 
 // How a screen asks for the next one without knowing every screen: the

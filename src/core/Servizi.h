@@ -11,6 +11,7 @@ class Chiusura;
 class Diario;
 class Attesa;
 class Avvisi;
+class Bambini;
 class Generatore;
 class Navigatore;
 class SpeechEngine;
@@ -19,7 +20,7 @@ class Tempo;
 class Voce;
 struct StatoProgramma;
 
-// The three message boxes of the program.
+// The message boxes of the program.
 class Dialoghi
 {
 public:
@@ -30,6 +31,8 @@ public:
     virtual bool domanda(QWidget *finestra, const QString &titolo, const QString &testo) = 0;
     // OK only.
     virtual void avviso(QWidget *finestra, const QString &titolo, const QString &testo) = 0;
+    // A line of text, such as a name; true when confirmed (with `valore` as written).
+    virtual bool testo(QWidget *finestra, const QString &titolo, const QString &domanda, QString &valore) = 0;
 };
 
 // The colour chooser: on OK writes the picked colour into the carrier's text
@@ -84,4 +87,6 @@ struct Servizi {
     Diario *diario = nullptr;
     // Notices for the adult, shown on the menu; none when null.
     Avvisi *avvisi = nullptr;
+    // The children who play on this computer; one child as always when null.
+    Bambini *bambini = nullptr;
 };

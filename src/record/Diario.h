@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
+#include <QMap>
 #include <QString>
 #include <QVector>
 
@@ -83,4 +85,16 @@ public:
     // One row per answer, header first, UTF-8. False with the reason in `errore`.
     virtual bool esporta(const QString &file, QString &errore) = 0;
     virtual bool cancella(QString &errore) = 0;
+
+    // Moving a child to another computer: one file with the child's record and
+    // the documents given (their profile and settings files, by name).
+    virtual bool esportaBambino(const QString &file, int numero, const QMap<QString, QByteArray> &documenti,
+                                QString &errore) = 0;
+    // The documents of such a file; false, with the reason, for a damaged file
+    // or one that is not a child moved by this program.
+    virtual bool leggiBambino(const QString &file, QMap<QString, QByteArray> &documenti, QString &errore) = 0;
+    // The record in such a file added to child `numero`'s.
+    virtual bool importaBambino(const QString &file, int numero, QString &errore) = 0;
+    // A child's whole record goes.
+    virtual bool cancellaBambino(int numero, QString &errore) = 0;
 };

@@ -141,6 +141,8 @@ public:
     void chiudi(quint64 chiave, qint64 fineMs, bool finito);
     // The record of one child.
     QString cancella(int bambino);
+    // The record in a moved child's file, added to child `bambino`'s.
+    QString importa(const QString &file, int bambino);
     void termina();
 
 private:
@@ -544,6 +546,61 @@ QString ScrittoreDiario::cancella(int bambino)
     return {};
 }
 
+QString ScrittoreDiario::importa(const QString &file, int bambino)
+{
+    if (fermo() || !m_pronto || !m_coda.empty()) {
+        QMutexLocker blocco(&m_condiviso->mutex);
+        return m_condiviso->avviso.isEmpty() ? QStringLiteral("Il diario non è disponibile.") : m_condiviso->avviso;
+    }
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("ATTACH DATABASE ? AS arrivo"));
+    query.addBindValue(file);
+    if (!query.exec())
+        return QStringLiteral("Il file %1 non si può leggere.").arg(QDir::toNativeSeparators(file));
+    // Exercise by exercise, so that each answer follows its exercise's new number.
+    bool fatto = esegui(QStringLiteral("BEGIN IMMEDIATE"));
+    QSqlQuery esercizi(m_db), nuovo(m_db), risposte(m_db);
+    esercizi.setForwardOnly(true);
+    fatto = fatto && esercizi.exec(QStringLiteral("SELECT id, inizio, fine, livello, scena, famiglia, giuste, sbagliate,"
+                                                  " finito FROM arrivo.esercizi ORDER BY id"));
+    nuovo.prepare(QStringLiteral("INSERT INTO esercizi (inizio, fine, livello, scena, famiglia, giuste, sbagliate,"
+                                 " finito, bambino) VALUES (?,?,?,?,?,?,?,?,?)"));
+    risposte.prepare(QStringLiteral(
+        "INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
+        " tempo_risposta_ms, ignorate, giri, reazione_ms, bambino) SELECT ?, istante, livello, scena, passo, scelta,"
+        " giusta, modalita, intervallo_ms, tempo_risposta_ms, ignorate, giri, reazione_ms, ? FROM arrivo.risposte"
+        " WHERE esercizio = ?"));
+    while (fatto && esercizi.next()) {
+        for (int i = 1; i <= 8; ++i)
+            nuovo.bindValue(i - 1, esercizi.value(i));
+        nuovo.bindValue(8, bambino);
+        fatto = esegui(nuovo);
+        risposte.bindValue(0, nuovo.lastInsertId());
+        risposte.bindValue(1, bambino);
+        risposte.bindValue(2, esercizi.value(0));
+        fatto = fatto && esegui(risposte);
+    }
+    esercizi.finish();
+    fatto = fatto
+            && esegui(QStringLiteral("INSERT INTO giorni SELECT %1, giorno, livello, giuste, sbagliate, ignorate, finiti,"
+                                     " non_finiti FROM arrivo.giorni WHERE true ON CONFLICT (bambino, giorno, livello)"
+                                     " DO UPDATE SET giuste = giuste + excluded.giuste, sbagliate = sbagliate +"
+                                     " excluded.sbagliate, ignorate = ignorate + excluded.ignorate, finiti = finiti +"
+                                     " excluded.finiti, non_finiti = non_finiti + excluded.non_finiti")
+                               .arg(bambino))
+            && esegui(QStringLiteral("INSERT INTO tempi SELECT %1, giorno, livello, decimi, quante FROM arrivo.tempi"
+                                     " WHERE true ON CONFLICT (bambino, giorno, livello, decimi)"
+                                     " DO UPDATE SET quante = quante + excluded.quante")
+                               .arg(bambino))
+            && esegui(QStringLiteral("COMMIT"));
+    if (!fatto)
+        annulla();
+    QSqlQuery(m_db).exec(QStringLiteral("DETACH DATABASE arrivo"));
+    if (!fatto)
+        qCWarning(lcEsercizio).noquote() << Registri::momento() << "record: import failed:" << m_errore.text();
+    return fatto ? QString() : QStringLiteral("Il diario del file non è stato aggiunto: %1").arg(motivo(m_errore).first);
+}
+
 void ScrittoreDiario::termina()
 {
     if (m_aperto)
@@ -561,6 +618,37 @@ void ScrittoreDiario::termina()
     if (QSqlDatabase::contains(m_nome))
         QSqlDatabase::removeDatabase(m_nome);
     QThread::currentThread()->quit();
+}
+
+bool DiarioSqlite::creaSchema(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    for (const QStringList &versione : Migrazioni)
+        for (const QString &sql : versione)
+            if (!query.exec(sql))
+                return false;
+    return query.exec(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(Versione));
+}
+
+bool DiarioSqlite::importaBambino(const QString &file, int numero, QString &errore)
+{
+    if (m_condiviso->fermo) {
+        errore = avviso();
+        return false;
+    }
+    chiudiLettura();
+    QMetaObject::invokeMethod(
+        m_scrittore, [s = m_scrittore, &errore, file, numero] { errore = s->importa(file, numero); },
+        Qt::BlockingQueuedConnection);
+    return errore.isEmpty();
+}
+
+bool DiarioSqlite::cancellaBambino(int numero, QString &errore)
+{
+    chiudiLettura();
+    QMetaObject::invokeMethod(
+        m_scrittore, [s = m_scrittore, &errore, numero] { errore = s->cancella(numero); }, Qt::BlockingQueuedConnection);
+    return errore.isEmpty();
 }
 
 QString DiarioSqlite::ostacolo(const QString &percorso)

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QSqlDatabase;
 class ScrittoreDiario;
 struct CondivisoDiario;
 
@@ -38,6 +39,14 @@ public:
     Riepilogo riepilogo(qint64 dalMs, int intervalloMs) override;
     bool esporta(const QString &file, QString &errore) override;
     bool cancella(QString &errore) override;
+    bool esportaBambino(const QString &file, int numero, const QMap<QString, QByteArray> &documenti,
+                        QString &errore) override;
+    bool leggiBambino(const QString &file, QMap<QString, QByteArray> &documenti, QString &errore) override;
+    bool importaBambino(const QString &file, int numero, QString &errore) override;
+    bool cancellaBambino(int numero, QString &errore) override;
+
+    // The statements that make an empty record of this version in `db`.
+    static bool creaSchema(QSqlDatabase &db);
 
     void attendi() override;
 
@@ -46,6 +55,7 @@ public:
     static QString ostacolo(const QString &percorso);
 
 private:
+    friend class ScrittoreDiario;
     template <typename Funzione>
     void manda(Funzione &&funzione);
     bool apriLettura(QString &errore);

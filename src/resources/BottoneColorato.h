@@ -13,6 +13,8 @@ public:
 
     QColor colore() const { return m_colore; }
     void impostaColore(const QColor &colore);
+    // The picture above the caption, as on a badge, instead of beside it.
+    void impostaIconaSopra(bool sopra) { m_iconaSopra = sopra; }
     QSize sizeHint() const override;
 
 protected:
@@ -20,4 +22,5 @@ protected:
 
 private:
     QColor m_colore{224, 224, 224};
+    bool m_iconaSopra = false;
 };

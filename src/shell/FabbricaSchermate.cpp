@@ -7,6 +7,8 @@
 #include "exercises/FormEsercizio.h"
 #include "record/OsservatoreEsercizio.h"
 #include "shell/FormAvvio.h"
+#include "shell/FormBambini.h"
+#include "shell/FormChiGioca.h"
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
 #include "core/Servizi.h"
@@ -41,6 +43,10 @@ Schermata *FabbricaSchermate::crea(IdSchermata id)
         return new Form10(m_servizi);
     case IdSchermata::OpzioniScansione:
         return new FormOpzioniScansione(m_servizi);
+    case IdSchermata::ChiGioca:
+        return new FormChiGioca(m_servizi);
+    case IdSchermata::Bambini:
+        return new FormBambini(m_servizi);
     case IdSchermata::Progressi:
         if (Estensioni *estensioni = Estensioni::istanza())
             return estensioni->progressi(m_servizi);

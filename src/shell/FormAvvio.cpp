@@ -1,5 +1,6 @@
 #include "shell/FormAvvio.h"
 
+#include "core/Bambini.h"
 #include "core/Registri.h"
 
 #include "resources/Immagini.h"
@@ -122,5 +123,7 @@ void FormAvvio::Command1_Click()
 {
     if (congedata() || !servizi().navigatore)
         return;
-    cediA(servizi().navigatore->crea(IdSchermata::Menu));
+    // With several children, first who plays.
+    const bool scegliere = servizi().bambini && servizi().bambini->elenco().size() > 1;
+    cediA(servizi().navigatore->crea(scegliere ? IdSchermata::ChiGioca : IdSchermata::Menu));
 }

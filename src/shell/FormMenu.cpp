@@ -4,8 +4,11 @@
 #include "input/Evidenziazione.h"
 #include "media/SpeechEngine.h"
 #include "media/Voce.h"
+#include "media/animation/Distintivi.h"
+#include "resources/BottoneColorato.h"
 #include "resources/Immagini.h"
 #include "shell/RigaAvvisi.h"
+#include "core/Bambini.h"
 #include "core/Colori.h"
 #include "exercises/Descrizioni.h"
 #include "core/Generatore.h"
@@ -106,6 +109,9 @@ void FormMenu::creaMenu()
     QAction *progressi = imposta->addAction(QStringLiteral("Progressi"));
     progressi->setObjectName(QStringLiteral("mnuProgressi"));
 
+    QAction *bambini = imposta->addAction(QStringLiteral("Bambini…"));
+    bambini->setObjectName(QStringLiteral("mnuBambini"));
+
     QMenu *inf = m_barra->addMenu(QStringLiteral("Informazioni"));
     inf->setObjectName(QStringLiteral("mnuInf"));
     QAction *doc = inf->addAction(QStringLiteral("documentazione"));
@@ -123,6 +129,23 @@ void FormMenu::creaMenu()
     connect(conf, &QAction::triggered, this, [apri] { apri(IdSchermata::Configura); });
     connect(progressi, &QAction::triggered, this, [apri] { apri(IdSchermata::Progressi); });
     connect(about, &QAction::triggered, this, [apri] { apri(IdSchermata::Info); });
+    connect(bambini, &QAction::triggered, this, [apri] { apri(IdSchermata::Bambini); });
+
+    // With several children: who plays, and the way to another child.
+    if (servizi().bambini && servizi().bambini->elenco().size() > 1) {
+        QAction *cambia = m_barra->addAction(QStringLiteral("Cambia bambino"));
+        cambia->setObjectName(QStringLiteral("mnuCambiaBambino"));
+        connect(cambia, &QAction::triggered, this, &FormMenu::cambiaBambino);
+        const Bambino chi = servizi().bambini->attuale();
+        m_bambino = new BottoneColorato(chi.nome, m_barra);
+        m_bambino->setObjectName(QStringLiteral("bambinoAttuale"));
+        m_bambino->setAccessibleName(QStringLiteral("Cambia bambino: gioca %1").arg(chi.nome));
+        m_bambino->setProperty("parola", QStringLiteral("cambia bambino"));
+        m_bambino->setProperty("immagine", chi.immagine);
+        connect(m_bambino, &QPushButton::clicked, this, &FormMenu::chiediCambio);
+        m_barra->setCornerWidget(m_bambino);
+        disegnaBambino();
+    }
     connect(doc, &QAction::triggered, this, [this] {
         const QString guida = Percorsi::guida(servizi().cartellaProgramma);
         if (servizi().documenti.ApriDocumento(this, guida))
@@ -253,17 +276,77 @@ QVector<QVector<QWidget *>> FormMenu::scelte() const
     QVector<QVector<QWidget *>> colonne(2);
     for (int i = 0; i < NumeroVoci; ++i)
         colonne[i < 5 ? 0 : 1] << m_label1[i];
+    // The child's own way to another child, after "Esci".
+    if (m_bambino)
+        colonne << QVector<QWidget *>{m_bambino};
     return colonne;
+}
+
+QWidget *FormMenu::bambino() const
+{
+    return m_bambino;
 }
 
 void FormMenu::colora(QWidget *scelta, bool evidenziata)
 {
-    Evidenziazione::colora(scelta, evidenziata ? coloreEvidenza() : coloreSfondo());
+    if (scelta == m_bambino)
+        m_bambino->impostaColore(evidenziata ? coloreEvidenza() : QColor(224, 224, 224));
+    else
+        Evidenziazione::colora(scelta, evidenziata ? coloreEvidenza() : coloreSfondo());
 }
 
 void FormMenu::scegli(QWidget *scelta)
 {
-    AvviaEsercizi(int16_t(m_label1.indexOf(qobject_cast<QLabel *>(scelta))));
+    if (scelta && scelta == m_bambino)
+        chiediCambio();
+    else
+        AvviaEsercizi(int16_t(m_label1.indexOf(qobject_cast<QLabel *>(scelta))));
+}
+
+void FormMenu::disegnaBambino()
+{
+    if (!m_bambino)
+        return;
+    const int lato = std::max(16, QFontMetrics(m_barra->font()).height() * 3 / 2);
+    m_bambino->setFont(m_barra->font());
+    m_bambino->setIcon(QIcon(Distintivi::disegna(servizi().cartellaProgramma,
+                                                 m_bambino->property("immagine").toString(), lato)));
+    m_bambino->setIconSize(QSize(lato, lato));
+}
+
+void FormMenu::chiediCambio()
+{
+    if (congedata() || m_uscito || m_conferma)
+        return;
+    // A switch user is asked first, as for "Esci": an early press must not send
+    // the child away.
+    if (!m_controllo.scansione()) {
+        cambiaBambino();
+        return;
+    }
+    m_controllo.sospendi();
+    m_conferma = new ConfermaScansione(this, servizi(), QStringLiteral("Vuoi cambiare bambino?"));
+    connect(m_conferma, &ConfermaScansione::risposta, this, [this](bool si) {
+        m_conferma->deleteLater();
+        m_conferma = nullptr;
+        if (congedata() || m_uscito)
+            return;
+        if (si) {
+            cambiaBambino();
+        } else {
+            m_controllo.prepara();
+            m_controllo.ricomincia();
+        }
+    });
+    m_conferma->apri();
+}
+
+void FormMenu::cambiaBambino()
+{
+    if (congedata() || m_uscito || !servizi().navigatore)
+        return;
+    m_controllo.sospendi();
+    cediA(servizi().navigatore->crea(IdSchermata::ChiGioca));
 }
 
 void FormMenu::AvviaEsercizi(int16_t Scelta)
@@ -377,6 +460,7 @@ bool FormMenu::eventFilter(QObject *oggetto, QEvent *evento)
 {
     if (oggetto == m_area && evento->type() == QEvent::Resize) {
         m_ridimensionatore.ridimensiona();
+        disegnaBambino();
         return false;
     }
     if (evento->type() != QEvent::MouseMove && evento->type() != QEvent::MouseButtonRelease)

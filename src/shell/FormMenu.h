@@ -8,6 +8,7 @@
 #include <QVector>
 #include <cstdint>
 
+class BottoneColorato;
 class ConfermaScansione;
 class QAction;
 class QCheckBox;
@@ -34,6 +35,8 @@ public:
     QLabel *Label1(int indice) const { return m_label1.value(indice); }
     QLabel *Image1(int indice) const { return m_image1.value(indice); }
     QCheckBox *Check1() const { return m_check1; }
+    // With several children: who plays, in the menu bar; choosing it goes to "Chi gioca?".
+    QWidget *bambino() const;
     ControlloreInput &controllo() { return m_controllo; }
     QWidget *areaCliente() const { return m_area; }
     static QColor coloreSfondo() { return QColor(128, 255, 128); }
@@ -61,6 +64,9 @@ private:
     void Check1_Click(bool spuntata);
     void Esci();
     void chiediUscita();
+    void chiediCambio();
+    void cambiaBambino();
+    void disegnaBambino();
     QColor coloreEvidenza() const;
 
     QWidget *m_area;  // the designed client area, below the menu bar
@@ -70,6 +76,7 @@ private:
     QVector<QLabel *> m_label1;
     QVector<QLabel *> m_image1;
     QCheckBox *m_check1 = nullptr;
+    BottoneColorato *m_bambino = nullptr;  // who plays, and the way to another child
     QPointer<ConfermaScansione> m_conferma;
     bool m_uscito = false;
 };

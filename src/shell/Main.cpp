@@ -4,14 +4,15 @@
 #include "core/Schermata.h"
 #include "core/StatoProgramma.h"
 #include "media/AudioOutput.h"
+#include "record/Diario.h"
 #include "resources/Immagini.h"
 #include "shell/FabbricaSchermate.h"
 #include "shell/FineDallEsterno.h"
 #include "shell/Istanza.h"
-#include "shell/ModuloOpzioni.h"
 #include "shell/ModuloPerIni.h"
 #include "shell/Percorsi.h"
 #include "shell/Piattaforma.h"
+#include "shell/ProfiliBambini.h"
 #include "shell/ServiziProgramma.h"
 #include "shell/Verifica.h"
 
@@ -163,9 +164,9 @@ int Esegui(Dialoghi &dialoghi)
     qCDebug(lcAvvio).noquote() << Registri::momento() << "single instance";
 
     StatoProgramma stato;
-    stato.PercorsoIni = ModuloPerIni::PercorsoIniPredefinito();
-    ModuloPerIni::LeggiImpostazioni(stato);
-    ModuloOpzioni::LeggiOpzioni(stato);
+    // The last child's settings (with one child, the settings as always).
+    ProfiliBambini bambini(stato, ModuloPerIni::CartellaImpostazioni());
+    bambini.caricaUltimo();
     qCDebug(lcAvvio).noquote() << Registri::momento() << "settings read";
     // The sounds' outputs, made with the services, wait for the splash.
     trattieniSuono();
@@ -173,6 +174,8 @@ int Esegui(Dialoghi &dialoghi)
     ServiziProgramma programma(stato, Percorsi::cartellaProgramma(), {}, &dialoghi);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "services";
     Servizi &servizi = programma.servizi();
+    bambini.collega(servizi.salvaImpostazioni, [&servizi] { return servizi.diario; });
+    servizi.bambini = &bambini;
     // A logout, a shutdown or Ctrl+C ends the run as "Esci" does.
     FineDallEsterno fine([&programma] { programma.congedo(); });
     FabbricaSchermate navigatore(servizi);
@@ -190,6 +193,8 @@ int Esegui(Dialoghi &dialoghi)
         // while the child looks at the splash, not after Return.
         programma.servizi().voce.motore();
         programma.apriDiario(Percorsi::fileDiario());
+        if (Diario *diario = programma.servizi().diario)
+            diario->impostaBambino(programma.servizi().bambini->attuale().numero);
         qCDebug(lcAvvio).noquote() << Registri::momento()
                                    << (programma.servizi().diario ? "record open" : "no record");
     };

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -12,8 +13,18 @@ void DialoghiMessaggi::errore(QWidget *finestra, const QString &titolo, const QS
 
 bool DialoghiMessaggi::domanda(QWidget *finestra, const QString &titolo, const QString &testo)
 {
-    return QMessageBox::question(finestra, titolo, testo, QMessageBox::Yes | QMessageBox::No)
+    // "No" by default: an Enter pressed by chance never leaves, deletes or ends.
+    return QMessageBox::question(finestra, titolo, testo, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
+}
+
+bool DialoghiMessaggi::testo(QWidget *finestra, const QString &titolo, const QString &domanda, QString &valore)
+{
+    bool confermato = false;
+    const QString scritto = QInputDialog::getText(finestra, titolo, domanda, QLineEdit::Normal, valore, &confermato);
+    if (confermato)
+        valore = scritto;
+    return confermato;
 }
 
 void DialoghiMessaggi::avviso(QWidget *finestra, const QString &titolo, const QString &testo)

@@ -9,6 +9,7 @@ public:
     void errore(QWidget *finestra, const QString &titolo, const QString &testo) override;
     bool domanda(QWidget *finestra, const QString &titolo, const QString &testo) override;
     void avviso(QWidget *finestra, const QString &titolo, const QString &testo) override;
+    bool testo(QWidget *finestra, const QString &titolo, const QString &domanda, QString &valore) override;
 };
 
 // Opens documents with the desktop's default viewer.

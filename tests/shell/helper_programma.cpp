@@ -22,6 +22,7 @@ struct DialoghiStampati : Dialoghi {
     void errore(QWidget *, const QString &t, const QString &s) override { std::printf("errore %s: %s\n", qPrintable(t), qPrintable(s)); }
     bool domanda(QWidget *, const QString &, const QString &) override { return true; }
     void avviso(QWidget *, const QString &, const QString &) override {}
+    bool testo(QWidget *, const QString &, const QString &, QString &) override { return false; }
 };
 
 // One step at a time, each once its screen is there, as a user would.

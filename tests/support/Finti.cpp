@@ -99,6 +99,15 @@ void DialoghiFinti::avviso(QWidget *, const QString &titolo, const QString &test
     m_registro.scrivi(QStringLiteral("avviso %1: %2").arg(titolo, testo));
 }
 
+bool DialoghiFinti::testo(QWidget *, const QString &titolo, const QString &domanda, QString &valore)
+{
+    m_registro.scrivi(QStringLiteral("testo %1: %2").arg(titolo, domanda));
+    if (scritto.isEmpty())
+        return false;
+    valore = scritto;
+    return true;
+}
+
 bool SceltaColoreFinta::ScegliColore(QWidget *finestra, QLabel *portatore)
 {
     ++aperture;

@@ -114,7 +114,9 @@ public:
     void errore(QWidget *, const QString &titolo, const QString &testo) override;
     bool domanda(QWidget *, const QString &titolo, const QString &testo) override;
     void avviso(QWidget *, const QString &titolo, const QString &testo) override;
+    bool testo(QWidget *, const QString &titolo, const QString &domanda, QString &valore) override;
     bool risposta = true;  // the answer to the Yes/No question
+    QString scritto;       // what the adult writes in a text box; empty: cancelled
 
 private:
     Registro &m_registro;
