@@ -60,7 +60,7 @@ bool DiarioSqlite::esportaBambino(const QString &file, int numero, const QMap<QS
         fatto = db.open() && query.exec(QStringLiteral("BEGIN")) && creaSchema(db)
                 && query.exec(QStringLiteral("CREATE TABLE formato (nome TEXT NOT NULL, versione INTEGER NOT NULL)"))
                 && query.exec(QStringLiteral("INSERT INTO formato VALUES ('%1', %2)").arg(Formato).arg(VersioneFormato))
-                && query.exec(QStringLiteral("CREATE TABLE documenti (nome TEXT PRIMARY KEY, dati BLOB NOT NULL)"));
+                && query.exec(QStringLiteral("CREATE TABLE documenti (nome TEXT PRIMARY KEY, dati BLOB)"));
         for (auto d = documenti.constBegin(); fatto && d != documenti.constEnd(); ++d) {
             query.prepare(QStringLiteral("INSERT INTO documenti VALUES (?, ?)"));
             query.addBindValue(d.key());
