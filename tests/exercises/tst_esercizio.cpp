@@ -9,20 +9,6 @@ using namespace Esercizi;
 
 namespace {
 
-// The draw that makes Int(n) give k.
-double estrai(int k, int n) { return (k + 0.5) / n; }
-
-// Draws for one exercise: total, the zero rule, part, scene, order.
-QVector<double> estrazioni(int totale, int parte, bool addizione, int ordine = 0, int scena = 1)
-{
-    const int zeri = parte == 0 || parte == totale ? 0 : 1;
-    QVector<double> v{estrai(totale - 2, 9), estrai(zeri, 3), estrai(parte, totale + 1),
-                      estrai(scena - 1, addizione ? 30 : 23)};
-    if (addizione)
-        v << estrai(ordine, 2);
-    return v;
-}
-
 class RealGenerator : public Generatore
 {
 public:

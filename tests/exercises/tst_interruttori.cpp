@@ -6,14 +6,12 @@
 #include "shell/FormMenu.h"
 
 #include <QLabel>
-#include <QtTest>
+#include <QLoggingCategory>
 
 // A child with one switch (automatic scanning, Space only) or two switches
 // (Space moves, Enter chooses) plays whole levels and goes back, on a clock
 // that moves only when the test says: everything a mouse user can do.
 namespace {
-
-double estrai(int k, int n) { return (k + 0.5) / n; }
 
 QStringList righe;
 QtMessageHandler precedente = nullptr;
@@ -164,9 +162,9 @@ void TestInterruttori::unLivelloEIndietro()
         accesaDuranteLaDomanda = controllo()->evidenziata();
         b.premi(modo == Modalita::ScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return);
     };
-    auto *menu = qobject_cast<FormMenu *>(visibile());
+    auto *menu = visibile<FormMenu>();
     scegli(b, menu->Label1(3));  // "Sottrazione - 1°"
-    auto *s = qobject_cast<FormEsercizio *>(visibile());
+    auto *s = visibile<FormEsercizio>();
     QVERIFY(s);
     QCOMPARE(s->accessibleName(), QStringLiteral("Calcolotti – Sottrazione - 1°"));
     QVERIFY(domandaSentita);
@@ -212,7 +210,7 @@ void TestInterruttori::unLivelloEIndietro()
     b.passa(100);
     b.premi(modo == Modalita::ScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    menu = qobject_cast<FormMenu *>(visibile());
+    menu = visibile<FormMenu>();
     QVERIFY(menu);
 
     // A mixed level: Form6 (addition) starts, after its exercise the turn draw
@@ -221,19 +219,19 @@ void TestInterruttori::unLivelloEIndietro()
     b.finti.casuale.imposta({estrai(0, 2), estrai(5, 9), estrai(1, 3), estrai(5, 8), estrai(2, 30), estrai(0, 2),
                              estrai(1, 2), estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(4, 23)});
     scegli(b, menu->Label1(5));
-    s = qobject_cast<FormEsercizio *>(visibile());
+    s = visibile<FormEsercizio>();
     QCOMPARE(s->numero(), 6);
     rispondi(b, s, false);
     QCOMPARE(s->findChild<QLabel *>(QStringLiteral("Label8"))->text(), QStringLiteral(" 2 + 5 = 7"));
     QSignalSpy attivata(s->partner(), &Schermata::attivata);
     scegli(b, s->findChild<QWidget *>(QStringLiteral("Command3")));
     QVERIFY(attivata.count() == 1 || attivata.wait(2000));
-    s = qobject_cast<FormEsercizio *>(visibile());
+    s = visibile<FormEsercizio>();
     QCOMPARE(s->numero(), 7);
     scegli(b, s->findChild<QWidget *>(QStringLiteral("menu")));
     scegli(b, s->conferma()->si());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    menu = qobject_cast<FormMenu *>(visibile());
+    menu = visibile<FormMenu>();
     QVERIFY(menu);
     scegli(b, menu->Label1(FormMenu::VoceEsci));
     QCOMPARE(b.finti.terminazioni, 0);  // asked first, "No" lit

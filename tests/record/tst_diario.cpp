@@ -1,4 +1,5 @@
 #include "BancoSchermate.h"
+#include "LeggiScrivi.h"
 #include "record/ConsiglioVelocita.h"
 #include "record/DiarioSqlite.h"
 #include "record/FormProgressi.h"
@@ -6,7 +7,6 @@
 #include <QChartView>
 #include <QTableWidget>
 #include <QtSql>
-#include <QtTest>
 
 #include <sys/fsuid.h>
 #include <sys/stat.h>
@@ -54,8 +54,6 @@ void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, 
     }
     d.chiudiEsercizio(e, quando + 10000, finito);
 }
-
-double estrai(int k, int n) { return (k + 0.5) / n; }
 
 enum Caso { Vuoto, Danneggiato, Bloccato, SolaLettura, Recente };
 
@@ -105,7 +103,7 @@ private slots:
         // The next exercise begins and is left half-way.
         s->Command3_Click();
         s->TornaAlMenu();
-        chiudiSchermate();
+        chiudiFinestre();
         // Only what the writer has committed shows to another connection.
         diario.attendi();
         QCOMPARE(righe(file, QStringLiteral("SELECT passo, scelta, giusta, tempo_risposta_ms, scena, livello, modalita,"
@@ -138,7 +136,7 @@ private slots:
             b.passa(300 + 100 * giri);
             b.premi(Qt::Key_Space);
         }
-        chiudiSchermate();
+        chiudiFinestre();
         diario.attendi();
         QCOMPARE(righe(file, QStringLiteral("SELECT giusta, modalita, giri, reazione_ms, ignorate FROM risposte ORDER BY id")),
                  (QStringList{QStringLiteral("1|2|1|420|1"), QStringLiteral("1|2|0|300|0")}));
@@ -162,8 +160,8 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("diario.sqlite"));
         const QByteArray rovinato = QByteArray("non sono un database, ").repeated(200);
-        if (QFile f(file); caso == Vuoto || caso == Danneggiato)
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(caso == Danneggiato ? rovinato : QByteArray()) >= 0);
+        if (caso == Vuoto || caso == Danneggiato)
+            QVERIFY(scrivi(file, caso == Danneggiato ? rovinato : QByteArray()));
         if (caso == Bloccato || caso == Recente)
             DiarioSqlite{file};
         if (caso == Recente)
@@ -195,10 +193,8 @@ private slots:
         QCOMPARE(righe(file, QStringLiteral("SELECT count(*) FROM risposte WHERE esercizio = 1")).value(0).toInt(), registrate);
         const QStringList daParte = QDir(dir.path()).entryList({QStringLiteral("diario-danneggiato-*.sqlite")});
         QCOMPARE(daParte.size(), caso == Danneggiato ? 1 : 0);
-        if (caso == Danneggiato) {
-            QFile vecchio(dir.filePath(daParte.value(0)));
-            QVERIFY(vecchio.open(QIODevice::ReadOnly) && vecchio.readAll() == rovinato);
-        }
+        if (caso == Danneggiato)
+            QCOMPARE(leggi(dir.filePath(daParte.value(0))), rovinato);
         if (caso == Recente)
             QCOMPARE(righe(file, QStringLiteral("SELECT numero FROM versione")), QStringList{QStringLiteral("99")});
     }
@@ -219,9 +215,7 @@ private slots:
         diario.chiudiEsercizio(secondo, quando + 65000, false);
         QString errore;
         QVERIFY2(diario.esporta(csv, errore), qPrintable(errore));
-        QFile f(csv);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')),
+        QCOMPARE(QString::fromUtf8(leggi(csv)).split(QLatin1Char('\n')),
                  (QStringList{"istante_utc,livello,scena,passo,scelta,giusta,modalita,intervallo_ms,tempo_risposta_ms,"
                               "ignorate,giri,reazione_ms,esercizio",
                               "2024-03-05T09:30:16.250Z,\"" + virgola + "\",7,2,4,0,2,1500,2300,3,1,640,1",
@@ -231,9 +225,7 @@ private slots:
         QVERIFY(diario.cancella(errore));
         QVERIFY(diario.riepilogo(0, 1000).giorni.isEmpty());
         QVERIFY(diario.esporta(csv, errore));
-        f.close();
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll().count('\n'), 1);
+        QCOMPARE(leggi(csv).count('\n'), 1);
     }
 
     void consiglio_data()

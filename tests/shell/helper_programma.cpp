@@ -26,9 +26,9 @@ struct DialoghiStampati : Dialoghi {
 // One step at a time, each once its screen is there, as a user would.
 void esci()
 {
-    if (auto *avvio = unicaVisibile<FormAvvio>())
+    if (auto *avvio = visibile<FormAvvio>())
         avvio->Command1()->click();
-    if (auto *menu = unicaVisibile<FormMenu>()) {
+    if (auto *menu = visibile<FormMenu>()) {
         std::printf("impostazioni %s\n", QFileInfo::exists(ModuloPerIni::CartellaImpostazioni()) ? "presenti" : "assenti");
         return menu->AvviaEsercizi(FormMenu::VoceEsci);
     }
@@ -38,11 +38,11 @@ void esci()
 // The first exercise the run draws, as the menu's first level shows it; then the end.
 void estrai()
 {
-    if (auto *avvio = unicaVisibile<FormAvvio>())
+    if (auto *avvio = visibile<FormAvvio>())
         avvio->Command1()->click();
-    if (auto *menu = unicaVisibile<FormMenu>())
+    if (auto *menu = visibile<FormMenu>())
         menu->AvviaEsercizi(3);
-    if (auto *esercizio = unicaVisibile<FormEsercizio>(); esercizio && esercizio->modello().Scena() > 0) {
+    if (auto *esercizio = visibile<FormEsercizio>(); esercizio && esercizio->modello().Scena() > 0) {
         const auto &m = esercizio->modello();
         std::printf("%d %d %d ", int(m.Totale()), int(m.Parte()), int(m.Scena()));
         QCoreApplication::exit(0);

@@ -115,7 +115,7 @@ private slots:
             QTest::keyRelease(Banco::destinatario(), tasto);
         }
         // A fresh menu in the same place and state, untouched by the key that left.
-        auto *menu = qobject_cast<FormMenu *>(visibile());
+        auto *menu = visibile<FormMenu>();
         QVERIFY(menu && menu->geometry() == posto && menu->isMaximized() == massimizzata);
         QTRY_VERIFY(prima.isNull());
         QCOMPARE(int(menu->VoceCorrente()), modo != Modalita::Mouse ? 0 : -1);

@@ -9,13 +9,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QtTest>
 
 class TestMenu : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { chiudiSchermate(); }
     void ogniVoceApreIlSuoLivello_data();
     void ogniVoceApreIlSuoLivello();
     void colMouseEsciSalvaETermina_data();
@@ -57,7 +55,7 @@ void TestMenu::ogniVoceApreIlSuoLivello()
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *e = qobject_cast<FormEsercizio *>(w))
             fatte.prepend(e->numero());
-    QCOMPARE(qobject_cast<FormEsercizio *>(visibile())->numero(), schermate.first());
+    QCOMPARE(visibile<FormEsercizio>()->numero(), schermate.first());
     std::sort(fatte.begin(), fatte.end());
     std::sort(schermate.begin(), schermate.end());
     QCOMPARE(fatte, schermate);
@@ -139,7 +137,7 @@ void TestMenu::iTastiDelloSpecialista()
     QTest::keyClick(tendina, Qt::Key_Down);
     QTest::keyClick(tendina, Qt::Key_Down);  // "Voce", "Modalità di input"
     QTest::keyClick(tendina, Qt::Key_Return);
-    QVERIFY(QTest::qWaitFor([] { return qobject_cast<FormConfigura *>(visibile()) != nullptr; }));
+    QVERIFY(QTest::qWaitFor([] { return visibile<FormConfigura>() != nullptr; }));
 }
 
 void TestMenu::unTastoDiNessunModoNonFermaLaScansione()
