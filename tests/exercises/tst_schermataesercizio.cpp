@@ -5,22 +5,10 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QtTest>
 
 // What only the screen shows: the order of speech, pauses, sounds and clip
 // operations, the hand-over, and a screen closed in the middle of a wait.
 namespace {
-
-double estrai(int k, int n) { return (k + 0.5) / n; }
-
-// 7 objects, 3 acting (subtraction) or 4 + 3 (addition), scene 1.
-QVector<double> estrazioni(bool addizione, int ordine)
-{
-    QVector<double> v{estrai(5, 9), estrai(1, 3), estrai(3, 8), estrai(0, addizione ? 30 : 23)};
-    if (addizione)
-        v << estrai(ordine, 2);
-    return v;
-}
 
 // The fakes' log in short: P speech, Z pause, s/n sounds, M movie, B colour;
 // clip operations by group letter: V shown, T35 shown dimmed, O40 opacity,
@@ -60,10 +48,10 @@ struct Schermo {
     Schermo(int numero, int ordine = 0, int16_t modo = Modalita::Mouse)
     {
         b.finti.stato.ModalitaInput = modo;
-        b.finti.casuale.imposta(estrazioni(descrizione(numero).famiglia == Catalogo::Famiglia::Addizione, ordine));
+        // 7 objects, 3 acting (subtraction) or 4 + 3 (addition), scene 1.
+        b.finti.casuale.imposta(estrazioni(7, 3, Esercizi::descrizione(numero).famiglia == Catalogo::Famiglia::Addizione, ordine));
         s = b.navigatore.creaEsercizio(numero);
     }
-    static const Esercizi::Descrizione &descrizione(int n) { return Esercizi::descrizione(n); }
     QStringList &log() { return b.finti.registro.voci; }
     void rispondiGiusto()
     {
@@ -162,7 +150,7 @@ void TestSchermataEsercizio::chiudereDuranteUnAttesaFermaLaSequenza()
     // Nothing more was said, waited for or played once the screen had gone.
     const QStringList resto = x.log().mid(dopo);
     QVERIFY2(firma(resto).isEmpty(), qPrintable(resto.join(QLatin1Char(','))));
-    QVERIFY(qobject_cast<FormMenu *>(visibile()));
+    QVERIFY(visibile<FormMenu>());
 }
 
 void TestSchermataEsercizio::punteggioERispostaSbagliata()
@@ -219,7 +207,7 @@ void TestSchermataEsercizio::iClicSulleScelteValgonoSoloColMouse()
 void TestSchermataEsercizio::tornareAlMenuChiedePrimaEPortaViaIlCompagno()
 {
     Banco b;
-    b.finti.casuale.imposta(QVector<double>{estrai(1, 2)} + estrazioni(false, 0));
+    b.finti.casuale.imposta(QVector<double>{estrai(1, 2)} + estrazioni(7, 3, false));
     QPointer<FormEsercizio> s = FormEsercizio::avviaLivelloMisto(b.finti.servizi, nullptr, 6);
     QPointer<FormEsercizio> compagno = s->partner();
     QCOMPARE(s->numero(), 7);
@@ -232,7 +220,7 @@ void TestSchermataEsercizio::tornareAlMenuChiedePrimaEPortaViaIlCompagno()
     s->close();  // the window's close box asks the same
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!s && !compagno);
-    QVERIFY(qobject_cast<FormMenu *>(visibile()));
+    QVERIFY(visibile<FormMenu>());
 }
 
 QTEST_MAIN(TestSchermataEsercizio)

@@ -1,5 +1,7 @@
-#include <QFile>
+#include "LeggiScrivi.h"
+
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,7 +18,6 @@ private slots:
 void TestGuida::titoloLinguaSegnalibri()
 {
     QTemporaryDir cartella;
-    QVERIFY(cartella.isValid());
     const QString pdf = cartella.filePath(QStringLiteral("calcolottisv.pdf"));
     QProcess makeguide;
     makeguide.start(QStringLiteral(CALCOLOTTI_MAKEGUIDE),
@@ -25,23 +26,15 @@ void TestGuida::titoloLinguaSegnalibri()
     QVERIFY(makeguide.waitForFinished(60000));
     QCOMPARE(makeguide.exitCode(), 0);
 
-    QFile sorgente(QStringLiteral(CALCOLOTTI_GUIDA_SORGENTE));
-    QVERIFY(sorgente.open(QIODevice::ReadOnly));
     int titoli = 0;
-    for (const QByteArray &riga : sorgente.readAll().split('\n'))
+    for (const QByteArray &riga : leggi(QStringLiteral(CALCOLOTTI_GUIDA_SORGENTE)).split('\n'))
         titoli += riga.startsWith("## ") || riga.startsWith("### ");
     QVERIFY(titoli > 10);
 
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray dati = file.readAll();
-    const QString titolo = QStringLiteral("Calcolotti \u2013 Guida per genitori e insegnanti");
-    QByteArray utf16 = "\xFE\xFF";
-    for (const QChar c : titolo) {
-        utf16 += char(c.unicode() >> 8);
-        utf16 += char(c.unicode() & 0xff);
-    }
-    QVERIFY(dati.contains("/Title (" + utf16 + ")"));
+    const QByteArray dati = leggi(pdf);
+    QStringEncoder utf16(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
+    const QByteArray titolo = utf16(QStringLiteral("Calcolotti \u2013 Guida per genitori e insegnanti"));
+    QVERIFY(dati.contains("/Title (" + titolo + ")"));
     QCOMPARE(dati.count("/Lang (it-IT)"), 1);
     QCOMPARE(dati.count("/PageMode /UseOutlines"), 1);
     QCOMPARE(dati.count("/Dest ["), titoli);

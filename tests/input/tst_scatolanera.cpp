@@ -1,4 +1,5 @@
-#include <QDir>
+#include "LeggiScrivi.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -17,15 +18,9 @@ void TestScatolaNera::ogniPassoDiceIlSuoNome()
 {
     const QString cartella = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/ImpostazioniProgrammiLumba");
     QVERIFY(qEnvironmentVariable("HOME").contains(QStringLiteral("calcolotti-test")));
-    QVERIFY(QDir().mkpath(cartella));
-    QFile impostazioni(cartella + QStringLiteral("/calcolotti.ini"));
-    QVERIFY(impostazioni.open(QIODevice::WriteOnly));
-    impostazioni.write("T\r\nF\r\n 255 \r\n 1 \r\n 200 \r\n 4 \r\n 2 \r\n");  // one switch, 1 s, fast voice
-    impostazioni.close();
-    QFile opzioni(cartella + QStringLiteral("/calcolotti-scansione.ini"));
-    QVERIFY(opzioni.open(QIODevice::WriteOnly));
-    opzioni.write("[scansione]\nvoce=true\n");
-    opzioni.close();
+    // One switch, 1 s, fast voice.
+    QVERIFY(scrivi(cartella + QStringLiteral("/calcolotti.ini"), "T\r\nF\r\n 255 \r\n 1 \r\n 200 \r\n 4 \r\n 2 \r\n"));
+    QVERIFY(scrivi(cartella + QStringLiteral("/calcolotti-scansione.ini"), "[scansione]\nvoce=true\n"));
 
     QProcess programma;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();

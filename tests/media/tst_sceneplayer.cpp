@@ -1,3 +1,4 @@
+#include "LeggiScrivi.h"
 #include "media/animation/Orologio.h"
 #include "media/animation/ScenePlayer.h"
 
@@ -183,10 +184,8 @@ private slots:
         QFETCH(QByteArray, contenuto);
         QFETCH(QStringList, comando);
         QTemporaryDir cartella;
-        QFile f(cartella.filePath("b1.svg"));
-        QVERIFY(contenuto == "b7" || contenuto == "-" || (f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size()));
-        f.close();
-        const QString file = contenuto == "b7" ? scena(7) : f.fileName();
+        const QString file = contenuto == "b7" ? scena(7) : cartella.filePath("b1.svg");
+        QVERIFY(contenuto == "b7" || contenuto == "-" || scrivi(file, contenuto));
         Lettore l(scena(5));
         mostra(l.lettore, 1);
         foto(l.lettore);  // what was drawn before must not stay

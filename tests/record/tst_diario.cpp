@@ -1,4 +1,5 @@
 #include "BancoSchermate.h"
+#include "LeggiScrivi.h"
 #include "record/ConsiglioVelocita.h"
 #include "record/DiarioSqlite.h"
 #include "record/FormProgressi.h"
@@ -6,7 +7,6 @@
 #include <QChartView>
 #include <QTableWidget>
 #include <QtSql>
-#include <QtTest>
 
 #include <sys/fsuid.h>
 #include <sys/stat.h>
@@ -53,14 +53,6 @@ void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, 
         d.rispondi(e, r);
     }
     d.chiudiEsercizio(e, quando + 10000, finito);
-}
-
-double estrai(int k, int n) { return (k + 0.5) / n; }
-
-QByteArray leggiFile(const QString &percorso)
-{
-    QFile file(percorso);
-    return QFileInfo(percorso).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 enum Caso { Vuoto, Danneggiato, Bloccato, SolaLettura, Recente, Estraneo, Tubo, Dispositivo, Fuori };
@@ -111,7 +103,7 @@ private slots:
         // The next exercise begins and is left half-way.
         s->Command3_Click();
         s->TornaAlMenu();
-        chiudiSchermate();
+        chiudiFinestre();
         // Only what the writer has committed shows to another connection.
         diario.attendi();
         QCOMPARE(righe(file, QStringLiteral("SELECT passo, scelta, giusta, tempo_risposta_ms, scena, livello, modalita,"
@@ -144,7 +136,7 @@ private slots:
             b.passa(300 + 100 * giri);
             b.premi(Qt::Key_Space);
         }
-        chiudiSchermate();
+        chiudiFinestre();
         diario.attendi();
         QCOMPARE(righe(file, QStringLiteral("SELECT giusta, modalita, giri, reazione_ms, ignorate FROM risposte ORDER BY id")),
                  (QStringList{QStringLiteral("1|2|1|420|1"), QStringLiteral("1|2|0|300|0")}));
@@ -172,8 +164,8 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("diario.sqlite"));
         const QByteArray rovinato = QByteArray("non sono un database, ").repeated(200);
-        if (QFile f(file); caso == Vuoto || caso == Danneggiato)
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(caso == Danneggiato ? rovinato : QByteArray()) >= 0);
+        if (caso == Vuoto || caso == Danneggiato)
+            QVERIFY(scrivi(file, caso == Danneggiato ? rovinato : QByteArray()));
         if (caso == Bloccato || caso == Recente)
             DiarioSqlite{file};
         if (caso == Recente)
@@ -184,7 +176,7 @@ private slots:
             altro.close();
             righe(altro.fileName(), QStringLiteral("CREATE TABLE altro (x)"));
         }
-        const QByteArray estraneo = caso == Estraneo || caso == Fuori ? leggiFile(caso == Estraneo ? file : fuori) : QByteArray();
+        const QByteArray estraneo = caso == Estraneo || caso == Fuori ? leggi(caso == Estraneo ? file : fuori) : QByteArray();
         QVERIFY(caso != Tubo || ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
         QVERIFY(caso != Dispositivo || QFile::link(QStringLiteral("/dev/null"), file));
         QVERIFY(caso != Fuori || QFile::link(fuori, file));
@@ -218,7 +210,8 @@ private slots:
         QCOMPARE(avvisi.size(), caso == Bloccato ? 2 : avviso.isEmpty() ? 0 : 1);  // locked, then free again
         // Nothing was opened or written beside a device or a file outside.
         QVERIFY(!QFileInfo::exists(QStringLiteral("/dev/null-journal")) && !QFileInfo::exists(QStringLiteral("/dev/null-wal")));
-        QCOMPARE(leggiFile(fuori), caso == Fuori ? estraneo : leggiFile(fuori));
+        if (caso == Fuori)
+            QCOMPARE(leggi(fuori), estraneo);
         if (caso == Tubo || caso == Dispositivo || caso == Fuori)
             return;
         const int registrate = caso == Vuoto || caso == Danneggiato || caso == Bloccato || caso == Estraneo ? 2 : 0;
@@ -226,7 +219,7 @@ private slots:
         const QStringList daParte = QDir(dir.path()).entryList({QStringLiteral("diario-danneggiato-*.sqlite")});
         QCOMPARE(daParte.size(), caso == Danneggiato || caso == Estraneo ? 1 : 0);
         if (caso == Danneggiato || caso == Estraneo)
-            QCOMPARE(leggiFile(dir.filePath(daParte.value(0))), caso == Danneggiato ? rovinato : estraneo);
+            QCOMPARE(leggi(dir.filePath(daParte.value(0))), caso == Danneggiato ? rovinato : estraneo);
         if (caso == Recente)
             QCOMPARE(righe(file, QStringLiteral("SELECT numero FROM versione")), QStringList{QStringLiteral("99")});
     }
@@ -248,9 +241,7 @@ private slots:
         diario.chiudiEsercizio(secondo, quando + 65000, false);
         QString errore;
         QVERIFY2(diario.esporta(csv, errore), qPrintable(errore));
-        QFile f(csv);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')),
+        QCOMPARE(QString::fromUtf8(leggi(csv)).split(QLatin1Char('\n')),
                  (QStringList{"istante_utc,livello,scena,passo,scelta,giusta,modalita,intervallo_ms,tempo_risposta_ms,"
                               "ignorate,giri,reazione_ms,esercizio",
                               "2024-03-05T09:30:16.250Z,\"" + virgola + "\",7,2,4,0,2,1500,2300,3,1,640,1",
@@ -260,9 +251,7 @@ private slots:
         QVERIFY(diario.cancella(errore));
         QVERIFY(diario.riepilogo(0, 1000).giorni.isEmpty());
         QVERIFY(diario.esporta(csv, errore));
-        f.close();
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll().count('\n'), 1);
+        QCOMPARE(leggi(csv).count('\n'), 1);
     }
 
     void unDiscoPienoNonCancellaLEsportazione()
@@ -287,7 +276,7 @@ private slots:
             QVERIFY(!diario.esporta(csv, errore));
             QVERIFY2(errore.contains(QStringLiteral("disco è pieno")), qPrintable(errore));
         }
-        QCOMPARE(leggiFile(csv), QByteArray("l'esportazione di prima\n"));
+        QCOMPARE(leggi(csv), QByteArray("l'esportazione di prima\n"));
         QCOMPARE(::system(("umount " + dove).constData()), 0);
     }
 

@@ -28,9 +28,9 @@ struct DialoghiStampati : Dialoghi {
 // One step at a time, each once its screen is there, as a user would.
 void esci()
 {
-    if (auto *avvio = unicaVisibile<FormAvvio>())
+    if (auto *avvio = visibile<FormAvvio>())
         avvio->Command1()->click();
-    if (auto *menu = unicaVisibile<FormMenu>()) {
+    if (auto *menu = visibile<FormMenu>()) {
         std::printf("impostazioni %s\n", QFileInfo::exists(ModuloPerIni::CartellaImpostazioni()) ? "presenti" : "assenti");
         return menu->AvviaEsercizi(FormMenu::VoceEsci);
     }
@@ -40,11 +40,11 @@ void esci()
 // The first exercise the run draws, as the menu's first level shows it; then the end.
 void estrai()
 {
-    if (auto *avvio = unicaVisibile<FormAvvio>())
+    if (auto *avvio = visibile<FormAvvio>())
         avvio->Command1()->click();
-    if (auto *menu = unicaVisibile<FormMenu>())
+    if (auto *menu = visibile<FormMenu>())
         menu->AvviaEsercizi(3);
-    if (auto *esercizio = unicaVisibile<FormEsercizio>(); esercizio && esercizio->modello().Scena() > 0) {
+    if (auto *esercizio = visibile<FormEsercizio>(); esercizio && esercizio->modello().Scena() > 0) {
         const auto &m = esercizio->modello();
         std::printf("%d %d %d ", int(m.Totale()), int(m.Parte()), int(m.Scena()));
         QCoreApplication::exit(0);
@@ -59,11 +59,11 @@ void gioca()
 {
     static int date = 0;
     // The record opens while the splash is up.
-    if (auto *avvio = unicaVisibile<FormAvvio>(); avvio && avvio->servizi().diario)
+    if (auto *avvio = visibile<FormAvvio>(); avvio && avvio->servizi().diario)
         avvio->Command1()->click();
-    if (auto *menu = unicaVisibile<FormMenu>())
+    if (auto *menu = visibile<FormMenu>())
         menu->AvviaEsercizi(3);
-    if (auto *esercizio = unicaVisibile<FormEsercizio>(); esercizio && esercizio->modello().PassoCorrente() > 0) {
+    if (auto *esercizio = visibile<FormEsercizio>(); esercizio && esercizio->modello().PassoCorrente() > 0) {
         const int errati = esercizio->servizi().stato.Errati;
         esercizio->Command1_Click((esercizio->modello().rispostaGiusta() + 1) % 11);
         if (esercizio->servizi().stato.Errati != errati)

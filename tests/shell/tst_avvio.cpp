@@ -105,8 +105,7 @@ private slots:
             QTest::mouseClick(pulsante, Qt::LeftButton);
         else if (come == QLatin1String("cornice"))
             prima->close();
-        else
-        {
+        else {
             // The release goes where the focus is then: the menu, when the press opened it.
             const Qt::Key tasto = come.startsWith(QLatin1String("Enter")) ? Qt::Key_Return
                                   : come == QLatin1String("Invio")      ? Qt::Key_Enter
@@ -115,7 +114,7 @@ private slots:
             QTest::keyRelease(Banco::destinatario(), tasto);
         }
         // A fresh menu in the same place and state, untouched by the key that left.
-        auto *menu = qobject_cast<FormMenu *>(visibile());
+        auto *menu = visibile<FormMenu>();
         QVERIFY(menu && menu->geometry() == posto && menu->isMaximized() == massimizzata);
         QTRY_VERIFY(prima.isNull());
         QCOMPARE(int(menu->VoceCorrente()), modo != Modalita::Mouse ? 0 : -1);
@@ -154,8 +153,15 @@ private slots:
         QCOMPARE(Avvisi::programma().testi(), QStringList{"Manca o è danneggiata la scena b7.svg: le storie restano senza figure."});
     }
 
-    void sceltaColore()
+    void dialoghiInItaliano()
     {
+        QStringList testi;
+        quandoAperto<QMessageBox>([&testi](QMessageBox *scatola) {
+            testi = pulsanti(scatola);
+            scatola->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!DialoghiMessaggi().domanda(nullptr, QStringLiteral("Calcolotti"), QStringLiteral("Vuoi tornare al menù?")));
+        QCOMPARE(testi, (QStringList{QStringLiteral("Sì"), QStringLiteral("No")}));
         for (const bool ok : {false, true}) {
             QColorDialog::setCustomColor(0, Qt::red);  // an earlier user's pick must not show
             QWidget finestra;
@@ -179,17 +185,6 @@ private slots:
         for (QDirIterator i(QDir::homePath(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories); i.hasNext();)
             scritti << i.next();
         QCOMPARE(scritti, QStringList());
-    }
-
-    void domandaInItaliano()
-    {
-        QStringList testi;
-        quandoAperto<QMessageBox>([&testi](QMessageBox *scatola) {
-            testi = pulsanti(scatola);
-            scatola->button(QMessageBox::No)->click();
-        });
-        QVERIFY(!DialoghiMessaggi().domanda(nullptr, QStringLiteral("Calcolotti"), QStringLiteral("Vuoi tornare al menù?")));
-        QCOMPARE(testi, (QStringList{QStringLiteral("Sì"), QStringLiteral("No")}));
     }
 };
 

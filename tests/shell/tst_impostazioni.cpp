@@ -1,3 +1,4 @@
+#include "LeggiScrivi.h"
 #include "core/StatoProgramma.h"
 #include "shell/Istanza.h"
 #include "shell/ModuloPerIni.h"
@@ -22,18 +23,6 @@ const Valori Predefiniti{1, 0, 255, 1, 135, 4, 0};
 QByteArray righe(const QList<QByteArray> &campi)
 {
     return campi.join("\r\n") + "\r\n";
-}
-
-QByteArray leggi(const QString &percorso)
-{
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(assente)");
-}
-
-bool scrivi(const QString &percorso, const QByteArray &testo)
-{
-    QFile file(percorso);
-    return file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size();
 }
 
 // What stands at a path, to see that a refused save touched nothing.
@@ -283,7 +272,7 @@ private slots:
         if (prima == QLatin1String("copia"))
             QVERIFY(avvia({"blocca", file("data/calcolotti/calcolotti.lock")})->waitForReadyRead(10000));
         if (prima == QLatin1String("file"))
-            QVERIFY(QDir().mkpath(file("config")) && scrivi(impostazioni, ""));
+            QVERIFY(scrivi(impostazioni, ""));
         QProcess *programma = avvia({QStringLiteral("avvia"), QStringLiteral("esci")});
         QVERIFY(programma->waitForFinished(30000));
         QVERIFY(programma->exitStatus() == QProcess::NormalExit && programma->exitCode() == 0);

@@ -1,3 +1,4 @@
+#include "LeggiScrivi.h"
 #include "shell/Verifica.h"
 
 #include <QDirIterator>
@@ -23,18 +24,8 @@ void copiaDati(const QString &cartella)
     QDirIterator voci(sorgente.path(), QDir::Files, QDirIterator::Subdirectories);
     while (voci.hasNext()) {
         const QString file = voci.next();
-        const QString copia = cartella + QLatin1Char('/') + sorgente.relativeFilePath(file);
-        QDir().mkpath(QFileInfo(copia).path());
-        QFile::copy(file, copia);
+        scrivi(cartella + QLatin1Char('/') + sorgente.relativeFilePath(file), leggi(file));
     }
-}
-
-void scrivi(const QString &percorso, const QByteArray &testo)
-{
-    QDir().mkpath(QFileInfo(percorso).path());
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(testo);
 }
 
 }
@@ -64,11 +55,11 @@ void TestVerifica::dati()
     const QString cartella = radice.filePath(QStringLiteral("share/calcolotti"));
     copiaDati(cartella);
     if (!guida.isEmpty())
-        scrivi(cartella + QLatin1Char('/') + guida, "%PDF-1.4\n");
+        QVERIFY(scrivi(cartella + QLatin1Char('/') + guida, "%PDF-1.4\n"));
     if (guasto.startsWith(QLatin1Char('-')))
         QVERIFY(QFile::remove(cartella + QLatin1Char('/') + guasto.mid(1)));
     else if (guasto.startsWith(QLatin1Char('!')))
-        scrivi(cartella + QLatin1Char('/') + guasto.mid(1), "RIFF not what it seems");
+        QVERIFY(scrivi(cartella + QLatin1Char('/') + guasto.mid(1), "RIFF not what it seems"));
 
     const EsitoVerifica esito = Verifica::dati(cartella);
     if (mancante.isEmpty()) {

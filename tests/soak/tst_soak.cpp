@@ -4,7 +4,6 @@
 #include "shell/FormMenu.h"
 
 #include <QLabel>
-#include <QtTest>
 #include <random>
 
 // A robot that plays for a long time the way a child with switches does:
@@ -127,7 +126,7 @@ void TestSoak::gioca()
         if (b.finti.terminazioni > 0) {
             // "Esci" ended the run: a new one starts, as the child would.
             b.finti.terminazioni = 0;
-            chiudiSchermate();
+            chiudiFinestre();
             QVERIFY(mostraEAttiva(b.navigatore.crea(IdSchermata::Menu)));
         }
     }

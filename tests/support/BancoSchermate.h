@@ -14,8 +14,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+// Deletes what waits to be deleted, then every window left; a window's menus and
+// popups go with it.
 inline void chiudiFinestre()
 {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QList<QPointer<QWidget>> finestre;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (!w->parentWidget())
@@ -24,8 +27,10 @@ inline void chiudiFinestre()
         delete w.data();
 }
 
-// Screens that are going away (handed over, not yet deleted) are not counted.
-inline Schermata *visibile()
+// The one screen shown, if it is of that class. Screens that are going away
+// (handed over, not yet deleted) are not counted.
+template <typename Tipo = Schermata>
+Tipo *visibile()
 {
     Schermata *trovata = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -36,19 +41,7 @@ inline Schermata *visibile()
             trovata = s;
         }
     }
-    return trovata;
-}
-
-// Deletes the screens only: each takes its menus' popups with it.
-inline void chiudiSchermate()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QPointer<Schermata>> schermate;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *s = qobject_cast<Schermata *>(w))
-            schermate << s;
-    for (const QPointer<Schermata> &s : schermate)
-        delete s.data();
+    return qobject_cast<Tipo *>(trovata);
 }
 
 // Fake services, the screen factory and a clock that moves only when told.
@@ -91,21 +84,6 @@ inline bool mostraEAttiva(Schermata *schermata)
     QSignalSpy attivata(schermata, &Schermata::attivata);
     schermata->show();
     return attivata.wait(2000) && attivata.count() == 1;
-}
-
-// The one visible top-level screen of that class, or null.
-template <typename Tipo>
-Tipo *unicaVisibile()
-{
-    Tipo *trovata = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *candidata = qobject_cast<Tipo *>(w); candidata && candidata->isVisible()) {
-            if (trovata)
-                return nullptr;
-            trovata = candidata;
-        }
-    }
-    return trovata;
 }
 
 // The colour a button's face shows, away from its caption and border.

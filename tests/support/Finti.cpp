@@ -54,10 +54,7 @@ bool MotoreFinto::selectVoice(int numero)
 {
     if (m_registro)
         m_registro->scrivi(QStringLiteral("voice %1").arg(numero));
-    if (rifiutate.contains(numero) || numero < 1 || numero > nomi.size())
-        return false;
-    voceCorrente = numero;
-    return true;
+    return !rifiutate.contains(numero) && numero >= 1 && numero <= nomi.size();
 }
 
 bool MotoreFinto::writeAfterVoiceChange(int16_t valore)
@@ -110,7 +107,6 @@ bool DialoghiFinti::testo(QWidget *, const QString &titolo, const QString &doman
 
 bool SceltaColoreFinta::ScegliColore(QWidget *finestra, QLabel *portatore)
 {
-    ++aperture;
     QPointer<QLabel> vivo(portatore);
     if (durante)
         durante(finestra);
@@ -157,11 +153,7 @@ ServiziFinti::ServiziFinti()
               colore,
               documenti,
               [this](QWidget *genitore) -> AnimationPlayer * { return new LettoreFinto(registro, genitore); },
-              [this] {
-                  auto motore = std::make_unique<MotoreFinto>(&registro);
-                  motoriCreati << motore.get();
-                  return std::unique_ptr<SpeechEngine>(std::move(motore));
-              },
+              [this] { return std::unique_ptr<SpeechEngine>(std::make_unique<MotoreFinto>(&registro)); },
               QStringLiteral(CALCOLOTTI_SOURCE_DATA),
               chiusura,
               [this](const StatoProgramma &) {

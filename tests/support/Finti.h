@@ -36,6 +36,20 @@ public:
     void imposta(const QVector<double> &nuovi) { valori = nuovi; prossimo = 0; }
 };
 
+// The draw that makes Int(n) give k.
+inline double estrai(int k, int n) { return (k + 0.5) / n; }
+
+// Draws for one exercise: total, the zero rule, part, scene, order.
+inline QVector<double> estrazioni(int totale, int parte, bool addizione, int ordine = 0, int scena = 1)
+{
+    const int zeri = parte == 0 || parte == totale ? 0 : 1;
+    QVector<double> v{estrai(totale - 2, 9), estrai(zeri, 3), estrai(parte, totale + 1),
+                      estrai(scena - 1, addizione ? 30 : 23)};
+    if (addizione)
+        v << estrai(ordine, 2);
+    return v;
+}
+
 // A speech engine that speaks for as long as the test says: by default speech
 // ends on the next turn of the event loop.
 class MotoreFinto : public SpeechEngine
@@ -56,7 +70,6 @@ public:
     QStringList nomi{QStringLiteral("Voce uno"), QStringLiteral("Voce due")};
     QVector<int> rifiutate;      // voice numbers that selectVoice refuses
     bool fineAutomatica = true;  // end speech on the next event-loop turn
-    int voceCorrente = 0;
     int velocita = 0;
 
 private:
@@ -129,7 +142,6 @@ public:
     std::function<void(QWidget *)> durante;  // runs while the chooser is open
     bool conferma = true;
     QColor colore = Qt::blue;
-    int aperture = 0;
 };
 
 class DocumentiFinti : public Documenti
@@ -170,7 +182,6 @@ public:
     DialoghiFinti dialoghi{registro};
     SceltaColoreFinta colore;
     DocumentiFinti documenti;
-    QVector<MotoreFinto *> motoriCreati;  // the voice screen's engines
     Chiusura chiusura;
     int salvataggi = 0;  // settings saves asked for
     int terminazioni = 0;

@@ -13,18 +13,11 @@ public:
     void startStream(int sampleRate) override
     {
         frequenza = sampleRate;
-        ++avvii;
         pcm.clear();
         suonatiUs = 0;
     }
-    void write(const QByteArray &dati) override
-    {
-        if (pcm.isEmpty() && dati.size() > 0)
-            emit primoCampione();
-        pcm += dati;
-        totale += dati;
-    }
-    void stopStream() override { ++fermate; }
+    void write(const QByteArray &dati) override { pcm += dati; }
+    void stopStream() override {}
     qint64 playedUs() const override
     {
         if (manuale)
@@ -36,14 +29,8 @@ public:
     double secondi() const { return frequenza > 0 ? double(pcm.size() / 2) / frequenza : 0.0; }
 
     int frequenza = 0;
-    int avvii = 0;
-    int fermate = 0;
-    QByteArray pcm;     // the current stream
-    QByteArray totale;  // every stream since the start
+    QByteArray pcm;  // the current stream
     bool manuale = false;
     qint64 suonatiUs = 0;
     QStringList effetti;
-
-signals:
-    void primoCampione();
 };
