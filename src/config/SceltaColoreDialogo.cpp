@@ -1,28 +1,10 @@
 #include "config/SceltaColoreDialogo.h"
 
+#include "core/FileDiQt.h"
+
 #include <QColorDialog>
 #include <QLabel>
 #include <QPointer>
-#include <QSettings>
-
-namespace {
-
-// Qt keeps the dialog's custom colours in ~/.config/QtProject.conf, a file
-// every Qt program of the user shares, and writes it once they change. The
-// program writes only its own files: Qt's user settings are sent nowhere.
-void nessunFileDiQt()
-{
-#ifndef Q_OS_WIN
-    static const bool fatto = [] {
-        for (QSettings::Format formato : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(formato, QSettings::UserScope, QStringLiteral("/dev/null"));
-        return true;
-    }();
-    Q_UNUSED(fatto);
-#endif
-}
-
-}
 
 bool SceltaColoreDialogo::ScegliColore(QWidget *finestra, QLabel *portatore)
 {

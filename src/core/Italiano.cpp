@@ -16,4 +16,19 @@ QString testoVelocitaScansione(int quartiDiSecondo)
     return QStringLiteral("Velocità scansione: ") + decimale(quartiDiSecondo / 4.0, 2) + QStringLiteral(" secondi");
 }
 
+QString nomeModalita(int modalita)
+{
+    switch (modalita) {
+    case 0:
+        return QStringLiteral("mouse");
+    case 1:
+        return QStringLiteral("due sensori");
+    case 2:
+        return QStringLiteral("un sensore");
+    case 3:
+        return QStringLiteral("tastiera");
+    }
+    return QStringLiteral("modo %1").arg(modalita);
+}
+
 }

@@ -40,6 +40,10 @@ void Schermata::richiestaChiusura()
 
 void Schermata::showEvent(QShowEvent *event)
 {
+    // The program's name where a screen has no title of its own; the window
+    // system adds nothing to a title ("Calcolotti – Progressi" stays as it is).
+    if (windowTitle().isEmpty())
+        setWindowTitle(QStringLiteral("Calcolotti"));
     QWidget::showEvent(event);
     // A spontaneous show comes from the window system (un-minimising): that is
     // not an activation. Activation is queued so the hand-over completes first.

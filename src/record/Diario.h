@@ -41,20 +41,46 @@ struct LivelloRiepilogo {
     QString livello;
     int finiti = 0, nonFiniti = 0;
     int giuste = 0, sbagliate = 0, ignorate = 0;
-    int medianaMs = -1;           // -1: no timed answer
+    int domande = 0, giusteAlPrimoTentativo = 0;  // steps answered, and right at the first try
+    int medianaMs = -1;           // response time; -1: no timed answer
+    int medianaEsercizioMs = -1;  // from the start to the end of a finished exercise; -1: none
 };
+
+// One of the newest exercises, as the adult's list shows it.
+struct EsercizioRecente {
+    qint64 inizioMs = 0;
+    int durataMs = -1;            // -1 while it has no end
+    QString livello;
+    QString famiglia;             // "addizione" or "sottrazione"
+    int scena = 0;
+    int giuste = 0, sbagliate = 0;
+    bool finito = false;
+    int modalita = -1;            // of its first answer; -1 without answers
+};
+
+// Which answers the adult looks at.
+struct FiltroDiario {
+    enum Passi { TuttiIPassi, Conteggio, Operazione };
+    int modalita = -1;            // StatoProgramma::ModalitaInput; -1 every mode
+    Passi passi = TuttiIPassi;    // the counting questions, or writing the operation
+};
+
+// The steps that write the operation; the rest are the counting questions.
+constexpr bool passoDellOperazione(int passo) { return passo >= 4 && passo <= 8; }
 
 // What the progress screen shows for a period.
 struct Riepilogo {
-    // Local days with something recorded, ascending; over a long span the
-    // Monday of each week with something recorded, and settimane is true.
+    // One column per day up to a month, per week up to some seven months,
+    // per month beyond: the first day of each column with something recorded.
+    enum Grana { Giorno, Settimana, Mese };
     QVector<QDate> giorni;
-    bool settimane = false;
-    QVector<int> finiti, giuste, sbagliate;  // per day (or week)
-    // Per level in the menu's order: the median response time per day (-1: none),
+    Grana grana = Giorno;
+    QVector<int> finiti, giuste, sbagliate;  // per column
+    // Per level in the menu's order: the median response time per column (-1: none),
     // to the tenth of a second.
     QVector<QPair<QString, QVector<int>>> mediane;
     QVector<LivelloRiepilogo> livelli;       // in the menu's order
+    QVector<EsercizioRecente> recenti;       // newest first
     QVector<CampioneScansione> campioni;     // one-switch answers at the interval asked, newest first
     QString errore;               // why nothing could be read
 };
@@ -81,7 +107,8 @@ public:
     virtual QString percorso() const = 0;
 
     // The adult's side: these may wait.
-    virtual Riepilogo riepilogo(qint64 dalMs, int intervalloMs) = 0;
+    static constexpr int EserciziRecenti = 20;
+    virtual Riepilogo riepilogo(qint64 dalMs, int intervalloMs, const FiltroDiario &filtro = {}) = 0;
     // One row per answer, header first, UTF-8. False with the reason in `errore`.
     virtual bool esporta(const QString &file, QString &errore) = 0;
     virtual bool cancella(QString &errore) = 0;

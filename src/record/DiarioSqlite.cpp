@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -72,8 +73,26 @@ const QVector<QStringList> Migrazioni = {
         QStringLiteral("DROP TABLE tempi"),
         QStringLiteral("ALTER TABLE tempi_bambini RENAME TO tempi"),
     },
+    {
+        // What the adult asks: the mode an exercise was played in, and whether
+        // a step was answered right at the first try.
+        QStringLiteral("ALTER TABLE esercizi ADD COLUMN modalita INTEGER"),
+        QStringLiteral("ALTER TABLE risposte ADD COLUMN primo INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("ALTER TABLE giorni ADD COLUMN domande INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("ALTER TABLE giorni ADD COLUMN giuste_al_primo INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("CREATE INDEX risposte_esercizio ON risposte(esercizio, passo)"),
+        QStringLiteral("CREATE INDEX esercizi_bambino ON esercizi(bambino, inizio)"),
+        QStringLiteral("UPDATE risposte SET primo = 1 WHERE id IN (SELECT min(id) FROM risposte GROUP BY esercizio, passo)"),
+        QStringLiteral("UPDATE esercizi SET modalita = (SELECT modalita FROM risposte WHERE esercizio = esercizi.id"
+                       " ORDER BY id LIMIT 1)"),
+        QStringLiteral("UPDATE giorni SET domande = p.domande, giuste_al_primo = p.giuste FROM (SELECT bambino,"
+                       " CAST(julianday(istante / 1000.0, 'unixepoch', 'localtime') + 0.5 AS INTEGER) AS giorno,"
+                       " livello, count(*) AS domande, sum(giusta) AS giuste FROM risposte WHERE primo = 1"
+                       " GROUP BY 1, 2, 3) AS p WHERE giorni.bambino = p.bambino AND giorni.giorno = p.giorno"
+                       " AND giorni.livello = p.livello"),
+    },
 };
-static_assert(DiarioSqlite::Versione == 2, "one migration per version");
+static_assert(DiarioSqlite::Versione == 3, "one migration per version");
 
 constexpr int SqliteBusy = 5, SqliteLocked = 6, SqlitePerm = 3, SqliteReadonly = 8, SqliteCorrupt = 11,
               SqliteFull = 13, SqliteCantopen = 14, SqliteAuth = 23, SqliteNotadb = 26;
@@ -107,7 +126,8 @@ QPair<QString, QString> motivo(const QSqlError &errore)
     case SqliteNotadb:
         return {QStringLiteral("è danneggiato"), QStringLiteral("damaged")};
     default:
-        return {QStringLiteral("non si può scrivere (%1)").arg(errore.text()), QStringLiteral("not writable")};
+        return {QStringLiteral("non si può scrivere (errore %1 di SQLite)").arg(codice(errore)),
+                QStringLiteral("not writable: %1").arg(errore.text())};
     }
 }
 
@@ -179,6 +199,7 @@ private:
     qint64 m_riga = -1;
     qint64 m_inizioMs = 0;
     QString m_livello;
+    QSet<int> m_passiRisposti;  // of the exercise in progress: a step's first answer is its first try
     qint64 m_ultimoMs = 0;
 };
 
@@ -385,13 +406,14 @@ bool ScrittoreDiario::apriSchema()
     m_inserisci = std::make_unique<QSqlQuery>(m_db);
     m_inserisci->prepare(QStringLiteral(
         "INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
-        " tempo_risposta_ms, ignorate, giri, reazione_ms, bambino) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        " tempo_risposta_ms, ignorate, giri, reazione_ms, bambino, primo) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
     m_somma = std::make_unique<QSqlQuery>(m_db);
     m_somma->prepare(QStringLiteral(
-        "INSERT INTO giorni VALUES (?,?,?,?,?,?,?,?) ON CONFLICT (bambino, giorno, livello) DO UPDATE SET"
+        "INSERT INTO giorni VALUES (?,?,?,?,?,?,?,?,?,?) ON CONFLICT (bambino, giorno, livello) DO UPDATE SET"
         " giuste = giuste + excluded.giuste, sbagliate = sbagliate + excluded.sbagliate,"
         " ignorate = ignorate + excluded.ignorate, finiti = finiti + excluded.finiti,"
-        " non_finiti = non_finiti + excluded.non_finiti"));
+        " non_finiti = non_finiti + excluded.non_finiti, domande = domande + excluded.domande,"
+        " giuste_al_primo = giuste_al_primo + excluded.giuste_al_primo"));
     m_tempo = std::make_unique<QSqlQuery>(m_db);
     m_tempo->prepare(QStringLiteral("INSERT INTO tempi VALUES (?,?,?,?,1) ON CONFLICT (bambino, giorno, livello, decimi)"
                                     " DO UPDATE SET quante = quante + 1"));
@@ -442,14 +464,15 @@ void ScrittoreDiario::svuota()
     }
 }
 
-// Adds giuste, sbagliate, ignorate, finiti, non finiti to the day's totals of the level.
+// Adds giuste, sbagliate, ignorate, finiti, non finiti, domande, giuste al primo
+// tentativo to the day's totals of the level.
 bool ScrittoreDiario::somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi)
 {
     m_somma->bindValue(0, m_bambinoAperto);
     m_somma->bindValue(1, QDateTime::fromMSecsSinceEpoch(istanteMs).date().toJulianDay());
     m_somma->bindValue(2, livello);
-    for (int i = 0; i < conteggi.size(); ++i)
-        m_somma->bindValue(3 + i, conteggi[i]);
+    for (int i = 0; i < 7; ++i)
+        m_somma->bindValue(3 + i, conteggi.value(i));
     return esegui(*m_somma);
 }
 
@@ -473,6 +496,7 @@ void ScrittoreDiario::inizia(quint64 chiave, const EsercizioRegistrato &esercizi
         if (!esegui(query) || !somma(esercizio.inizioMs, esercizio.livello, {0, 0, 0, 0, 1}))
             return false;
         m_riga = query.lastInsertId().toLongLong();
+        m_passiRisposti.clear();
         m_ultimoMs = m_inizioMs = esercizio.inizioMs;
         m_livello = esercizio.livello;
         return true;
@@ -485,13 +509,15 @@ void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
         return;
     accoda([this, r] {
         QSqlQuery &q = *m_inserisci;
+        const int primo = m_passiRisposti.contains(r.passo) ? 0 : 1;
         const QVariantList valori{m_riga,         r.istanteMs,    r.livello,          r.scena,
                                   r.passo,        r.scelta,       int(r.giusta),      r.modalita,
                                   r.intervalloMs, oNull(r.tempoRispostaMs), r.ignorate, oNull(r.giri),
-                                  oNull(r.reazioneMs), m_bambinoAperto};
+                                  oNull(r.reazioneMs), m_bambinoAperto, primo};
         for (int i = 0; i < valori.size(); ++i)
             q.bindValue(i, valori[i]);
-        if (!esegui(q) || !somma(r.istanteMs, r.livello, {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0}))
+        if (!esegui(q)
+            || !somma(r.istanteMs, r.livello, {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0, primo, primo * int(r.giusta)}))
             return false;
         if (r.tempoRispostaMs >= 0) {
             m_tempo->bindValue(0, m_bambinoAperto);
@@ -502,11 +528,13 @@ void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
                 return false;
         }
         QSqlQuery conto(m_db);
-        conto.prepare(r.giusta ? QStringLiteral("UPDATE esercizi SET giuste = giuste + 1 WHERE id = ?")
-                               : QStringLiteral("UPDATE esercizi SET sbagliate = sbagliate + 1 WHERE id = ?"));
-        conto.addBindValue(m_riga);
+        conto.prepare(QStringLiteral("UPDATE esercizi SET giuste = giuste + ?, sbagliate = sbagliate + ?,"
+                                     " modalita = coalesce(modalita, ?) WHERE id = ?"));
+        for (const QVariant &v : {QVariant(int(r.giusta)), QVariant(int(!r.giusta)), QVariant(r.modalita), QVariant(m_riga)})
+            conto.addBindValue(v);
         if (!esegui(conto))
             return false;
+        m_passiRisposti.insert(r.passo);
         m_ultimoMs = r.istanteMs;
         return true;
     });
@@ -562,18 +590,18 @@ QString ScrittoreDiario::importa(const QString &file, int bambino)
     QSqlQuery esercizi(m_db), nuovo(m_db), risposte(m_db);
     esercizi.setForwardOnly(true);
     fatto = fatto && esercizi.exec(QStringLiteral("SELECT id, inizio, fine, livello, scena, famiglia, giuste, sbagliate,"
-                                                  " finito FROM arrivo.esercizi ORDER BY id"));
+                                                  " finito, modalita FROM arrivo.esercizi ORDER BY id"));
     nuovo.prepare(QStringLiteral("INSERT INTO esercizi (inizio, fine, livello, scena, famiglia, giuste, sbagliate,"
-                                 " finito, bambino) VALUES (?,?,?,?,?,?,?,?,?)"));
+                                 " finito, modalita, bambino) VALUES (?,?,?,?,?,?,?,?,?,?)"));
     risposte.prepare(QStringLiteral(
         "INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms,"
-        " tempo_risposta_ms, ignorate, giri, reazione_ms, bambino) SELECT ?, istante, livello, scena, passo, scelta,"
-        " giusta, modalita, intervallo_ms, tempo_risposta_ms, ignorate, giri, reazione_ms, ? FROM arrivo.risposte"
-        " WHERE esercizio = ?"));
+        " tempo_risposta_ms, ignorate, giri, reazione_ms, primo, bambino) SELECT ?, istante, livello, scena, passo,"
+        " scelta, giusta, modalita, intervallo_ms, tempo_risposta_ms, ignorate, giri, reazione_ms, primo, ?"
+        " FROM arrivo.risposte WHERE esercizio = ?"));
     while (fatto && esercizi.next()) {
-        for (int i = 1; i <= 8; ++i)
+        for (int i = 1; i <= 9; ++i)
             nuovo.bindValue(i - 1, esercizi.value(i));
-        nuovo.bindValue(8, bambino);
+        nuovo.bindValue(9, bambino);
         fatto = esegui(nuovo);
         risposte.bindValue(0, nuovo.lastInsertId());
         risposte.bindValue(1, bambino);
@@ -583,10 +611,13 @@ QString ScrittoreDiario::importa(const QString &file, int bambino)
     esercizi.finish();
     fatto = fatto
             && esegui(QStringLiteral("INSERT INTO giorni SELECT %1, giorno, livello, giuste, sbagliate, ignorate, finiti,"
-                                     " non_finiti FROM arrivo.giorni WHERE true ON CONFLICT (bambino, giorno, livello)"
+                                     " non_finiti, domande, giuste_al_primo FROM arrivo.giorni WHERE true"
+                                     " ON CONFLICT (bambino, giorno, livello)"
                                      " DO UPDATE SET giuste = giuste + excluded.giuste, sbagliate = sbagliate +"
                                      " excluded.sbagliate, ignorate = ignorate + excluded.ignorate, finiti = finiti +"
-                                     " excluded.finiti, non_finiti = non_finiti + excluded.non_finiti")
+                                     " excluded.finiti, non_finiti = non_finiti + excluded.non_finiti, domande ="
+                                     " domande + excluded.domande, giuste_al_primo = giuste_al_primo +"
+                                     " excluded.giuste_al_primo")
                                .arg(bambino))
             && esegui(QStringLiteral("INSERT INTO tempi SELECT %1, giorno, livello, decimi, quante FROM arrivo.tempi"
                                      " WHERE true ON CONFLICT (bambino, giorno, livello, decimi)"
@@ -618,6 +649,26 @@ void ScrittoreDiario::termina()
     if (QSqlDatabase::contains(m_nome))
         QSqlDatabase::removeDatabase(m_nome);
     QThread::currentThread()->quit();
+}
+
+QString DiarioSqlite::motivoLettura(const QSqlError &errore)
+{
+    switch (codice(errore)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return QStringLiteral("è bloccato da un altro programma");
+    case SqliteCorrupt:
+    case SqliteNotadb:
+        return QStringLiteral("è danneggiato");
+    case SqlitePerm:
+    case SqliteCantopen:
+    case SqliteAuth:
+        return QStringLiteral("mancano i permessi per aprirlo");
+    case 1:  // a table or column it should have is missing
+        return QStringLiteral("non ha la forma di un diario di Calcolotti");
+    default:
+        return QStringLiteral("errore %1 di SQLite").arg(codice(errore));
+    }
 }
 
 bool DiarioSqlite::creaSchema(QSqlDatabase &db)

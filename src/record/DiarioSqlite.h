@@ -7,6 +7,7 @@
 #include <memory>
 
 class QSqlDatabase;
+class QSqlError;
 class ScrittoreDiario;
 struct CondivisoDiario;
 
@@ -24,7 +25,7 @@ struct CondivisoDiario;
 class DiarioSqlite : public Diario
 {
 public:
-    static constexpr int Versione = 2;
+    static constexpr int Versione = 3;
 
     // attesaBloccoMs: how long the writer waits on a file locked by someone else.
     explicit DiarioSqlite(const QString &percorso, int attesaBloccoMs = 2000);
@@ -36,7 +37,7 @@ public:
     void chiudiEsercizio(quint64 esercizio, qint64 fineMs, bool finito) override;
     QString avviso() const override;
     QString percorso() const override { return m_percorso; }
-    Riepilogo riepilogo(qint64 dalMs, int intervalloMs) override;
+    Riepilogo riepilogo(qint64 dalMs, int intervalloMs, const FiltroDiario &filtro = {}) override;
     bool esporta(const QString &file, QString &errore) override;
     bool cancella(QString &errore) override;
     bool esportaBambino(const QString &file, int numero, const QMap<QString, QByteArray> &documenti,
@@ -53,6 +54,10 @@ public:
     // Why the record cannot be at `percorso`, in Italian: something that is not
     // an ordinary file, or a link to one outside its folder. Empty when it can.
     static QString ostacolo(const QString &percorso);
+
+    // Why a read failed, in an Italian phrase for the adult (SQLite's own
+    // words go to the log).
+    static QString motivoLettura(const QSqlError &errore);
 
 private:
     friend class ScrittoreDiario;

@@ -1,14 +1,17 @@
 #include "record/FormProgressi.h"
 
+#include "core/FileDiQt.h"
+#include "core/Bambini.h"
 #include "core/Italiano.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
+#include "exercises/catalog/Catalogo.h"
 #include "record/ConsiglioVelocita.h"
+#include "record/GraficiProgressi.h"
+#include "record/RelazionePdf.h"
 #include "resources/Immagini.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -18,84 +21,91 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
-#include <QStackedBarSeries>
+#include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
-
-const QColor ColoriLivelli[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd),
-                                QColor(0x8c, 0x56, 0x4b), QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf),
-                                QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22)};
-
-QChartView *nuovoGrafico(const QString &nome, QWidget *genitore)
-{
-    auto *vista = new QChartView(genitore);
-    vista->setObjectName(nome);
-    vista->setMinimumSize(360, 260);
-    vista->setChart(new QChart);
-    vista->chart()->setAnimationOptions(QChart::NoAnimation);
-    vista->chart()->legend()->setAlignment(Qt::AlignBottom);
-    return vista;
-}
-
-// A fresh chart for the view: the old one goes with its series and axes.
-// A chart's texts are not the widget's: they follow the screen's font by hand.
-void caratteriDel(QChart *grafico, const QFont &base)
-{
-    QFont titolo = base;
-    titolo.setBold(true);
-    grafico->setTitleFont(titolo);
-    grafico->legend()->setFont(base);
-    const auto assi = grafico->axes();
-    for (QAbstractAxis *asse : assi) {
-        asse->setLabelsFont(base);
-        asse->setTitleFont(base);
-    }
-}
-
-QChart *svuota(QChartView *vista, const QString &titolo)
-{
-    auto *grafico = new QChart;
-    grafico->setAnimationOptions(QChart::NoAnimation);
-    grafico->legend()->setAlignment(Qt::AlignBottom);
-    grafico->setTitle(titolo);
-    QChart *vecchio = vista->chart();
-    vista->setChart(grafico);
-    delete vecchio;
-    return grafico;
-}
-
-QBarCategoryAxis *assiGiorni(const Riepilogo &r)
-{
-    auto *asse = new QBarCategoryAxis;
-    for (const QDate &giorno : r.giorni)
-        asse->append((r.settimane ? QStringLiteral("sett. ") : QString()) + giorno.toString(QStringLiteral("dd/MM")));
-    // Many columns leave no room for the dates side by side.
-    if (r.giorni.size() > 8)
-        asse->setLabelsAngle(-90);
-    return asse;
-}
-
-QValueAxis *asseValori(double massimo, const QString &titolo, bool interi)
-{
-    auto *asse = new QValueAxis;
-    asse->setRange(0, std::max(1.0, massimo * 1.1));
-    asse->setTitleText(titolo);
-    if (interi)
-        asse->setLabelFormat(QStringLiteral("%d"));
-    asse->applyNiceNumbers();
-    return asse;
-}
 
 QString secondi(int ms)
 {
     return ms < 0 ? QStringLiteral("–") : Italiano::decimale(ms / 1000.0, 1);
+}
+
+QString percentuale(int parte, int tutto)
+{
+    return tutto > 0 ? QString::number(qRound(100.0 * parte / tutto)) : QStringLiteral("–");
+}
+
+// The story as the child met it: its first question ("Quante locomotive ci sono?").
+QString storia(const QString &famiglia, int scena)
+{
+    static Catalogo::TabellaFrasi addizioni, sottrazioni;
+    static const bool lette = [] {
+        Catalogo::LeggiFrasi(Catalogo::Famiglia::Addizione, addizioni);
+        Catalogo::LeggiFrasi(Catalogo::Famiglia::Sottrazione, sottrazioni);
+        return true;
+    }();
+    Q_UNUSED(lette);
+    const bool addizione = famiglia == QLatin1String("addizione");
+    if (scena < 1 || scena >= Catalogo::TabellaFrasi::Righe)
+        return QStringLiteral("storia %1").arg(scena);
+    const QString domanda = addizione ? addizioni.frase(scena, Catalogo::SlotAddizione::DomandaA)
+                                      : sottrazioni.frase(scena, Catalogo::SlotSottrazione::DomandaTotale);
+    return domanda.isEmpty() ? QStringLiteral("storia %1").arg(scena) : domanda.simplified();
+}
+
+void riempiRiga(QTableWidget *tabella, int riga, const QStringList &celle, int primaANumero)
+{
+    for (int c = 0; c < celle.size(); ++c) {
+        auto *cella = new QTableWidgetItem(celle[c]);
+        if (c >= primaANumero)
+            cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        tabella->setItem(riga, c, cella);
+    }
+}
+
+QTableWidget *nuovaTabella(const QString &nome, const QStringList &intestazioni, QWidget *genitore)
+{
+    auto *tabella = new QTableWidget(genitore);
+    tabella->setObjectName(nome);
+    tabella->setColumnCount(int(intestazioni.size()));
+    tabella->setHorizontalHeaderLabels(intestazioni);
+    tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabella->verticalHeader()->hide();
+    tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabella->horizontalHeader()->setStretchLastSection(true);
+    tabella->setWordWrap(false);
+    return tabella;
+}
+
+QChartView *nuovaVista(const QString &nome, QWidget *genitore)
+{
+    auto *vista = new QChartView(genitore);
+    vista->setObjectName(nome);
+    vista->setMinimumSize(300, 220);
+    vista->setRenderHint(QPainter::Antialiasing);
+    vista->setChart(new QChart);
+    return vista;
+}
+
+// The view's chart replaced: the old one goes with its series and axes.
+void cambiaGrafico(QChartView *vista, QChart *grafico)
+{
+    QChart *vecchio = vista->chart();
+    vista->setChart(grafico);
+    delete vecchio;
+}
+
+QComboBox *scelta(const QString &nome, const QStringList &voci, QWidget *genitore)
+{
+    auto *casella = new QComboBox(genitore);
+    casella->setObjectName(nome);
+    casella->addItems(voci);
+    return casella;
 }
 
 }
@@ -110,14 +120,44 @@ FormProgressi::FormProgressi(Servizi &servizi, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     auto *riga = new QHBoxLayout;
-    auto *etichetta = new QLabel(QStringLiteral("&Periodo:"), this);
-    m_periodo = new QComboBox(this);
-    m_periodo->setObjectName(QStringLiteral("periodo"));
-    m_periodo->addItems({QStringLiteral("Ultimi 7 giorni"), QStringLiteral("Ultimi 30 giorni"), QStringLiteral("Tutto")});
+    auto aggiungi = [this, riga](const QString &testo, QComboBox *casella) {
+        auto *etichetta = new QLabel(testo, this);
+        etichetta->setBuddy(casella);
+        riga->addWidget(etichetta);
+        riga->addWidget(casella);
+        riga->addSpacing(12);
+        connect(casella, &QComboBox::currentIndexChanged, this, &FormProgressi::aggiorna);
+        return etichetta;
+    };
+    // One child at a time; the one who plays comes first.
+    m_bambino = new QComboBox(this);
+    m_bambino->setObjectName(QStringLiteral("bambino"));
+    if (servizi.bambini) {
+        m_bambinoCheGioca = servizi.bambini->attuale().numero;
+        const auto elenco = servizi.bambini->elenco();
+        for (const Bambino &b : elenco)
+            m_bambino->addItem(b.nome, b.numero);
+        m_bambino->setCurrentIndex(std::max(0, m_bambino->findData(m_bambinoCheGioca)));
+    }
+    QLabel *chi = aggiungi(QStringLiteral("&Bambino:"), m_bambino);
+    chi->setVisible(m_bambino->count() > 1);
+    m_bambino->setVisible(m_bambino->count() > 1);
+    m_periodo = scelta(QStringLiteral("periodo"),
+                       {QStringLiteral("Ultimi 7 giorni"), QStringLiteral("Ultimi 30 giorni"),
+                        QStringLiteral("Ultimo anno"), QStringLiteral("Tutto")},
+                       this);
     m_periodo->setCurrentIndex(Mese);
-    etichetta->setBuddy(m_periodo);
-    riga->addWidget(etichetta);
-    riga->addWidget(m_periodo);
+    aggiungi(QStringLiteral("&Periodo:"), m_periodo);
+    m_modalita = scelta(QStringLiteral("modalita"),
+                        {QStringLiteral("Tutti"), QStringLiteral("Mouse"), QStringLiteral("Tastiera"),
+                         QStringLiteral("Due sensori"), QStringLiteral("Un sensore")},
+                        this);
+    aggiungi(QStringLiteral("&Modo:"), m_modalita);
+    m_passi = scelta(QStringLiteral("passi"),
+                     {QStringLiteral("Tutte"), QStringLiteral("Contare (le tre domande)"),
+                      QStringLiteral("Scrivere l'operazione")},
+                     this);
+    aggiungi(QStringLiteral("&Risposte:"), m_passi);
     riga->addStretch();
     layout->addLayout(riga);
 
@@ -127,26 +167,35 @@ FormProgressi::FormProgressi(Servizi &servizi, QWidget *parent)
     m_avviso->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
     layout->addWidget(m_avviso);
 
-    auto *grafici = new QHBoxLayout;
-    m_giorni = nuovoGrafico(QStringLiteral("graficoGiorni"), this);
-    m_tempi = nuovoGrafico(QStringLiteral("graficoTempi"), this);
-    grafici->addWidget(m_giorni);
-    grafici->addWidget(m_tempi);
-    layout->addLayout(grafici, 3);
-
-    m_tabella = new QTableWidget(this);
-    m_tabella->setObjectName(QStringLiteral("tabellaLivelli"));
-    m_tabella->setColumnCount(8);
-    m_tabella->setHorizontalHeaderLabels({QStringLiteral("Livello"), QStringLiteral("Esercizi finiti"),
-                                          QStringLiteral("Non finiti"), QStringLiteral("Giuste"),
-                                          QStringLiteral("Sbagliate"), QStringLiteral("% giuste"),
-                                          QStringLiteral("Tempo di risposta (mediana, s)"),
-                                          QStringLiteral("Pressioni ignorate")});
-    m_tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tabella->verticalHeader()->hide();
-    m_tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_tabella->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(m_tabella, 1);
+    // Charts, levels and exercises each get the whole width: at 800×600 a
+    // chart and a table side by side or stacked leave neither readable.
+    m_schede = new QTabWidget(this);
+    m_schede->setObjectName(QStringLiteral("schede"));
+    auto *grafici = new QWidget(m_schede);
+    auto *dueGrafici = new QHBoxLayout(grafici);
+    dueGrafici->setContentsMargins(0, 0, 0, 0);
+    m_giorni = nuovaVista(QStringLiteral("graficoGiorni"), grafici);
+    m_tempi = nuovaVista(QStringLiteral("graficoTempi"), grafici);
+    dueGrafici->addWidget(m_giorni);
+    dueGrafici->addWidget(m_tempi);
+    m_giorni->installEventFilter(this);
+    m_tempi->installEventFilter(this);
+    m_schede->addTab(grafici, QStringLiteral("&Grafici"));
+    m_tabella = nuovaTabella(QStringLiteral("tabellaLivelli"),
+                             {QStringLiteral("Livello"), QStringLiteral("Esercizi finiti"), QStringLiteral("Non finiti"),
+                              QStringLiteral("Risposte"), QStringLiteral("Giuste"), QStringLiteral("Sbagliate"),
+                              QStringLiteral("% giuste al primo tentativo"),
+                              QStringLiteral("Tempo di risposta (mediana, s)"),
+                              QStringLiteral("Tempo per esercizio (mediana, s)"), QStringLiteral("Pressioni ignorate")},
+                             m_schede);
+    m_schede->addTab(m_tabella, QStringLiteral("&Livelli"));
+    m_recenti = nuovaTabella(QStringLiteral("ultimiEsercizi"),
+                             {QStringLiteral("Data"), QStringLiteral("Ora"), QStringLiteral("Livello"),
+                              QStringLiteral("Storia"), QStringLiteral("Esito"), QStringLiteral("Giuste"),
+                              QStringLiteral("Sbagliate"), QStringLiteral("Durata (s)"), QStringLiteral("Modo")},
+                             m_schede);
+    m_schede->addTab(m_recenti, QStringLiteral("&Ultimi esercizi"));
+    layout->addWidget(m_schede, 1);
 
     m_consiglio = new QLabel(this);
     m_consiglio->setObjectName(QStringLiteral("consiglio"));
@@ -160,37 +209,52 @@ FormProgressi::FormProgressi(Servizi &servizi, QWidget *parent)
     layout->addWidget(m_dove);
 
     auto *bottoni = new QHBoxLayout;
-    auto *esporta = new QPushButton(QStringLiteral("Esporta CSV…"), this);
-    esporta->setObjectName(QStringLiteral("esporta"));
-    auto *cancella = new QPushButton(QStringLiteral("Cancella diario…"), this);
-    cancella->setObjectName(QStringLiteral("cancella"));
-    auto *esci = new QPushButton(QStringLiteral("Esci"), this);
-    esci->setObjectName(QStringLiteral("esci"));
-    bottoni->addWidget(esporta);
-    bottoni->addWidget(cancella);
-    bottoni->addStretch();
-    bottoni->addWidget(esci);
-    layout->addLayout(bottoni);
-
+    auto bottone = [this, bottoni](const QString &testo, const char *nome, void (FormProgressi::*azione)()) {
+        auto *b = new QPushButton(testo, this);
+        b->setObjectName(QLatin1String(nome));
+        bottoni->addWidget(b);
+        connect(b, &QPushButton::clicked, this, azione);
+        return b;
+    };
     const bool diario = servizi.diario != nullptr;
-    esporta->setEnabled(diario);
-    cancella->setEnabled(diario);
-    connect(esporta, &QPushButton::clicked, this, &FormProgressi::esporta);
-    connect(cancella, &QPushButton::clicked, this, &FormProgressi::cancella);
-    connect(esci, &QPushButton::clicked, this, &FormProgressi::esci);
-    connect(m_periodo, &QComboBox::currentIndexChanged, this, &FormProgressi::aggiorna);
+    bottone(QStringLiteral("Esporta CSV…"), "esporta", &FormProgressi::esporta)->setEnabled(diario);
+    bottone(QStringLiteral("Stampa relazione…"), "stampa", &FormProgressi::stampa)->setEnabled(diario);
+    bottone(QStringLiteral("Cancella diario…"), "cancella", &FormProgressi::cancella)->setEnabled(diario);
+    bottoni->addStretch();
+    bottone(QStringLiteral("Esci"), "esci", &FormProgressi::esci);
+    layout->addLayout(bottoni);
 
     m_caratteri.registra(this, QSize(1024, 720));
     resize(1024, 720);
     aggiorna();
 }
 
+FormProgressi::~FormProgressi()
+{
+    // The record goes on writing for the child who plays.
+    if (servizi().diario && m_bambino->count() > 1)
+        servizi().diario->impostaBambino(m_bambinoCheGioca);
+}
+
 qint64 FormProgressi::inizioPeriodo(Periodo periodo)
 {
     if (periodo == Tutto)
         return 0;
-    const QDate primo = QDate::currentDate().addDays(periodo == Settimana ? -6 : -29);
+    const QDate oggi = QDate::currentDate();
+    const QDate primo = periodo == Settimana ? oggi.addDays(-6) : periodo == Mese ? oggi.addDays(-29) : oggi.addYears(-1).addDays(1);
     return QDateTime(primo, QTime(0, 0)).toMSecsSinceEpoch();
+}
+
+QString FormProgressi::nomePeriodo(Periodo periodo)
+{
+    if (periodo == Tutto)
+        return QStringLiteral("tutto il diario");
+    const QString dal = QLocale(QLocale::Italian).toString(QDateTime::fromMSecsSinceEpoch(inizioPeriodo(periodo)).date(),
+                                                           QStringLiteral("dd/MM/yyyy"));
+    const QString nome = periodo == Settimana ? QStringLiteral("ultimi 7 giorni")
+                         : periodo == Mese    ? QStringLiteral("ultimi 30 giorni")
+                                              : QStringLiteral("ultimo anno");
+    return QStringLiteral("%1 (dal %2)").arg(nome, dal);
 }
 
 void FormProgressi::mostraPeriodo(Periodo periodo)
@@ -198,15 +262,37 @@ void FormProgressi::mostraPeriodo(Periodo periodo)
     m_periodo->setCurrentIndex(periodo);
 }
 
+FiltroDiario FormProgressi::filtro() const
+{
+    // The modes in the order an adult thinks of them, not as stored.
+    constexpr int Modi[] = {-1, Modalita::Mouse, Modalita::Frecce, Modalita::ScansioneManuale,
+                            Modalita::ScansioneAutomatica};
+    FiltroDiario f;
+    f.modalita = Modi[std::clamp(m_modalita->currentIndex(), 0, 4)];
+    f.passi = FiltroDiario::Passi(std::clamp(m_passi->currentIndex(), 0, 2));
+    return f;
+}
+
+QString FormProgressi::nomeBambino() const
+{
+    if (m_bambino->count() > 0)
+        return m_bambino->currentText();
+    return servizi().bambini ? servizi().bambini->attuale().nome : QString();
+}
+
 void FormProgressi::aggiorna()
 {
     Diario *diario = servizi().diario;
-    Riepilogo r;
-    if (diario)
+    Riepilogo &r = m_riepilogo;
+    r = {};
+    if (diario) {
+        if (m_bambino->count() > 1)
+            diario->impostaBambino(m_bambino->currentData().toInt());
         r = diario->riepilogo(inizioPeriodo(Periodo(m_periodo->currentIndex())),
-                              intervalloScansioneMs(servizi().stato));
-    else
+                              intervalloScansioneMs(servizi().stato), filtro());
+    } else {
         r.errore = QStringLiteral("In questa sessione il diario non è tenuto.");
+    }
 
     QStringList avvisi;
     if (diario && !diario->avviso().isEmpty())
@@ -216,9 +302,11 @@ void FormProgressi::aggiorna()
     m_avviso->setText(avvisi.join(QLatin1Char(' ')));
     m_avviso->setVisible(!avvisi.isEmpty());
 
-    disegnaGiorni(r);
-    disegnaTempi(r);
-    riempiTabella(r);
+    cambiaGrafico(m_giorni, GraficiProgressi::risposte(r));
+    cambiaGrafico(m_tempi, GraficiProgressi::tempi(r));
+    ridisegna();
+    riempiLivelli();
+    riempiRecenti();
 
     const Consiglio consiglio = ConsiglioVelocita::consiglia(r.campioni, intervalloScansioneMs(servizi().stato));
     m_consiglio->setText(QStringLiteral("<b>Scansione automatica (un sensore).</b> ") + consiglio.frase.toHtmlEscaped());
@@ -230,102 +318,49 @@ void FormProgressi::aggiorna()
                            : QString());
 }
 
-void FormProgressi::disegnaGiorni(const Riepilogo &r)
+// Fonts and column labels follow the window's size.
+void FormProgressi::ridisegna()
 {
-    QChart *grafico = svuota(m_giorni, r.settimane ? QStringLiteral("Risposte ed esercizi finiti per settimana")
-                                                   : QStringLiteral("Risposte ed esercizi finiti per giorno"));
-    auto *giuste = new QBarSet(QStringLiteral("Giuste"));
-    auto *sbagliate = new QBarSet(QStringLiteral("Sbagliate"));
-    giuste->setColor(coloreGiuste());
-    sbagliate->setColor(coloreSbagliate());
-    for (QBarSet *insieme : {giuste, sbagliate})
-        insieme->setBorderColor(Qt::transparent);
-    int massimo = 0;
-    for (int i = 0; i < r.giorni.size(); ++i) {
-        *giuste << r.giuste[i];
-        *sbagliate << r.sbagliate[i];
-        massimo = std::max({massimo, r.giuste[i] + r.sbagliate[i], r.finiti[i]});
+    for (QChartView *vista : {m_giorni, m_tempi}) {
+        GraficiProgressi::caratteri(vista->chart(), font());
+        // The plot is the view less its axes' labels and titles, some eight letters a side.
+        const int assi = 8 * QFontMetrics(font()).averageCharWidth() * (vista == m_giorni ? 2 : 1);
+        GraficiProgressi::etichettaColonne(vista->chart(), m_riepilogo, vista->width() - assi - 40);
     }
-    auto *barre = new QStackedBarSeries;
-    barre->append(giuste);
-    barre->append(sbagliate);
-    auto *finiti = new QLineSeries;
-    finiti->setName(QStringLiteral("Esercizi finiti"));
-    finiti->setPointsVisible(true);
-    finiti->setPen(QPen(QColor(0x1f, 0x4e, 0xb4), 2));
-    for (int i = 0; i < r.giorni.size(); ++i)
-        finiti->append(i, r.finiti[i]);
-    grafico->addSeries(barre);
-    grafico->addSeries(finiti);
-    QBarCategoryAxis *x = assiGiorni(r);
-    QValueAxis *y = asseValori(massimo, QString(), true);
-    grafico->addAxis(x, Qt::AlignBottom);
-    grafico->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries *serie : {static_cast<QAbstractSeries *>(barre), static_cast<QAbstractSeries *>(finiti)}) {
-        serie->attachAxis(x);
-        serie->attachAxis(y);
-    }
-    caratteriDel(grafico, font());
 }
 
-void FormProgressi::disegnaTempi(const Riepilogo &r)
-{
-    QChart *grafico = svuota(m_tempi, r.settimane ? QStringLiteral("Tempo di risposta per livello (mediana settimanale)")
-                                                  : QStringLiteral("Tempo di risposta per livello (mediana)"));
-    QBarCategoryAxis *x = assiGiorni(r);
-    int massimo = 0;
-    QVector<QLineSeries *> linee;
-    for (int l = 0; l < r.mediane.size(); ++l) {
-        const QVector<int> &mediane = r.mediane[l].second;
-        if (std::all_of(mediane.begin(), mediane.end(), [](int v) { return v < 0; }))
-            continue;
-        auto *linea = new QLineSeries;
-        linea->setName(r.mediane[l].first);
-        linea->setPointsVisible(true);
-        linea->setPen(QPen(ColoriLivelli[l % std::size(ColoriLivelli)], 2));
-        for (int i = 0; i < mediane.size(); ++i) {
-            if (mediane[i] >= 0) {
-                linea->append(i, mediane[i] / 1000.0);
-                massimo = std::max(massimo, mediane[i]);
-            }
-        }
-        linee << linea;
-    }
-    QValueAxis *y = asseValori(massimo / 1000.0, QStringLiteral("secondi"), false);
-    grafico->addAxis(x, Qt::AlignBottom);
-    grafico->addAxis(y, Qt::AlignLeft);
-    for (QLineSeries *linea : std::as_const(linee)) {
-        grafico->addSeries(linea);
-        linea->attachAxis(x);
-        linea->attachAxis(y);
-    }
-    caratteriDel(grafico, font());
-}
-
-void FormProgressi::riempiTabella(const Riepilogo &r)
+void FormProgressi::riempiLivelli()
 {
     QVector<LivelloRiepilogo> righe;
-    for (const LivelloRiepilogo &l : r.livelli)
+    for (const LivelloRiepilogo &l : std::as_const(m_riepilogo.livelli))
         if (l.finiti + l.nonFiniti + l.giuste + l.sbagliate > 0)
             righe << l;
     m_tabella->setRowCount(int(righe.size()));
     for (int i = 0; i < righe.size(); ++i) {
         const LivelloRiepilogo &l = righe[i];
-        const int risposte = l.giuste + l.sbagliate;
-        const QStringList celle{l.livello,
-                                QString::number(l.finiti),
-                                QString::number(l.nonFiniti),
-                                QString::number(l.giuste),
-                                QString::number(l.sbagliate),
-                                risposte ? QString::number(qRound(100.0 * l.giuste / risposte)) : QStringLiteral("–"),
-                                secondi(l.medianaMs),
-                                QString::number(l.ignorate)};
-        for (int c = 0; c < celle.size(); ++c) {
-            auto *cella = new QTableWidgetItem(celle[c]);
-            if (c > 0)
-                cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_tabella->setItem(i, c, cella);
-        }
+        riempiRiga(m_tabella, i,
+                   {l.livello, QString::number(l.finiti), QString::number(l.nonFiniti),
+                    QString::number(l.giuste + l.sbagliate), QString::number(l.giuste), QString::number(l.sbagliate),
+                    percentuale(l.giusteAlPrimoTentativo, l.domande), secondi(l.medianaMs),
+                    secondi(l.medianaEsercizioMs), QString::number(l.ignorate)},
+                   1);
+    }
+}
+
+void FormProgressi::riempiRecenti()
+{
+    const QLocale it(QLocale::Italian);
+    m_recenti->setRowCount(int(m_riepilogo.recenti.size()));
+    for (int i = 0; i < m_riepilogo.recenti.size(); ++i) {
+        const EsercizioRecente &e = m_riepilogo.recenti[i];
+        const QDateTime quando = QDateTime::fromMSecsSinceEpoch(e.inizioMs);
+        riempiRiga(m_recenti, i,
+                   {it.toString(quando.date(), QStringLiteral("dd/MM/yyyy")), it.toString(quando.time(), QStringLiteral("HH:mm")),
+                    e.livello, storia(e.famiglia, e.scena), e.finito ? QStringLiteral("finito") : QStringLiteral("non finito"),
+                    QString::number(e.giuste), QString::number(e.sbagliate), secondi(e.durataMs),
+                    e.modalita < 0 ? QStringLiteral("–") : Italiano::nomeModalita(e.modalita)},
+                   5);
+        m_recenti->item(i, 8)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
@@ -334,6 +369,7 @@ void FormProgressi::esporta()
     Diario *diario = servizi().diario;
     if (!diario)
         return;
+    nessunFileDiQt();
     const QString proposto = QDir::homePath() + QStringLiteral("/diario-calcolotti-%1.csv")
                                                     .arg(QDate::currentDate().toString(Qt::ISODate));
     const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta il diario"), proposto,
@@ -349,12 +385,38 @@ void FormProgressi::esporta()
                                   QStringLiteral("Il diario non è stato esportato: %1").arg(errore));
 }
 
+void FormProgressi::stampa()
+{
+    Diario *diario = servizi().diario;
+    if (!diario)
+        return;
+    nessunFileDiQt();
+    const QString nome = nomeBambino().isEmpty() ? QStringLiteral("calcolotti") : nomeBambino();
+    const QString proposto = QDir::homePath() + QStringLiteral("/relazione-%1-%2.pdf")
+                                                    .arg(nome, QDate::currentDate().toString(Qt::ISODate));
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Stampa la relazione"), proposto,
+                                                      QStringLiteral("Documento PDF (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    const Periodo periodo = Periodo(m_periodo->currentIndex());
+    const DatiRelazione dati = RelazionePdf::raccogli(*diario, servizi().stato, nomeBambino(), inizioPeriodo(periodo),
+                                                      nomePeriodo(periodo));
+    QString errore;
+    if (RelazionePdf::scrivi(file, dati, errore))
+        servizi().dialoghi.avviso(this, QStringLiteral("Calcolotti"),
+                                  QStringLiteral("La relazione è stata scritta in %1.").arg(QDir::toNativeSeparators(file)));
+    else
+        servizi().dialoghi.errore(this, QStringLiteral("Calcolotti"),
+                                  QStringLiteral("La relazione non è stata scritta: %1").arg(errore));
+}
+
 void FormProgressi::cancella()
 {
     Diario *diario = servizi().diario;
+    const QString chi = m_bambino->count() > 1 ? QStringLiteral(" di %1").arg(nomeBambino()) : QString();
     if (!diario || !servizi().dialoghi.domanda(this, QStringLiteral("Calcolotti"),
-                                                QStringLiteral("Cancellare tutto il diario? Tutti gli esercizi e le "
-                                                               "risposte registrati andranno persi.")))
+                                                QStringLiteral("Cancellare tutto il diario%1? Tutti gli esercizi e le "
+                                                               "risposte registrati andranno persi.").arg(chi)))
         return;
     QString errore;
     if (!diario->cancella(errore))
@@ -373,7 +435,13 @@ void FormProgressi::resizeEvent(QResizeEvent *evento)
 {
     Schermata::resizeEvent(evento);
     m_caratteri.ridimensiona();
-    for (QChartView *vista : {m_giorni, m_tempi})
-        if (vista && vista->chart())
-            caratteriDel(vista->chart(), font());
+    ridisegna();
+}
+
+bool FormProgressi::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    // The labels that fit depend on the chart's own width, known once laid out.
+    if (evento->type() == QEvent::Resize && (oggetto == m_giorni || oggetto == m_tempi))
+        ridisegna();
+    return Schermata::eventFilter(oggetto, evento);
 }

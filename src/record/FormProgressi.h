@@ -8,45 +8,59 @@ class QChartView;
 class QComboBox;
 class QLabel;
 class QTableWidget;
+class QTabWidget;
 
-// The adult's view of the record: for a period, the answers and finished
-// exercises per day, the median response time per level, a table per level,
-// the suggested speed of one-switch scanning, export and deletion. Mouse and
+// The adult's view of the record, one child at a time: for a period and the
+// answers an adult picks (input mode, counting or writing the operation), the
+// answers and finished exercises per day, week or month, the median response
+// time per level, a table per level, the newest exercises, the suggested speed
+// of one-switch scanning, export, the printed report and deletion. Mouse and
 // keyboard only; it goes back to a fresh menu with "Esci" or the close box.
 class FormProgressi : public Schermata
 {
     Q_OBJECT
 public:
-    enum Periodo { Settimana, Mese, Tutto };
+    enum Periodo { Settimana, Mese, Anno, Tutto };
 
     explicit FormProgressi(Servizi &servizi, QWidget *parent = nullptr);
+    ~FormProgressi() override;
 
     void mostraPeriodo(Periodo periodo);
     // Where the period begins: local midnight, ms since the epoch (0 for Tutto).
     static qint64 inizioPeriodo(Periodo periodo);
-
-    // The colours of the stacked bars, for whoever checks the drawing.
-    static QColor coloreGiuste() { return QColor(0x2e, 0x9d, 0x3a); }
-    static QColor coloreSbagliate() { return QColor(0xd0, 0x30, 0x30); }
+    // The period in words, with its first day: "ultimi 30 giorni (dal 08/11/2026)".
+    static QString nomePeriodo(Periodo periodo);
+    const Riepilogo &riepilogo() const { return m_riepilogo; }
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void aggiorna();
-    void disegnaGiorni(const Riepilogo &r);
-    void disegnaTempi(const Riepilogo &r);
-    void riempiTabella(const Riepilogo &r);
+    void ridisegna();
+    void riempiLivelli();
+    void riempiRecenti();
+    FiltroDiario filtro() const;
+    QString nomeBambino() const;
     void esporta();
+    void stampa();
     void cancella();
     void esci();
 
+    QComboBox *m_bambino = nullptr;
     QComboBox *m_periodo = nullptr;
+    QComboBox *m_modalita = nullptr;
+    QComboBox *m_passi = nullptr;
     QLabel *m_avviso = nullptr;
+    QTabWidget *m_schede = nullptr;
     QChartView *m_giorni = nullptr;
     QChartView *m_tempi = nullptr;
     QTableWidget *m_tabella = nullptr;
+    QTableWidget *m_recenti = nullptr;
     QLabel *m_consiglio = nullptr;
     QLabel *m_dove = nullptr;
+    Riepilogo m_riepilogo;
+    int m_bambinoCheGioca = 1;
     CaratteriInScala m_caratteri;
 };

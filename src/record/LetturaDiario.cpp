@@ -81,12 +81,14 @@ bool DiarioSqlite::apriLettura(QString &errore)
     }
     QSqlDatabase db = QSqlDatabase::database(m_lettura, false);
     if (!db.isOpen() && !db.open()) {
-        errore = QStringLiteral("Il diario non si può leggere: %1").arg(db.lastError().text());
+        qCWarning(lcEsercizio).noquote() << "record: cannot open for reading:" << db.lastError().text();
+        errore = QStringLiteral("Il diario non si può leggere: %1.").arg(motivoLettura(db.lastError()));
         return false;
     }
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT max(numero) FROM versione")) || !query.next()) {
-        errore = QStringLiteral("Il diario non si può leggere: %1").arg(query.lastError().text());
+        qCWarning(lcEsercizio).noquote() << "record: cannot read its version:" << query.lastError().text();
+        errore = QStringLiteral("Il diario non si può leggere: %1.").arg(motivoLettura(query.lastError()));
         return false;
     }
     if (query.value(0).toInt() != Versione) {
@@ -105,7 +107,43 @@ void DiarioSqlite::chiudiLettura()
     m_lettura.clear();
 }
 
-Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
+namespace {
+
+// A column's key in SQL from a local Julian day `giorno`, and back to its first day.
+QString colonnaSql(Riepilogo::Grana grana, const QString &giorno)
+{
+    switch (grana) {
+    case Riepilogo::Giorno:
+        return giorno;
+    case Riepilogo::Settimana:  // Julian day 0 was a Monday
+        return QStringLiteral("(%1 - %1 % 7)").arg(giorno);
+    case Riepilogo::Mese:
+        return QStringLiteral("CAST(strftime('%Y%m', %1) AS INTEGER)").arg(giorno);
+    }
+    return giorno;
+}
+
+QDate primoGiorno(Riepilogo::Grana grana, qint64 chiave)
+{
+    return grana == Riepilogo::Mese ? QDate(int(chiave / 100), int(chiave % 100), 1) : QDate::fromJulianDay(chiave);
+}
+
+// The local day of an instant in ms, as the writer files it.
+QString giornoLocale(const char *istante)
+{
+    return QStringLiteral("CAST(julianday(%1 / 1000.0, 'unixepoch', 'localtime') + 0.5 AS INTEGER)")
+        .arg(QLatin1String(istante));
+}
+
+// Columns up to a month of days, then weeks while they stay as many, then months.
+Riepilogo::Grana granaPer(qint64 giorni)
+{
+    return giorni <= 31 ? Riepilogo::Giorno : giorni <= 31 * 7 ? Riepilogo::Settimana : Riepilogo::Mese;
+}
+
+}
+
+Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDiario &filtro)
 {
     Riepilogo r;
     attendi();
@@ -129,89 +167,180 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs)
 
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT giorno, livello, giuste, sbagliate, ignorate, finiti, non_finiti FROM giorni"
-                                 " WHERE bambino = ? AND giorno >= ? ORDER BY giorno"));
-    query.addBindValue(m_bambino);
-    query.addBindValue(primo);
-    if (!query.exec()) {
-        r.errore = query.lastError().text();
+    auto esegui = [&](const QString &sql, const QVariantList &valori) {
+        query.prepare(sql);
+        for (const QVariant &v : valori)
+            query.addBindValue(v);
+        if (query.exec())
+            return true;
+        qCWarning(lcEsercizio).noquote() << "record: a read failed:" << query.lastError().text();
+        r.errore = QStringLiteral("Il diario non si può leggere: %1.").arg(motivoLettura(query.lastError()));
+        return false;
+    };
+
+    // The span decides the columns; every filter shares them.
+    if (!esegui(QStringLiteral("SELECT min(giorno), max(giorno) FROM giorni WHERE bambino = ? AND giorno >= ?"),
+                {m_bambino, primo})
+        || !query.next() || query.isNull(0))
         return r;
+    r.grana = granaPer(query.value(1).toLongLong() - query.value(0).toLongLong() + 1);
+    query.finish();
+
+    // The answers the filter keeps, read from the day totals when it keeps all.
+    const bool tutte = filtro.modalita < 0 && filtro.passi == FiltroDiario::TuttiIPassi;
+    QString condizione = QStringLiteral(" WHERE bambino = ? AND istante >= ?");
+    QVariantList valori{m_bambino, dalMs};
+    if (filtro.modalita >= 0) {
+        condizione += QStringLiteral(" AND modalita = ?");
+        valori << filtro.modalita;
     }
+    if (filtro.passi != FiltroDiario::TuttiIPassi)
+        condizione += filtro.passi == FiltroDiario::Operazione ? QStringLiteral(" AND passo BETWEEN 4 AND 8")
+                                                               : QStringLiteral(" AND passo NOT BETWEEN 4 AND 8");
+    const QString colonnaGiorni = colonnaSql(r.grana, QStringLiteral("giorno"));
+    const QString colonnaRisposte = colonnaSql(r.grana, giornoLocale("istante"));
+    const QString colonnaEsercizi = colonnaSql(r.grana, giornoLocale("inizio"));
+
     struct Somma {
-        qint64 giorno;
-        int livello, giuste, sbagliate, ignorate, finiti, nonFiniti;
+        qint64 colonna;
+        int livello;
+        int conti[7];  // giuste, sbagliate, ignorate, finiti, non finiti, domande, giuste al primo
     };
     QVector<Somma> somme;
-    while (query.next())
-        somme.append({query.value(0).toLongLong(), livello(query.value(1).toString()), query.value(2).toInt(),
-                      query.value(3).toInt(), query.value(4).toInt(), query.value(5).toInt(), query.value(6).toInt()});
-    query.finish();
-    if (somme.isEmpty())
-        return r;
-
-    // A long span is drawn week by week, each week under its Monday.
-    r.settimane = somme.last().giorno - somme.first().giorno >= 62;
-    auto gruppo = [&r](qint64 giorno) {
-        return r.settimane ? giorno - QDate::fromJulianDay(giorno).dayOfWeek() + 1 : giorno;
+    auto leggiSomme = [&](int daConto, int quanti) {
+        while (query.next()) {
+            Somma s{query.value(0).toLongLong(), livello(query.value(1).toString()), {}};
+            for (int i = 0; i < quanti; ++i)
+                s.conti[daConto + i] = query.value(2 + i).toInt();
+            somme.append(s);
+        }
+        query.finish();
     };
+    if (tutte) {
+        if (!esegui(QStringLiteral("SELECT %1, livello, sum(giuste), sum(sbagliate), sum(ignorate), sum(finiti),"
+                                   " sum(non_finiti), sum(domande), sum(giuste_al_primo) FROM giorni"
+                                   " WHERE bambino = ? AND giorno >= ? GROUP BY 1, 2")
+                        .arg(colonnaGiorni),
+                    {m_bambino, primo}))
+            return r;
+        leggiSomme(0, 7);
+    } else {
+        if (!esegui(QStringLiteral("SELECT %1, livello, sum(giusta), sum(1 - giusta), sum(ignorate), 0, 0,"
+                                   " sum(primo), sum(primo * giusta) FROM risposte%2 GROUP BY 1, 2")
+                        .arg(colonnaRisposte, condizione),
+                    valori))
+            return r;
+        leggiSomme(0, 7);
+        // Exercises are not steps: only the mode picks them.
+        QString perModo = QStringLiteral(" WHERE bambino = ? AND inizio >= ?");
+        QVariantList valoriModo{m_bambino, dalMs};
+        if (filtro.modalita >= 0) {
+            perModo += QStringLiteral(" AND modalita = ?");
+            valoriModo << filtro.modalita;
+        }
+        if (!esegui(QStringLiteral("SELECT %1, livello, sum(finito), sum(1 - finito) FROM esercizi%2 GROUP BY 1, 2")
+                        .arg(colonnaEsercizi, perModo),
+                    valoriModo))
+            return r;
+        leggiSomme(3, 2);
+    }
+
     QMap<qint64, int> colonne;
     for (const Somma &s : std::as_const(somme))
-        colonne.insert(gruppo(s.giorno), 0);
+        colonne.insert(s.colonna, 0);
     for (auto c = colonne.begin(); c != colonne.end(); ++c) {
         c.value() = int(r.giorni.size());
-        r.giorni << QDate::fromJulianDay(c.key());
+        r.giorni << primoGiorno(r.grana, c.key());
     }
     r.finiti.fill(0, r.giorni.size());
     r.giuste.fill(0, r.giorni.size());
     r.sbagliate.fill(0, r.giorni.size());
     for (const Somma &s : std::as_const(somme)) {
-        const int c = colonne.value(gruppo(s.giorno));
-        r.finiti[c] += s.finiti;
-        r.giuste[c] += s.giuste;
-        r.sbagliate[c] += s.sbagliate;
+        const int c = colonne.value(s.colonna);
+        r.giuste[c] += s.conti[0];
+        r.sbagliate[c] += s.conti[1];
+        r.finiti[c] += s.conti[3];
         LivelloRiepilogo &l = r.livelli[s.livello];
-        l.finiti += s.finiti;
-        l.nonFiniti += s.nonFiniti;
-        l.giuste += s.giuste;
-        l.sbagliate += s.sbagliate;
-        l.ignorate += s.ignorate;
+        l.giuste += s.conti[0];
+        l.sbagliate += s.conti[1];
+        l.ignorate += s.conti[2];
+        l.finiti += s.conti[3];
+        l.nonFiniti += s.conti[4];
+        l.domande += s.conti[5];
+        l.giusteAlPrimoTentativo += s.conti[6];
     }
 
     // Medians from the counts per tenth of a second, per column and per level.
-    query.prepare(QStringLiteral("SELECT giorno, livello, decimi, quante FROM tempi WHERE bambino = ? AND giorno >= ?"));
-    query.addBindValue(m_bambino);
-    query.addBindValue(primo);
-    if (!query.exec()) {
-        r.errore = query.lastError().text();
+    const bool letti = tutte ? esegui(QStringLiteral("SELECT %1, livello, decimi, sum(quante) FROM tempi"
+                                                     " WHERE bambino = ? AND giorno >= ? GROUP BY 1, 2, 3")
+                                          .arg(colonnaGiorni),
+                                      {m_bambino, primo})
+                             : esegui(QStringLiteral("SELECT %1, livello, tempo_risposta_ms / 100, count(*) FROM risposte%2"
+                                                     " AND tempo_risposta_ms IS NOT NULL GROUP BY 1, 2, 3")
+                                          .arg(colonnaRisposte, condizione),
+                                      valori);
+    if (!letti)
         return r;
-    }
     QHash<QPair<int, int>, QMap<int, int>> perColonna;
     QHash<int, QMap<int, int>> perLivello;
     while (query.next()) {
         const int l = livello(query.value(1).toString());
         const int decimi = query.value(2).toInt(), quante = query.value(3).toInt();
-        perColonna[{colonne.value(gruppo(query.value(0).toLongLong())), l}][decimi] += quante;
+        perColonna[{colonne.value(query.value(0).toLongLong()), l}][decimi] += quante;
         perLivello[l][decimi] += quante;
     }
+    query.finish();
+
+    // The exercises: time to finish, and the newest.
+    QString esercizi = QStringLiteral(" FROM esercizi WHERE bambino = ? AND inizio >= ?");
+    QVariantList valoriEsercizi{m_bambino, dalMs};
+    if (filtro.modalita >= 0) {
+        esercizi += QStringLiteral(" AND modalita = ?");
+        valoriEsercizi << filtro.modalita;
+    }
+    if (!esegui(QStringLiteral("SELECT livello, (fine - inizio) / 100, count(*)%1 AND finito = 1 AND fine IS NOT NULL"
+                               " GROUP BY 1, 2").arg(esercizi),
+                valoriEsercizi))
+        return r;
+    QHash<int, QMap<int, int>> durate;
+    while (query.next())
+        durate[livello(query.value(0).toString())][query.value(1).toInt()] += query.value(2).toInt();
+    query.finish();
+
     r.mediane.resize(r.livelli.size());
     for (int l = 0; l < r.livelli.size(); ++l) {
         r.livelli[l].medianaMs = mediana(perLivello.value(l));
+        r.livelli[l].medianaEsercizioMs = mediana(durate.value(l));
         r.mediane[l].first = r.livelli[l].livello;
         for (int c = 0; c < r.giorni.size(); ++c)
             r.mediane[l].second << mediana(perColonna.value({c, l}));
     }
 
-    query.prepare(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE modalita = ? AND intervallo_ms = ?"
-                                 " AND istante >= ? AND bambino = ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
-                                 " ORDER BY istante DESC LIMIT ?"));
-    query.addBindValue(int(Modalita::ScansioneAutomatica));
-    query.addBindValue(intervalloMs);
-    query.addBindValue(dalMs);
-    query.addBindValue(m_bambino);
-    query.addBindValue(ConsiglioVelocita::MassimoCampioni);
-    if (query.exec())
-        while (query.next())
-            r.campioni.append({query.value(0).toInt(), query.value(1).toInt()});
+    if (!esegui(QStringLiteral("SELECT inizio, fine, livello, famiglia, scena, giuste, sbagliate, finito, modalita%1"
+                               " ORDER BY inizio DESC, id DESC LIMIT %2").arg(esercizi).arg(EserciziRecenti),
+                valoriEsercizi))
+        return r;
+    while (query.next()) {
+        EsercizioRecente e;
+        e.inizioMs = query.value(0).toLongLong();
+        e.durataMs = query.isNull(1) ? -1 : int(query.value(1).toLongLong() - e.inizioMs);
+        e.livello = query.value(2).toString();
+        e.famiglia = query.value(3).toString();
+        e.scena = query.value(4).toInt();
+        e.giuste = query.value(5).toInt();
+        e.sbagliate = query.value(6).toInt();
+        e.finito = query.value(7).toInt() != 0;
+        e.modalita = query.isNull(8) ? -1 : query.value(8).toInt();
+        r.recenti << e;
+    }
+    query.finish();
+
+    esegui(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE modalita = ? AND intervallo_ms = ?"
+                          " AND istante >= ? AND bambino = ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
+                          " ORDER BY istante DESC LIMIT ?"),
+           {int(Modalita::ScansioneAutomatica), intervalloMs, dalMs, m_bambino, ConsiglioVelocita::MassimoCampioni});
+    while (query.next())
+        r.campioni.append({query.value(0).toInt(), query.value(1).toInt()});
     return r;
 }
 

@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "core/FileDiQt.h"
 #include "core/Registri.h"
 #include "core/Schermata.h"
 #include "core/StatoProgramma.h"
@@ -128,9 +129,9 @@ int Main(int argc, char **argv)
 void PreparaApplicazione()
 {
     QApplication::setApplicationName(QStringLiteral("calcolotti"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Calcolotti"));
     QApplication::setApplicationVersion(QStringLiteral(CALCOLOTTI_VERSIONE));
     QApplication::setWindowIcon(Immagini::iconaProgramma());
+    nessunFileDiQt();
 
     // Qt's own dialogs (Yes and No, Cancel, the colour chooser) speak Italian
     // like the rest of the program, whatever the desktop's language.

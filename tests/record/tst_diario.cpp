@@ -3,6 +3,7 @@
 #include "record/ConsiglioVelocita.h"
 #include "record/DiarioSqlite.h"
 #include "record/FormProgressi.h"
+#include "record/GraficiProgressi.h"
 
 #include <QChartView>
 #include <QTableWidget>
@@ -350,7 +351,7 @@ private slots:
             }
             return altezze;
         };
-        const QVector<int> verdi = barre(FormProgressi::coloreGiuste()), rosse = barre(FormProgressi::coloreSbagliate());
+        const QVector<int> verdi = barre(GraficiProgressi::coloreGiuste()), rosse = barre(GraficiProgressi::coloreSbagliate());
         QCOMPARE(verdi.size(), 2);
         QCOMPARE(rosse.size(), 2);
         // 3 and 2 right answers, 1 and 2 wrong ones: the same height per answer, give or take a pixel.
@@ -362,7 +363,7 @@ private slots:
         for (int c = 0; c < tabella->columnCount(); ++c)
             celle << tabella->item(0, c)->text();
         // Response times 900, 600, 900, 900, 900 ms; ignored presses 0+1+2+3, 0+1, 0+1.
-        QCOMPARE(celle, (QStringList{Livello, "2", "1", "5", "3", "63", "0,9", "8"}));
+        QCOMPARE(celle, (QStringList{Livello, "2", "1", "8", "5", "3", "67", "0,9", "10,0", "8"}));
     }
 };
 
