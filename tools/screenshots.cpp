@@ -16,6 +16,7 @@
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
 #include "record/DiarioSqlite.h"
+#include "record/FormProgressi.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -182,8 +183,8 @@ int main(int argc, char **argv)
     fotografa(addizione, QStringLiteral("addizione"), 1500);
     delete addizione;
 
-    // The progress screen over three weeks of a made-up child with one switch,
-    // who gets quicker and surer from day to day.
+    // The progress screen over a school year and more of a made-up child with
+    // one switch, who gets quicker and surer from day to day.
     // In a home folder of its own, so the screen shows the usual place.
     QTemporaryDir casa;
     qputenv("HOME", QFile::encodeName(casa.path()));
@@ -193,15 +194,17 @@ int main(int argc, char **argv)
     stato.VelocitaScansione = 4;
     std::mt19937 caso(3);
     const QDate oggi = QDate::currentDate();
-    for (int giorno = 20; giorno >= 0; --giorno) {
+    constexpr int Giorni = 400;
+    for (int giorno = Giorni; giorno >= 0; --giorno) {
         if (giorno % 7 == 5 || giorno % 7 == 6)
             continue;
         qint64 ora = QDateTime(oggi.addDays(-giorno), QTime(10, 0)).toMSecsSinceEpoch();
-        const double bravura = 0.55 + 0.4 * (20 - giorno) / 20.0;
+        const double bravura = 0.55 + 0.4 * (Giorni - giorno) / Giorni;
         for (int e = 0; e < 3 + int(caso() % 3); ++e) {
             const QString livello = QString::fromUtf8(e % 2 ? "Addizione - 1°" : "Sottrazione - 1°");
             const quint64 chiave = diario.apriEsercizio(
-                {ora, livello, 4, e % 2 ? QStringLiteral("addizione") : QStringLiteral("sottrazione")});
+                {ora, livello, 4, e % 2 ? QStringLiteral("addizione") : QStringLiteral("sottrazione"),
+                 Modalita::ScansioneAutomatica});
             for (int passo = 1; passo <= 8; ++passo) {
                 const bool giusta = std::uniform_real_distribution<>(0, 1)(caso) < bravura;
                 ora += 4000;
@@ -215,8 +218,10 @@ int main(int argc, char **argv)
             diario.chiudiEsercizio(chiave, ora, e < 4);
         }
     }
-    Schermata *progressi = mostra(navigatore.crea(IdSchermata::Progressi));
+    auto *progressi = static_cast<FormProgressi *>(mostra(navigatore.crea(IdSchermata::Progressi)));
     fotografa(progressi, QStringLiteral("progressi"));
+    progressi->mostraPeriodo(FormProgressi::Anno);
+    fotografa(progressi, QStringLiteral("progressi-anno"));
     delete progressi;
     return 0;
 }

@@ -29,6 +29,7 @@ struct EsercizioRegistrato {
     QString livello;
     int scena = 0;
     QString famiglia;             // "addizione" or "sottrazione"
+    int modalita = 0;             // StatoProgramma::ModalitaInput at its start
 };
 
 // One-switch answers, as the speed suggestion reads them.
@@ -55,7 +56,7 @@ struct EsercizioRecente {
     int scena = 0;
     int giuste = 0, sbagliate = 0;
     bool finito = false;
-    int modalita = -1;            // of its first answer; -1 without answers
+    int modalita = 0;             // the input mode it was played in
 };
 
 // Which answers the adult looks at.

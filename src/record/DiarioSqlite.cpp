@@ -74,22 +74,44 @@ const QVector<QStringList> Migrazioni = {
         QStringLiteral("ALTER TABLE tempi_bambini RENAME TO tempi"),
     },
     {
-        // What the adult asks: the mode an exercise was played in, and whether
-        // a step was answered right at the first try.
-        QStringLiteral("ALTER TABLE esercizi ADD COLUMN modalita INTEGER"),
+        // What the adult asks: the totals by input mode and by kind of step
+        // (counting, or writing the operation: "operazione"), whether a step
+        // was right at the first try, and the response times by month too, so
+        // that a year reads a few thousand rows. All of it from the answers.
+        QStringLiteral("ALTER TABLE esercizi ADD COLUMN modalita INTEGER NOT NULL DEFAULT 0"),
         QStringLiteral("ALTER TABLE risposte ADD COLUMN primo INTEGER NOT NULL DEFAULT 0"),
-        QStringLiteral("ALTER TABLE giorni ADD COLUMN domande INTEGER NOT NULL DEFAULT 0"),
-        QStringLiteral("ALTER TABLE giorni ADD COLUMN giuste_al_primo INTEGER NOT NULL DEFAULT 0"),
         QStringLiteral("CREATE INDEX risposte_esercizio ON risposte(esercizio, passo)"),
         QStringLiteral("CREATE INDEX esercizi_bambino ON esercizi(bambino, inizio)"),
         QStringLiteral("UPDATE risposte SET primo = 1 WHERE id IN (SELECT min(id) FROM risposte GROUP BY esercizio, passo)"),
-        QStringLiteral("UPDATE esercizi SET modalita = (SELECT modalita FROM risposte WHERE esercizio = esercizi.id"
-                       " ORDER BY id LIMIT 1)"),
-        QStringLiteral("UPDATE giorni SET domande = p.domande, giuste_al_primo = p.giuste FROM (SELECT bambino,"
-                       " CAST(julianday(istante / 1000.0, 'unixepoch', 'localtime') + 0.5 AS INTEGER) AS giorno,"
-                       " livello, count(*) AS domande, sum(giusta) AS giuste FROM risposte WHERE primo = 1"
-                       " GROUP BY 1, 2, 3) AS p WHERE giorni.bambino = p.bambino AND giorni.giorno = p.giorno"
-                       " AND giorni.livello = p.livello"),
+        QStringLiteral("UPDATE esercizi SET modalita = coalesce((SELECT modalita FROM risposte WHERE esercizio = esercizi.id"
+                       " ORDER BY id LIMIT 1), 0)"),
+        QStringLiteral("DROP TABLE giorni"),
+        QStringLiteral("CREATE TABLE giorni (bambino INTEGER NOT NULL, giorno INTEGER NOT NULL, livello TEXT NOT NULL,"
+                       " modalita INTEGER NOT NULL, operazione INTEGER NOT NULL, giuste INTEGER NOT NULL,"
+                       " sbagliate INTEGER NOT NULL, ignorate INTEGER NOT NULL, finiti INTEGER NOT NULL,"
+                       " non_finiti INTEGER NOT NULL, domande INTEGER NOT NULL, giuste_al_primo INTEGER NOT NULL,"
+                       " PRIMARY KEY (bambino, giorno, livello, modalita, operazione)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO giorni SELECT bambino, CAST(julianday(istante / 1000.0, 'unixepoch', 'localtime') + 0.5 AS INTEGER), livello, modalita, passo BETWEEN 4 AND 8,"
+                       " sum(giusta), sum(1 - giusta), sum(ignorate), 0, 0, sum(primo), sum(primo * giusta)"
+                       " FROM risposte GROUP BY 1, 2, 3, 4, 5"),
+        QStringLiteral("INSERT INTO giorni SELECT bambino, CAST(julianday(inizio / 1000.0, 'unixepoch', 'localtime') + 0.5 AS INTEGER), livello, modalita, 0, 0, 0, 0, sum(finito),"
+                       " sum(1 - finito), 0, 0 FROM esercizi WHERE true GROUP BY 1, 2, 3, 4"
+                       " ON CONFLICT (bambino, giorno, livello, modalita, operazione) DO UPDATE SET"
+                       " finiti = excluded.finiti, non_finiti = excluded.non_finiti"),
+        QStringLiteral("DROP TABLE tempi"),
+        QStringLiteral("CREATE TABLE tempi (bambino INTEGER NOT NULL, giorno INTEGER NOT NULL, livello TEXT NOT NULL,"
+                       " modalita INTEGER NOT NULL, operazione INTEGER NOT NULL, decimi INTEGER NOT NULL,"
+                       " quante INTEGER NOT NULL, PRIMARY KEY (bambino, giorno, livello, modalita, operazione, decimi))"
+                       " WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO tempi SELECT bambino, CAST(julianday(istante / 1000.0, 'unixepoch', 'localtime') + 0.5 AS INTEGER), livello, modalita, passo BETWEEN 4 AND 8,"
+                       " tempo_risposta_ms / 100, count(*) FROM risposte WHERE tempo_risposta_ms IS NOT NULL"
+                       " GROUP BY 1, 2, 3, 4, 5, 6"),
+        QStringLiteral("CREATE TABLE tempi_mesi (bambino INTEGER NOT NULL, mese INTEGER NOT NULL, livello TEXT NOT NULL,"
+                       " modalita INTEGER NOT NULL, operazione INTEGER NOT NULL, decimi INTEGER NOT NULL,"
+                       " quante INTEGER NOT NULL, PRIMARY KEY (bambino, mese, livello, modalita, operazione, decimi))"
+                       " WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO tempi_mesi SELECT bambino, CAST(strftime('%Y%m', giorno) AS INTEGER), livello, modalita,"
+                       " operazione, decimi, sum(quante) FROM tempi GROUP BY 1, 2, 3, 4, 5, 6"),
     },
 };
 static_assert(DiarioSqlite::Versione == 3, "one migration per version");
@@ -177,7 +199,7 @@ private:
     bool esegui(QSqlQuery &query);
     bool esegui(const QString &sql);
     bool annulla();  // rolls back; always false
-    bool somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi);
+    bool somma(qint64 istanteMs, const QString &livello, int modalita, bool operazione, const QVector<int> &conteggi);
     void guasto(const QSqlError &errore);
     void avvisa(const QString &frase, const QString &registro);
     bool fermo() const { return m_condiviso->fermo.load(); }
@@ -192,13 +214,14 @@ private:
     std::deque<Lavoro> m_coda;
     QTimer *m_riprova = nullptr;
     int m_pausaMs = 0;  // before the next try on a locked file; 0 while none is locked
-    std::unique_ptr<QSqlQuery> m_inserisci, m_somma, m_tempo;
+    std::unique_ptr<QSqlQuery> m_inserisci, m_somma, m_tempo, m_tempoMese;
     int m_bambino = 1;        // whose the next exercise is
     int m_bambinoAperto = 1;  // whose the exercise in progress is
     quint64 m_aperto = 0;  // the exercise in progress
     qint64 m_riga = -1;
     qint64 m_inizioMs = 0;
     QString m_livello;
+    int m_modalitaAperta = 0;
     QSet<int> m_passiRisposti;  // of the exercise in progress: a step's first answer is its first try
     qint64 m_ultimoMs = 0;
 };
@@ -267,6 +290,7 @@ void ScrittoreDiario::chiudiConnessione()
     m_inserisci.reset();
     m_somma.reset();
     m_tempo.reset();
+    m_tempoMese.reset();
     if (m_db.isValid())
         m_db.close();
     m_pronto = false;
@@ -409,14 +433,20 @@ bool ScrittoreDiario::apriSchema()
         " tempo_risposta_ms, ignorate, giri, reazione_ms, bambino, primo) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
     m_somma = std::make_unique<QSqlQuery>(m_db);
     m_somma->prepare(QStringLiteral(
-        "INSERT INTO giorni VALUES (?,?,?,?,?,?,?,?,?,?) ON CONFLICT (bambino, giorno, livello) DO UPDATE SET"
+        "INSERT INTO giorni VALUES (?,?,?,?,?,?,?,?,?,?,?,?)"
+        " ON CONFLICT (bambino, giorno, livello, modalita, operazione) DO UPDATE SET"
         " giuste = giuste + excluded.giuste, sbagliate = sbagliate + excluded.sbagliate,"
         " ignorate = ignorate + excluded.ignorate, finiti = finiti + excluded.finiti,"
         " non_finiti = non_finiti + excluded.non_finiti, domande = domande + excluded.domande,"
         " giuste_al_primo = giuste_al_primo + excluded.giuste_al_primo"));
     m_tempo = std::make_unique<QSqlQuery>(m_db);
-    m_tempo->prepare(QStringLiteral("INSERT INTO tempi VALUES (?,?,?,?,1) ON CONFLICT (bambino, giorno, livello, decimi)"
+    m_tempo->prepare(QStringLiteral("INSERT INTO tempi VALUES (?,?,?,?,?,?,1)"
+                                    " ON CONFLICT (bambino, giorno, livello, modalita, operazione, decimi)"
                                     " DO UPDATE SET quante = quante + 1"));
+    m_tempoMese = std::make_unique<QSqlQuery>(m_db);
+    m_tempoMese->prepare(QStringLiteral("INSERT INTO tempi_mesi VALUES (?,?,?,?,?,?,1)"
+                                        " ON CONFLICT (bambino, mese, livello, modalita, operazione, decimi)"
+                                        " DO UPDATE SET quante = quante + 1"));
     m_pronto = true;
     return true;
 }
@@ -465,14 +495,16 @@ void ScrittoreDiario::svuota()
 }
 
 // Adds giuste, sbagliate, ignorate, finiti, non finiti, domande, giuste al primo
-// tentativo to the day's totals of the level.
-bool ScrittoreDiario::somma(qint64 istanteMs, const QString &livello, const QVector<int> &conteggi)
+// tentativo to the day's totals of the level, mode and kind of step.
+bool ScrittoreDiario::somma(qint64 istanteMs, const QString &livello, int modalita, bool operazione,
+                            const QVector<int> &conteggi)
 {
-    m_somma->bindValue(0, m_bambinoAperto);
-    m_somma->bindValue(1, QDateTime::fromMSecsSinceEpoch(istanteMs).date().toJulianDay());
-    m_somma->bindValue(2, livello);
+    const QVariantList chiave{m_bambinoAperto, QDateTime::fromMSecsSinceEpoch(istanteMs).date().toJulianDay(), livello,
+                              modalita, int(operazione)};
+    for (int i = 0; i < chiave.size(); ++i)
+        m_somma->bindValue(i, chiave[i]);
     for (int i = 0; i < 7; ++i)
-        m_somma->bindValue(3 + i, conteggi.value(i));
+        m_somma->bindValue(5 + i, conteggi.value(i));
     return esegui(*m_somma);
 }
 
@@ -487,13 +519,13 @@ void ScrittoreDiario::inizia(quint64 chiave, const EsercizioRegistrato &esercizi
     accoda([this, esercizio, bambino = m_bambino] {
         m_bambinoAperto = bambino;
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("INSERT INTO esercizi (inizio, livello, scena, famiglia, bambino) VALUES (?,?,?,?,?)"));
-        query.addBindValue(esercizio.inizioMs);
-        query.addBindValue(esercizio.livello);
-        query.addBindValue(esercizio.scena);
-        query.addBindValue(esercizio.famiglia);
-        query.addBindValue(bambino);
-        if (!esegui(query) || !somma(esercizio.inizioMs, esercizio.livello, {0, 0, 0, 0, 1}))
+        query.prepare(QStringLiteral("INSERT INTO esercizi (inizio, livello, scena, famiglia, bambino, modalita)"
+                                     " VALUES (?,?,?,?,?,?)"));
+        for (const QVariant &v : {QVariant(esercizio.inizioMs), QVariant(esercizio.livello), QVariant(esercizio.scena),
+                                  QVariant(esercizio.famiglia), QVariant(bambino), QVariant(esercizio.modalita)})
+            query.addBindValue(v);
+        m_modalitaAperta = esercizio.modalita;
+        if (!esegui(query) || !somma(esercizio.inizioMs, esercizio.livello, m_modalitaAperta, false, {0, 0, 0, 0, 1}))
             return false;
         m_riga = query.lastInsertId().toLongLong();
         m_passiRisposti.clear();
@@ -516,21 +548,25 @@ void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
                                   oNull(r.reazioneMs), m_bambinoAperto, primo};
         for (int i = 0; i < valori.size(); ++i)
             q.bindValue(i, valori[i]);
+        const bool operazione = passoDellOperazione(r.passo);
         if (!esegui(q)
-            || !somma(r.istanteMs, r.livello, {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0, primo, primo * int(r.giusta)}))
+            || !somma(r.istanteMs, r.livello, r.modalita, operazione,
+                      {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0, primo, primo * int(r.giusta)}))
             return false;
         if (r.tempoRispostaMs >= 0) {
-            m_tempo->bindValue(0, m_bambinoAperto);
-            m_tempo->bindValue(1, QDateTime::fromMSecsSinceEpoch(r.istanteMs).date().toJulianDay());
-            m_tempo->bindValue(2, r.livello);
-            m_tempo->bindValue(3, r.tempoRispostaMs / 100);
-            if (!esegui(*m_tempo))
+            const QDate giorno = QDateTime::fromMSecsSinceEpoch(r.istanteMs).date();
+            const QVariantList valori{m_bambinoAperto, giorno.toJulianDay(), r.livello, r.modalita, int(operazione),
+                                      r.tempoRispostaMs / 100};
+            for (int i = 0; i < valori.size(); ++i) {
+                m_tempo->bindValue(i, valori[i]);
+                m_tempoMese->bindValue(i, i == 1 ? QVariant(giorno.year() * 100 + giorno.month()) : valori[i]);
+            }
+            if (!esegui(*m_tempo) || !esegui(*m_tempoMese))
                 return false;
         }
         QSqlQuery conto(m_db);
-        conto.prepare(QStringLiteral("UPDATE esercizi SET giuste = giuste + ?, sbagliate = sbagliate + ?,"
-                                     " modalita = coalesce(modalita, ?) WHERE id = ?"));
-        for (const QVariant &v : {QVariant(int(r.giusta)), QVariant(int(!r.giusta)), QVariant(r.modalita), QVariant(m_riga)})
+        conto.prepare(QStringLiteral("UPDATE esercizi SET giuste = giuste + ?, sbagliate = sbagliate + ? WHERE id = ?"));
+        for (const QVariant &v : {QVariant(int(r.giusta)), QVariant(int(!r.giusta)), QVariant(m_riga)})
             conto.addBindValue(v);
         if (!esegui(conto))
             return false;
@@ -550,7 +586,7 @@ void ScrittoreDiario::chiudi(quint64 chiave, qint64 fineMs, bool finito)
         query.prepare(QStringLiteral("UPDATE esercizi SET fine = ?, finito = ? WHERE id = ?"));
         for (const QVariant &v : {QVariant(fineMs), QVariant(int(finito)), QVariant(m_riga)})
             query.addBindValue(v);
-        return esegui(query) && (!finito || somma(m_inizioMs, m_livello, {0, 0, 0, 1, -1}));
+        return esegui(query) && (!finito || somma(m_inizioMs, m_livello, m_modalitaAperta, false, {0, 0, 0, 1, -1}));
     });
 }
 
@@ -560,7 +596,7 @@ QString ScrittoreDiario::cancella(int bambino)
         QMutexLocker blocco(&m_condiviso->mutex);
         return m_condiviso->avviso.isEmpty() ? QStringLiteral("Il diario non è disponibile.") : m_condiviso->avviso;
     }
-    for (const char *tabella : {"risposte", "esercizi", "giorni", "tempi"}) {
+    for (const char *tabella : {"risposte", "esercizi", "giorni", "tempi", "tempi_mesi"}) {
         if (!esegui(QStringLiteral("DELETE FROM %1 WHERE bambino = %2").arg(QLatin1String(tabella)).arg(bambino))) {
             guasto(m_errore);
             QMutexLocker blocco(&m_condiviso->mutex);
@@ -610,18 +646,22 @@ QString ScrittoreDiario::importa(const QString &file, int bambino)
     }
     esercizi.finish();
     fatto = fatto
-            && esegui(QStringLiteral("INSERT INTO giorni SELECT %1, giorno, livello, giuste, sbagliate, ignorate, finiti,"
-                                     " non_finiti, domande, giuste_al_primo FROM arrivo.giorni WHERE true"
-                                     " ON CONFLICT (bambino, giorno, livello)"
+            && esegui(QStringLiteral("INSERT INTO giorni SELECT %1, giorno, livello, modalita, operazione, giuste, sbagliate,"
+                                     " ignorate, finiti, non_finiti, domande, giuste_al_primo FROM arrivo.giorni WHERE true"
+                                     " ON CONFLICT (bambino, giorno, livello, modalita, operazione)"
                                      " DO UPDATE SET giuste = giuste + excluded.giuste, sbagliate = sbagliate +"
                                      " excluded.sbagliate, ignorate = ignorate + excluded.ignorate, finiti = finiti +"
                                      " excluded.finiti, non_finiti = non_finiti + excluded.non_finiti, domande ="
                                      " domande + excluded.domande, giuste_al_primo = giuste_al_primo +"
                                      " excluded.giuste_al_primo")
                                .arg(bambino))
-            && esegui(QStringLiteral("INSERT INTO tempi SELECT %1, giorno, livello, decimi, quante FROM arrivo.tempi"
-                                     " WHERE true ON CONFLICT (bambino, giorno, livello, decimi)"
-                                     " DO UPDATE SET quante = quante + excluded.quante")
+            && esegui(QStringLiteral("INSERT INTO tempi SELECT %1, giorno, livello, modalita, operazione, decimi, quante"
+                                     " FROM arrivo.tempi WHERE true ON CONFLICT (bambino, giorno, livello, modalita,"
+                                     " operazione, decimi) DO UPDATE SET quante = quante + excluded.quante")
+                               .arg(bambino))
+            && esegui(QStringLiteral("INSERT INTO tempi_mesi SELECT %1, mese, livello, modalita, operazione, decimi, quante"
+                                     " FROM arrivo.tempi_mesi WHERE true ON CONFLICT (bambino, mese, livello, modalita,"
+                                     " operazione, decimi) DO UPDATE SET quante = quante + excluded.quante")
                                .arg(bambino))
             && esegui(QStringLiteral("COMMIT"));
     if (!fatto)

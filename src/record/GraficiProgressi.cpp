@@ -63,7 +63,7 @@ QValueAxis *asseValori(double massimo, const QString &titolo, bool interi)
     auto *asse = new QValueAxis;
     asse->setRange(0, std::max(interi ? 4.0 : 1.0, massimo * 1.1));
     asse->setTitleText(titolo);
-    asse->setLabelFormat(interi ? QStringLiteral("%d") : QStringLiteral("%.1f"));
+    asse->setLabelFormat(interi ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     asse->setTruncateLabels(false);
     asse->applyNiceNumbers();
     return asse;

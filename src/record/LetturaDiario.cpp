@@ -128,13 +128,6 @@ QDate primoGiorno(Riepilogo::Grana grana, qint64 chiave)
     return grana == Riepilogo::Mese ? QDate(int(chiave / 100), int(chiave % 100), 1) : QDate::fromJulianDay(chiave);
 }
 
-// The local day of an instant in ms, as the writer files it.
-QString giornoLocale(const char *istante)
-{
-    return QStringLiteral("CAST(julianday(%1 / 1000.0, 'unixepoch', 'localtime') + 0.5 AS INTEGER)")
-        .arg(QLatin1String(istante));
-}
-
 // Columns up to a month of days, then weeks while they stay as many, then months.
 Riepilogo::Grana granaPer(qint64 giorni)
 {
@@ -186,20 +179,18 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
     r.grana = granaPer(query.value(1).toLongLong() - query.value(0).toLongLong() + 1);
     query.finish();
 
-    // The answers the filter keeps, read from the day totals when it keeps all.
-    const bool tutte = filtro.modalita < 0 && filtro.passi == FiltroDiario::TuttiIPassi;
-    QString condizione = QStringLiteral(" WHERE bambino = ? AND istante >= ?");
-    QVariantList valori{m_bambino, dalMs};
+    // The filter: the mode picks rows, the kind of step picks the answers'
+    // columns only (exercises are not steps).
+    QString perModo;
+    QVariantList valori{m_bambino, primo};
     if (filtro.modalita >= 0) {
-        condizione += QStringLiteral(" AND modalita = ?");
+        perModo = QStringLiteral(" AND modalita = ?");
         valori << filtro.modalita;
     }
-    if (filtro.passi != FiltroDiario::TuttiIPassi)
-        condizione += filtro.passi == FiltroDiario::Operazione ? QStringLiteral(" AND passo BETWEEN 4 AND 8")
-                                                               : QStringLiteral(" AND passo NOT BETWEEN 4 AND 8");
+    const QString passi = filtro.passi == FiltroDiario::TuttiIPassi ? QStringLiteral("1")
+                          : filtro.passi == FiltroDiario::Operazione ? QStringLiteral("operazione = 1")
+                                                                     : QStringLiteral("operazione = 0");
     const QString colonnaGiorni = colonnaSql(r.grana, QStringLiteral("giorno"));
-    const QString colonnaRisposte = colonnaSql(r.grana, giornoLocale("istante"));
-    const QString colonnaEsercizi = colonnaSql(r.grana, giornoLocale("inizio"));
 
     struct Somma {
         qint64 colonna;
@@ -207,43 +198,21 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
         int conti[7];  // giuste, sbagliate, ignorate, finiti, non finiti, domande, giuste al primo
     };
     QVector<Somma> somme;
-    auto leggiSomme = [&](int daConto, int quanti) {
-        while (query.next()) {
-            Somma s{query.value(0).toLongLong(), livello(query.value(1).toString()), {}};
-            for (int i = 0; i < quanti; ++i)
-                s.conti[daConto + i] = query.value(2 + i).toInt();
-            somme.append(s);
-        }
-        query.finish();
-    };
-    if (tutte) {
-        if (!esegui(QStringLiteral("SELECT %1, livello, sum(giuste), sum(sbagliate), sum(ignorate), sum(finiti),"
-                                   " sum(non_finiti), sum(domande), sum(giuste_al_primo) FROM giorni"
-                                   " WHERE bambino = ? AND giorno >= ? GROUP BY 1, 2")
-                        .arg(colonnaGiorni),
-                    {m_bambino, primo}))
-            return r;
-        leggiSomme(0, 7);
-    } else {
-        if (!esegui(QStringLiteral("SELECT %1, livello, sum(giusta), sum(1 - giusta), sum(ignorate), 0, 0,"
-                                   " sum(primo), sum(primo * giusta) FROM risposte%2 GROUP BY 1, 2")
-                        .arg(colonnaRisposte, condizione),
-                    valori))
-            return r;
-        leggiSomme(0, 7);
-        // Exercises are not steps: only the mode picks them.
-        QString perModo = QStringLiteral(" WHERE bambino = ? AND inizio >= ?");
-        QVariantList valoriModo{m_bambino, dalMs};
-        if (filtro.modalita >= 0) {
-            perModo += QStringLiteral(" AND modalita = ?");
-            valoriModo << filtro.modalita;
-        }
-        if (!esegui(QStringLiteral("SELECT %1, livello, sum(finito), sum(1 - finito) FROM esercizi%2 GROUP BY 1, 2")
-                        .arg(colonnaEsercizi, perModo),
-                    valoriModo))
-            return r;
-        leggiSomme(3, 2);
+    if (!esegui(QStringLiteral("SELECT %1, livello, sum(CASE WHEN %2 THEN giuste ELSE 0 END),"
+                               " sum(CASE WHEN %2 THEN sbagliate ELSE 0 END), sum(CASE WHEN %2 THEN ignorate ELSE 0 END),"
+                               " sum(finiti), sum(non_finiti), sum(CASE WHEN %2 THEN domande ELSE 0 END),"
+                               " sum(CASE WHEN %2 THEN giuste_al_primo ELSE 0 END) FROM giorni"
+                               " WHERE bambino = ? AND giorno >= ?%3 GROUP BY 1, 2")
+                    .arg(colonnaGiorni, passi, perModo),
+                valori))
+        return r;
+    while (query.next()) {
+        Somma s{query.value(0).toLongLong(), livello(query.value(1).toString()), {}};
+        for (int i = 0; i < 7; ++i)
+            s.conti[i] = query.value(2 + i).toInt();
+        somme.append(s);
     }
+    query.finish();
 
     QMap<qint64, int> colonne;
     for (const Somma &s : std::as_const(somme))
@@ -270,16 +239,31 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
         l.giusteAlPrimoTentativo += s.conti[6];
     }
 
-    // Medians from the counts per tenth of a second, per column and per level.
-    const bool letti = tutte ? esegui(QStringLiteral("SELECT %1, livello, decimi, sum(quante) FROM tempi"
-                                                     " WHERE bambino = ? AND giorno >= ? GROUP BY 1, 2, 3")
-                                          .arg(colonnaGiorni),
-                                      {m_bambino, primo})
-                             : esegui(QStringLiteral("SELECT %1, livello, tempo_risposta_ms / 100, count(*) FROM risposte%2"
-                                                     " AND tempo_risposta_ms IS NOT NULL GROUP BY 1, 2, 3")
-                                          .arg(colonnaRisposte, condizione),
-                                      valori);
-    if (!letti)
+    // Medians from the counts per tenth of a second, per column and per level:
+    // whole months from their own totals, the first month of a period that
+    // begins inside one from its days.
+    const QString perPassi = filtro.passi == FiltroDiario::TuttiIPassi ? QString() : QStringLiteral(" AND ") + passi;
+    QString tempi = QStringLiteral("SELECT %1, livello, decimi, sum(quante) FROM tempi WHERE bambino = ? AND giorno >= ?%2%3")
+                        .arg(colonnaGiorni, perModo, perPassi);
+    QVariantList valoriTempi = valori;
+    if (r.grana == Riepilogo::Mese) {
+        const QDate inizio = QDate::fromJulianDay(primo);
+        const QDate meseDopo = QDate(inizio.year(), inizio.month(), 1).addMonths(1);
+        const QString mesi = QStringLiteral("SELECT mese, livello, decimi, sum(quante) FROM tempi_mesi"
+                                            " WHERE bambino = ? AND mese >= ?%1%2").arg(perModo, perPassi);
+        QVariantList valoriMesi = valori;
+        valoriMesi[1] = primo > 0 ? meseDopo.year() * 100 + meseDopo.month() : 0;
+        if (primo > 0 && inizio.day() > 1) {
+            tempi += QStringLiteral(" AND giorno < %1 GROUP BY 1, 2, 3 UNION ALL ").arg(meseDopo.toJulianDay()) + mesi;
+            valoriTempi += valoriMesi;
+        } else {
+            tempi = mesi;
+            valoriTempi = valoriMesi;
+            if (primo > 0)  // the period begins on the first of a month
+                valoriTempi[1] = inizio.year() * 100 + inizio.month();
+        }
+    }
+    if (!esegui(tempi + QStringLiteral(" GROUP BY 1, 2, 3"), valoriTempi))
         return r;
     QHash<QPair<int, int>, QMap<int, int>> perColonna;
     QHash<int, QMap<int, int>> perLivello;
@@ -292,12 +276,9 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
     query.finish();
 
     // The exercises: time to finish, and the newest.
-    QString esercizi = QStringLiteral(" FROM esercizi WHERE bambino = ? AND inizio >= ?");
-    QVariantList valoriEsercizi{m_bambino, dalMs};
-    if (filtro.modalita >= 0) {
-        esercizi += QStringLiteral(" AND modalita = ?");
-        valoriEsercizi << filtro.modalita;
-    }
+    const QString esercizi = QStringLiteral(" FROM esercizi WHERE bambino = ? AND inizio >= ?") + perModo;
+    QVariantList valoriEsercizi = valori;
+    valoriEsercizi[1] = dalMs;
     if (!esegui(QStringLiteral("SELECT livello, (fine - inizio) / 100, count(*)%1 AND finito = 1 AND fine IS NOT NULL"
                                " GROUP BY 1, 2").arg(esercizi),
                 valoriEsercizi))
@@ -330,7 +311,7 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
         e.giuste = query.value(5).toInt();
         e.sbagliate = query.value(6).toInt();
         e.finito = query.value(7).toInt() != 0;
-        e.modalita = query.isNull(8) ? -1 : query.value(8).toInt();
+        e.modalita = query.value(8).toInt();
         r.recenti << e;
     }
     query.finish();

@@ -47,6 +47,7 @@ void OsservatoreEsercizio::iniziato()
     esercizio.livello = QString::fromUtf8(m_schermata->descrizione().nomeLivello);
     esercizio.scena = modello.Scena();
     esercizio.famiglia = modello.addizione() ? QStringLiteral("addizione") : QStringLiteral("sottrazione");
+    esercizio.modalita = m_schermata->servizi().stato.ModalitaInput;
     m_esercizio = m_diario.apriEsercizio(esercizio);
     m_aperto = true;
     m_ignorateFinora = m_schermata->controllo().modello().ignorateInTutto();

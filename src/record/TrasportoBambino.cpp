@@ -71,7 +71,7 @@ bool DiarioSqlite::esportaBambino(const QString &file, int numero, const QMap<QS
             query.prepare(QStringLiteral("ATTACH DATABASE ? AS diario"));
             query.addBindValue(m_percorso);
             fatto = query.exec();
-            for (const char *tabella : {"esercizi", "risposte", "giorni", "tempi"})
+            for (const char *tabella : {"esercizi", "risposte", "giorni", "tempi", "tempi_mesi"})
                 fatto = fatto && query.exec(QStringLiteral("INSERT INTO %1 SELECT * FROM diario.%1 WHERE bambino = %2")
                                                 .arg(QLatin1String(tabella))
                                                 .arg(numero));
