@@ -711,14 +711,14 @@ QString DiarioSqlite::motivoLettura(const QSqlError &errore)
     }
 }
 
-bool DiarioSqlite::creaSchema(QSqlDatabase &db)
+bool DiarioSqlite::creaSchema(QSqlDatabase &db, int versione)
 {
     QSqlQuery query(db);
-    for (const QStringList &versione : Migrazioni)
-        for (const QString &sql : versione)
+    for (int v = 0; v < versione; ++v)
+        for (const QString &sql : Migrazioni[v])
             if (!query.exec(sql))
                 return false;
-    return query.exec(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(Versione));
+    return query.exec(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(versione));
 }
 
 bool DiarioSqlite::importaBambino(const QString &file, int numero, QString &errore)

@@ -46,8 +46,9 @@ public:
     bool importaBambino(const QString &file, int numero, QString &errore) override;
     bool cancellaBambino(int numero, QString &errore) override;
 
-    // The statements that make an empty record of this version in `db`.
-    static bool creaSchema(QSqlDatabase &db);
+    // The statements that make an empty record of this version (or an
+    // earlier one) in `db`.
+    static bool creaSchema(QSqlDatabase &db, int versione = Versione);
 
     void attendi() override;
 

@@ -56,6 +56,40 @@ void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, 
     d.chiudiEsercizio(e, quando + 10000, finito);
 }
 
+
+// Four exercises of one child: days before today, level, mode, finished, seconds
+// taken, and answers as step, right, response time (ms, -1: none).
+struct Prova {
+    int giorniFa;
+    const char *livello;
+    int modalita;
+    bool finito;
+    int secondi;
+    QVector<std::tuple<int, bool, int>> risposte;
+};
+const QVector<Prova> Prove{
+    {2, "Sottrazione - 1°", Modalita::ScansioneAutomatica, true, 60, {{1, false, 1500}, {1, true, 2500}, {2, true, 1000}, {4, true, 3000}}},
+    {1, "Addizione - 1°", Modalita::Mouse, false, 9, {{1, true, 800}, {5, false, -1}, {5, true, 1200}}},
+    {400, "Sottrazione - 1°", Modalita::Mouse, true, 30, {{1, true, 2000}}},
+    {100, "Sottrazione - 1°", Modalita::Frecce, true, 20, {{1, true, 4000}}},
+};
+
+qint64 alle10(int giorniFa)
+{
+    return QDateTime(QDate::currentDate().addDays(-giorniFa), QTime(10, 0)).toMSecsSinceEpoch();
+}
+
+// A level's row: finished, not finished, right, wrong, steps, right at the first
+// try, median response time, median time per exercise.
+QString livelloIn(const Riepilogo &r, const QString &nome)
+{
+    for (const LivelloRiepilogo &l : r.livelli)
+        if (l.livello == nome)
+            return QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8").arg(l.finiti).arg(l.nonFiniti).arg(l.giuste).arg(l.sbagliate)
+                .arg(l.domande).arg(l.giusteAlPrimoTentativo).arg(l.medianaMs).arg(l.medianaEsercizioMs);
+    return {};
+}
+
 enum Caso { Vuoto, Danneggiato, Bloccato, SolaLettura, Recente, Estraneo, Tubo, Dispositivo, Fuori };
 
 }
@@ -318,6 +352,113 @@ private slots:
         QVERIFY2(c.frase.contains(frase), qPrintable(c.frase));
         const int proposto = int(c.frase.section(QStringLiteral("prova "), 1).section(QLatin1Char(' '), 0, 0).replace(QLatin1Char(','), QLatin1Char('.')).toDouble() * 1000);
         QCOMPARE(c.intervalloMs, c.frase.contains(QStringLiteral("prova ")) ? proposto : intervallo);
+    }
+
+    void riepilogoPerPeriodoEFiltro_data()
+    {
+        QTest::addColumn<int>("periodo");
+        QTest::addColumn<int>("modalita");
+        QTest::addColumn<int>("passi");
+        QTest::addColumn<int>("grana");
+        QTest::addColumn<QString>("colonne");  // days before today: right/wrong/finished, or the days only
+        QTest::addColumn<QString>("sottrazione");
+        QTest::addColumn<QString>("addizione");
+        QTest::addColumn<QString>("recenti");
+        const int G = Riepilogo::Giorno;
+        QTest::newRow("30 days") << int(FormProgressi::Mese) << -1 << 0 << G << "2:3/1/1 1:2/1/0"
+                                 << "1,0,3,1,3,2,2000,60000" << "0,1,2,1,2,1,1000,-1" << "1:2 2:3";
+        QTest::newRow("one switch") << int(FormProgressi::Mese) << int(Modalita::ScansioneAutomatica) << 0 << G
+                                    << "2:3/1/1" << "1,0,3,1,3,2,2000,60000" << "0,0,0,0,0,0,-1,-1" << "2:3";
+        QTest::newRow("the operation") << int(FormProgressi::Mese) << -1 << int(FiltroDiario::Operazione) << G
+                                       << "2:1/0/1 1:1/1/0" << "1,0,1,0,1,1,3000,60000" << "0,1,1,1,1,0,1200,-1" << "1:2 2:3";
+        QTest::newRow("counting") << int(FormProgressi::Mese) << -1 << int(FiltroDiario::Conteggio) << G
+                                  << "2:2/1/1 1:1/0/0" << "1,0,2,1,2,1,1500,60000" << "0,1,1,0,1,1,800,-1" << "1:2 2:3";
+        QTest::newRow("a year, by week") << int(FormProgressi::Anno) << -1 << 0 << int(Riepilogo::Settimana) << "100 2 1"
+                                         << "2,0,4,1,4,3,2500,40000" << "0,1,2,1,2,1,1000,-1" << "1:2 2:3 100:1";
+        QTest::newRow("all, by month") << int(FormProgressi::Tutto) << -1 << 0 << int(Riepilogo::Mese) << "400 100 2 1"
+                                       << "3,0,5,1,5,4,2250,30000" << "0,1,2,1,2,1,1000,-1" << "1:2 2:3 100:1 400:1";
+        QTest::newRow("all, keys") << int(FormProgressi::Tutto) << int(Modalita::Frecce) << 0 << int(Riepilogo::Mese)
+                                   << "100" << "1,0,1,0,1,1,4000,20000" << "0,0,0,0,0,0,-1,-1" << "100:1";
+    }
+
+    // The same for a record written now and one of the previous version
+    // (answers only) brought up to date.
+    void riepilogoPerPeriodoEFiltro()
+    {
+        QFETCH(int, periodo);
+        QFETCH(int, modalita);
+        QFETCH(int, passi);
+        QFETCH(int, grana);
+        QFETCH(QString, colonne);
+        QFETCH(QString, sottrazione);
+        QFETCH(QString, addizione);
+        QFETCH(QString, recenti);
+        const QString nuovo = m_cartella.filePath(QStringLiteral("nuovo-%1.sqlite").arg(QTest::currentDataTag()));
+        const QString vecchio = m_cartella.filePath(QStringLiteral("vecchio-%1.sqlite").arg(QTest::currentDataTag()));
+        {
+            DiarioSqlite diario(nuovo);
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v2"));
+            db.setDatabaseName(vecchio);
+            QVERIFY(db.open() && DiarioSqlite::creaSchema(db, 2));
+            QSqlQuery q(db);
+            for (int e = 0; e < Prove.size(); ++e) {
+                const Prova &p = Prove[e];
+                const QString famiglia = QString::fromUtf8(p.livello).startsWith(QStringLiteral("Add")) ? "addizione" : "sottrazione";
+                const quint64 chiave = diario.apriEsercizio({alle10(p.giorniFa), QString::fromUtf8(p.livello), 3, famiglia, p.modalita});
+                int giuste = 0;
+                for (int i = 0; i < p.risposte.size(); ++i) {
+                    const auto [passo, giusta, tempo] = p.risposte[i];
+                    RispostaRegistrata r{alle10(p.giorniFa) + 1000 * (i + 1), QString::fromUtf8(p.livello), 3, passo, 0, giusta, p.modalita, 1000, tempo};
+                    diario.rispondi(chiave, r);
+                    giuste += giusta;
+                    QVERIFY(q.exec(QStringLiteral("INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita,"
+                                                  " intervallo_ms, tempo_risposta_ms, ignorate) VALUES (%1, %2, '%3', 3, %4, 0, %5, %6, 1000, %7, 0)")
+                                   .arg(e + 1).arg(r.istanteMs).arg(r.livello).arg(passo).arg(int(giusta)).arg(p.modalita)
+                                   .arg(tempo < 0 ? QStringLiteral("NULL") : QString::number(tempo))));
+                }
+                diario.chiudiEsercizio(chiave, alle10(p.giorniFa) + 1000 * p.secondi, p.finito);
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO esercizi (id, inizio, fine, livello, scena, famiglia, giuste, sbagliate, finito)"
+                                              " VALUES (%1, %2, %3, '%4', 3, '%5', %6, %7, %8)")
+                               .arg(e + 1).arg(alle10(p.giorniFa)).arg(alle10(p.giorniFa) + 1000 * p.secondi)
+                               .arg(QString::fromUtf8(p.livello), famiglia).arg(giuste).arg(p.risposte.size() - giuste).arg(int(p.finito))));
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("v2"));
+        for (const QString &file : {nuovo, vecchio}) {
+            DiarioSqlite diario(file);
+            const Riepilogo r = diario.riepilogo(FormProgressi::inizioPeriodo(FormProgressi::Periodo(periodo)), 1000,
+                                                 {modalita, FiltroDiario::Passi(passi)});
+            QVERIFY2(r.errore.isEmpty(), qPrintable(r.errore));
+            QCOMPARE(int(r.grana), grana);
+            // Each column under the first day of its day, week (a Monday) or month.
+            QStringList attese, viste;
+            for (const QString &c : colonne.split(QLatin1Char(' '))) {
+                const QDate giorno = QDate::currentDate().addDays(-c.section(QLatin1Char(':'), 0, 0).toInt());
+                const QDate primo = grana == Riepilogo::Mese ? QDate(giorno.year(), giorno.month(), 1)
+                                    : grana == Riepilogo::Settimana ? giorno.addDays(1 - giorno.dayOfWeek()) : giorno;
+                const QString conti = c.section(QLatin1Char(':'), 1);
+                if (!attese.contains(primo.toString(Qt::ISODate)))
+                    attese << primo.toString(Qt::ISODate) + (conti.isEmpty() ? QString() : QLatin1Char(':') + conti);
+            }
+            for (int i = 0; i < r.giorni.size(); ++i)
+                viste << r.giorni[i].toString(Qt::ISODate)
+                             + (grana == Riepilogo::Giorno ? QStringLiteral(":%1/%2/%3").arg(r.giuste[i]).arg(r.sbagliate[i]).arg(r.finiti[i]) : QString());
+            QCOMPARE(viste, attese);
+            QCOMPARE(livelloIn(r, QStringLiteral("Sottrazione - 1°")), sottrazione);
+            QCOMPARE(livelloIn(r, QStringLiteral("Addizione - 1°")), addizione);
+            // The newest first: days before today and the right answers.
+            QStringList ultimi;
+            for (const EsercizioRecente &e : r.recenti)
+                ultimi << QStringLiteral("%1:%2").arg(QDateTime::fromMSecsSinceEpoch(e.inizioMs).date().daysTo(QDate::currentDate())).arg(e.giuste);
+            QCOMPARE(ultimi.join(QLatin1Char(' ')), recenti);
+            const EsercizioRecente &primo = r.recenti.first();
+            const Prova &p = *std::find_if(Prove.begin(), Prove.end(), [&](const Prova &x) { return alle10(x.giorniFa) == primo.inizioMs; });
+            QCOMPARE(QStringList({primo.livello, QString::number(primo.durataMs), QString::number(primo.finito), QString::number(primo.modalita),
+                                  QString::number(primo.sbagliate), QString::number(primo.scena)}),
+                     QStringList({QString::fromUtf8(p.livello), QString::number(1000 * p.secondi), QString::number(p.finito),
+                                  QString::number(p.modalita), QString::number(p.risposte.size() - primo.giuste), "3"}));
+        }
     }
 
     void graficoDisegnaLeBarre()
