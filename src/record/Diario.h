@@ -82,7 +82,8 @@ public:
 
     // The adult's side: these may wait.
     virtual Riepilogo riepilogo(qint64 dalMs, int intervalloMs) = 0;
-    // One row per answer, header first, UTF-8. False with the reason in `errore`.
+    // One row per answer, header first, for an Italian spreadsheet (UTF-8 with
+    // a byte-order mark, ';' between fields). False with the reason in `errore`.
     virtual bool esporta(const QString &file, QString &errore) = 0;
     virtual bool cancella(QString &errore) = 0;
 

@@ -113,7 +113,7 @@ GUASTI = [
     ('M46', 'the pause after a choice never read back', 'src/shell/ModuloOpzioni.cpp',
      '    leggi(file, "pausaDopoSceltaMs", 0, 2000, o.pausaDopoSceltaMs);\n', ''),
     ('M47', 'a CSV column dropped', 'src/record/EsportaCsv.cpp',
-     'for (int i = 1; i < 13; ++i)', 'for (int i = 1; i < 12; ++i)'),
+     '            secondi(query.value(8), locale),\n', ''),
     ('M48', 'response times counted at the wrong scale', 'src/record/DiarioSqlite.cpp',
      'm_tempo->bindValue(3, r.tempoRispostaMs / 100);', 'm_tempo->bindValue(3, r.tempoRispostaMs / 10);'),
     ('M49', 'the lit confirmation button never painted', 'src/input/ConfermaScansione.cpp',
