@@ -156,6 +156,12 @@ GUASTI = [
      '        congedo();\n    QCoreApplication::exit(0);', '        congedo();'),
     ('M68', 'the record opens a link to a device', 'src/record/DiarioSqlite.cpp',
      'if (!bersaglio.isFile() || bersaglio.canonicalPath() != QFileInfo(info.absolutePath()).canonicalFilePath())', 'if (false)'),
+    ('M69', 'the CSV without its byte-order mark', 'src/record/EsportaCsv.cpp',
+     'QByteArray testo = "\\xEF\\xBB\\xBF" + IntestazioneCsv.toUtf8()', 'QByteArray testo = IntestazioneCsv.toUtf8()'),
+    ('M70', 'a chosen sign exported as its button\'s index', 'src/record/EsportaCsv.cpp',
+     'if (gruppoDelPasso(passo) == Gruppo::Segni) {', 'if (false) {'),
+    ('M71', 'exported seconds with a decimal point', 'src/record/EsportaCsv.cpp',
+     "return locale.toString(ms.toInt() / 1000.0, 'f', QLocale::FloatingPointShortest);", 'return QString::number(ms.toInt() / 1000.0);'),
     ('M60', 'the information screen without its makers', 'src/shell/FormInfo.cpp',
      'realizzato dagli autori di Calcolotti, 2026', 'Calcolotti, versione " CALCOLOTTI_VERSIONE "'),
 ]
