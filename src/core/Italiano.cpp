@@ -22,11 +22,11 @@ QString nomeModalita(int modalita)
     case 0:
         return QStringLiteral("mouse");
     case 1:
-        return QStringLiteral("due sensori");
+        return QStringLiteral("scansione manuale (due sensori)");
     case 2:
-        return QStringLiteral("un sensore");
+        return QStringLiteral("scansione automatica (un sensore)");
     case 3:
-        return QStringLiteral("tastiera");
+        return QStringLiteral("tastiera (frecce e Invio)");
     }
     return QStringLiteral("modo %1").arg(modalita);
 }

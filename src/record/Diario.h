@@ -110,7 +110,8 @@ public:
     // The adult's side: these may wait.
     static constexpr int EserciziRecenti = 20;
     virtual Riepilogo riepilogo(qint64 dalMs, int intervalloMs, const FiltroDiario &filtro = {}) = 0;
-    // One row per answer, header first, UTF-8. False with the reason in `errore`.
+    // One row per answer, header first, for an Italian spreadsheet (UTF-8 with
+    // a byte-order mark, ';' between fields). False with the reason in `errore`.
     virtual bool esporta(const QString &file, QString &errore) = 0;
     virtual bool cancella(QString &errore) = 0;
 

@@ -6,7 +6,9 @@
 #include "record/GraficiProgressi.h"
 
 #include <QChartView>
+#include <QProcess>
 #include <QTableWidget>
+#include <QUrl>
 #include <QtSql>
 
 #include <sys/fsuid.h>
@@ -262,31 +264,58 @@ private slots:
     void esportaRileggiCancella()
     {
         const QString file = m_cartella.filePath(QStringLiteral("esporta.sqlite")), csv = file + QStringLiteral(".csv");
-        const QString virgola = QStringLiteral("Livello, con la virgola – è");
-        const qint64 quando = QDateTime(QDate(2024, 3, 5), QTime(9, 30, 15, 250), Qt::UTC).toMSecsSinceEpoch();
+        // The rows show the local clock: here five and a half hours ahead of UTC.
+        const auto fuso = qScopeGuard([tz = qgetenv("TZ")] { tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz); });
+        qputenv("TZ", "XST-5:30");
+        const qint64 quando = QDateTime(QDate(2024, 3, 5), QTime(4, 0, 15, 250), Qt::UTC).toMSecsSinceEpoch(), giorno = 90061000;
         DiarioSqlite diario(file);
-        // Every field differs from the other row's and from its neighbours.
-        const quint64 primo = diario.apriEsercizio({quando, virgola, 7, QStringLiteral("sottrazione")});
-        diario.rispondi(primo, {quando + 1000, virgola, 7, 2, 4, false, 2, 1500, 2300, 3, 1, 640});
+        // Every field differs from the other rows' and from its neighbours: each mode, a sign and "=", times or none.
+        const quint64 primo = diario.apriEsercizio({quando, Livello, 7, QStringLiteral("sottrazione")});
+        diario.rispondi(primo, {quando + 1000, Livello, 7, 5, 1, false, 2, 1250, 2300, 3, 1, 640});
         diario.chiudiEsercizio(primo, quando + 5000, true);
-        // A text a spreadsheet would take for a formula, with quotes and a carriage return.
-        const QString virgolette = QStringLiteral("=Livello \"tra virgolette\"\r");
-        const quint64 secondo = diario.apriEsercizio({quando + 60000, virgolette, 12, QStringLiteral("addizione")});
-        diario.rispondi(secondo, {quando + 61000, virgolette, 12, 52, 9, true, 0, 1000, -1, 0, -1, -1});
-        diario.chiudiEsercizio(secondo, quando + 65000, false);
+        // A text a spreadsheet would take for a formula, with the separator, quotes and a carriage return.
+        const QString virgolette = QStringLiteral("=Livello; \"tra virgolette\"\r");
+        const quint64 secondo = diario.apriEsercizio({quando + giorno, virgolette, 12, QStringLiteral("addizione")});
+        diario.rispondi(secondo, {quando + giorno, virgolette, 12, 52, 9, true, 0, 1000, -1, 0, -1, -1});
+        diario.rispondi(secondo, {quando + 2 * giorno, virgolette, 11, 5, 0, true, 1, 2000, 15000, 2, 0, 0});
+        diario.rispondi(secondo, {quando + 3 * giorno, virgolette, 10, 7, 2, false, 3, 3000, 800, 1, 2, 1500});
+        diario.chiudiEsercizio(secondo, quando + 5 * giorno, false);
         QString errore;
         QVERIFY2(diario.esporta(csv, errore), qPrintable(errore));
+        const QString tra = QStringLiteral("\"'=Livello; \"\"tra virgolette\"\"\r\"");
+        QVERIFY(leggi(csv).startsWith("\xEF\xBB\xBF" "Data;"));  // UTF-8 to a spreadsheet, which reads Latin-1 otherwise
         QCOMPARE(QString::fromUtf8(leggi(csv)).split(QLatin1Char('\n')),
-                 (QStringList{"istante_utc,livello,scena,passo,scelta,giusta,modalita,intervallo_ms,tempo_risposta_ms,"
-                              "ignorate,giri,reazione_ms,esercizio",
-                              "2024-03-05T09:30:16.250Z,\"" + virgola + "\",7,2,4,0,2,1500,2300,3,1,640,1",
-                              "2024-03-05T09:31:16.250Z,\"'=Livello \"\"tra virgolette\"\"\r\",12,52,9,1,0,1000,,0,,,2",
+                 (QStringList{"Data;Ora;Livello;Storia;Passo;Scelta;Risposta;Modo di comando;Velocità della scansione (s);"
+                              "Tempo di risposta (s);Pressioni ignorate;Giri della scansione;Reazione (s);Esercizio",
+                              "05/03/2024;09:30:16;" + Livello + ";7;operazione: segno;\"-\";sbagliata;scansione automatica (un sensore);1,25;2,3;3;1;0,64;1",
+                              "06/03/2024;10:31:16;" + tra + ";12;domanda 2 (ordine inverso);9;giusta;mouse;;;0;;;2",
+                              "07/03/2024;11:32:17;" + tra + ";11;operazione: segno;\"+\";giusta;scansione manuale (due sensori);;15;2;0;0;2",
+                              "08/03/2024;12:33:18;" + tra + ";10;operazione: uguale;\"=\";sbagliata;tastiera (frecce e Invio);;0,8;1;2;1,5;2",
                               ""}));
+        // The file as LibreOffice opens it with Italian numbers and dates, saved again with '|' between cells and
+        // quotes round every text: numbers, dates and times bare, in its English formats.
+        QProcess lo;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("HOME"), m_cartella.path());  // with its profile below: nothing goes elsewhere
+        ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        lo.setProcessEnvironment(ambiente);
+        lo.start(QStringLiteral("soffice"), {"-env:UserInstallation=" + QUrl::fromLocalFile(m_cartella.filePath("lo")).toString(),
+                                             "--headless", "--infilter=CSV:59,34,76,1,,1040", "--convert-to",
+                                             "txt:Text - txt - csv (StarCalc):124,34,76,1,,0,true,true,true", "--outdir", m_cartella.path(), csv});
+        const bool conLibreOffice = lo.waitForStarted() && lo.waitForFinished(120000);
 
         QVERIFY(diario.cancella(errore));
         QVERIFY(diario.riepilogo(0, 1000).giorni.isEmpty());
         QVERIFY(diario.esporta(csv, errore));
         QCOMPARE(leggi(csv).count('\n'), 1);
+        if (!conLibreOffice)
+            QSKIP("LibreOffice (soffice) is not installed: the export was not opened in a spreadsheet");
+        const QByteArray foglio = leggi(m_cartella.filePath(QStringLiteral("esporta.sqlite.txt")));
+        // No byte-order mark in the first cell; the signs are texts, the times numbers.
+        QVERIFY2(foglio.startsWith("\"Data\"|\"Ora\"|\"Livello\"|") && foglio.contains("|11|\"operazione: segno\"|\"+\"|")
+                     && foglio.contains("|10|\"operazione: uguale\"|\"=\"|"), foglio.constData());
+        QCOMPARE(foglio.split('\n').value(1), "03/05/2024|09:30:16|\"" + Livello.toUtf8() + "\"|7|\"operazione: segno\"|\"-\"|\"sbagliata\"|"
+                 "\"scansione automatica (un sensore)\"|1.25|2.3|3|1|0.64|1");
     }
 
     void unDiscoPienoNonCancellaLEsportazione()
