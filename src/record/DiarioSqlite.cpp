@@ -81,7 +81,8 @@ const QVector<QStringList> Migrazioni = {
         QStringLiteral("ALTER TABLE esercizi ADD COLUMN modalita INTEGER NOT NULL DEFAULT 0"),
         QStringLiteral("ALTER TABLE risposte ADD COLUMN primo INTEGER NOT NULL DEFAULT 0"),
         QStringLiteral("CREATE INDEX risposte_esercizio ON risposte(esercizio, passo)"),
-        QStringLiteral("CREATE INDEX esercizi_bambino ON esercizi(bambino, inizio)"),
+        // Covers the time to finish per level: a year of exercises read from the index alone.
+        QStringLiteral("CREATE INDEX esercizi_bambino ON esercizi(bambino, inizio, modalita, finito, livello, fine)"),
         QStringLiteral("UPDATE risposte SET primo = 1 WHERE id IN (SELECT min(id) FROM risposte GROUP BY esercizio, passo)"),
         QStringLiteral("UPDATE esercizi SET modalita = coalesce((SELECT modalita FROM risposte WHERE esercizio = esercizi.id"
                        " ORDER BY id LIMIT 1), 0)"),

@@ -8,6 +8,7 @@
 #include "record/ConsiglioVelocita.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMap>
 #include <QSqlDatabase>
@@ -117,6 +118,10 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
     attendi();
     if (!QFileInfo::exists(m_percorso) || !apriLettura(r.errore))
         return r;
+    QElapsedTimer orologio;
+    orologio.start();
+    QStringList tappe;  // how long each read took, for the log
+    auto tappa = [&](const char *nome) { tappe << QStringLiteral("%1 %2 ms").arg(QLatin1String(nome)).arg(orologio.restart()); };
     const QSqlDatabase db = QSqlDatabase::database(m_lettura, false);
     const qint64 primo = dalMs > 0 ? QDateTime::fromMSecsSinceEpoch(dalMs).date().toJulianDay() : 0;
 
@@ -188,6 +193,7 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
         somme.append(s);
     }
     query.finish();
+    tappa("totals");
 
     QMap<qint64, int> colonne;
     for (const Somma &s : std::as_const(somme))
@@ -249,6 +255,7 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
         perLivello[l][decimi] += quante;
     }
     query.finish();
+    tappa("times");
 
     // The exercises: time to finish, and the newest.
     const QString esercizi = QStringLiteral(" FROM esercizi WHERE bambino = ? AND inizio >= ?") + perModo;
@@ -290,6 +297,7 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
         r.recenti << e;
     }
     query.finish();
+    tappa("exercises");
 
     esegui(QStringLiteral("SELECT giri, reazione_ms FROM risposte WHERE modalita = ? AND intervallo_ms = ?"
                           " AND istante >= ? AND bambino = ? AND giri IS NOT NULL AND reazione_ms IS NOT NULL"
@@ -297,5 +305,7 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
            {int(Modalita::ScansioneAutomatica), intervalloMs, dalMs, m_bambino, ConsiglioVelocita::MassimoCampioni});
     while (query.next())
         r.campioni.append({query.value(0).toInt(), query.value(1).toInt()});
+    tappa("one-switch answers");
+    qCDebug(lcEsercizio).noquote() << "record: summary of" << r.giorni.size() << "columns:" << tappe.join(QStringLiteral(", "));
     return r;
 }
