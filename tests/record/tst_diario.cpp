@@ -5,7 +5,9 @@
 #include "record/FormProgressi.h"
 #include "record/GraficiProgressi.h"
 
+#include <QCategoryAxis>
 #include <QChartView>
+#include <QLegendMarker>
 #include <QProcess>
 #include <QTableWidget>
 #include <QUrl>
@@ -488,6 +490,67 @@ private slots:
                      QStringList({QString::fromUtf8(p.livello), QString::number(1000 * p.secondi), QString::number(p.finito),
                                   QString::number(p.modalita), QString::number(p.risposte.size() - primo.giuste), "3"}));
         }
+    }
+
+    void etichetteLeggibili_data()
+    {
+        QTest::addColumn<int>("periodo");
+        QTest::addColumn<QSize>("finestra");
+        QTest::addColumn<int>("grana");
+        QTest::newRow("30 days at 800x600") << int(FormProgressi::Mese) << QSize(800, 600) << int(Riepilogo::Giorno);
+        QTest::newRow("a year at 800x600") << int(FormProgressi::Anno) << QSize(800, 600) << int(Riepilogo::Mese);
+        QTest::newRow("three years at 1366x768") << int(FormProgressi::Tutto) << QSize(1366, 768) << int(Riepilogo::Mese);
+        QTest::newRow("150 days at 1920x1080") << int(FormProgressi::Tutto) << QSize(1920, 1080) << int(Riepilogo::Settimana);
+    }
+
+    // Every label on the axes and in the legends is whole and has room of its own.
+    void etichetteLeggibili()
+    {
+        QFETCH(int, periodo);
+        QFETCH(QSize, finestra);
+        QFETCH(int, grana);
+        const bool breve = grana == Riepilogo::Settimana;
+        const QString file = m_cartella.filePath(QStringLiteral("etichette-%1.sqlite").arg(breve));
+        DiarioSqlite diario(file);
+        if (!QFileInfo::exists(file)) {
+            const QStringList livelli{"Addizione - 1°", "Sottrazione - 2°", "Addizione e sottrazione - 1°"};
+            for (int giorno = breve ? 150 : 1095; giorno >= 0; --giorno)
+                registraEsercizio(diario, QDateTime(QDate::currentDate().addDays(-giorno), QTime(9, 0)).toMSecsSinceEpoch(),
+                                  {giorno % 3 > 0, true}, true, livelli[giorno % 3]);
+        }
+        Banco b;
+        b.finti.servizi.diario = &diario;
+        auto *p = new FormProgressi(b.finti.servizi);
+        p->mostraPeriodo(FormProgressi::Periodo(periodo));
+        p->resize(finestra);
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p));
+        QTest::qWait(50);
+        QCOMPARE(int(p->riepilogo().grana), grana);
+        for (const char *nome : {"graficoGiorni", "graficoTempi"}) {
+            QChart *grafico = p->findChild<QChartView *>(QLatin1String(nome))->chart();
+            auto *asse = qobject_cast<QCategoryAxis *>(grafico->axes(Qt::Horizontal).value(0));
+            QVERIFY(asse);
+            const QStringList etichette = asse->categoriesLabels();
+            const QFontMetrics misure(asse->labelsFont());
+            const double perColonna = grafico->plotArea().width() / p->riepilogo().giorni.size();
+            QVERIFY2(etichette.size() >= 3, qPrintable(etichette.join(',')));
+            for (int i = 0; i < etichette.size(); ++i) {
+                QVERIFY2(!etichette[i].contains(QChar(0x2026)) && !etichette[i].contains(QChar(0x22ee)), qPrintable(etichette[i]));
+                if (i > 0)  // the room between a label's column and the next label's
+                    QVERIFY2((asse->endValue(etichette[i]) - asse->endValue(etichette[i - 1])) * perColonna
+                                 > misure.horizontalAdvance(etichette[i - 1]),
+                             qPrintable(etichette[i - 1]));
+            }
+            const auto segni = grafico->legend()->markers();
+            for (QLegendMarker *segno : segni)
+                QVERIFY2(misure.horizontalAdvance(segno->label()) < grafico->size().width() / 4, qPrintable(segno->label()));
+        }
+        QStringList legenda;
+        for (QLegendMarker *segno : p->findChild<QChartView *>(QStringLiteral("graficoTempi"))->chart()->legend()->markers())
+            legenda << segno->label();
+        QCOMPARE(legenda, (QStringList{"Add 1°", "Sott 2°", "Misto 1°"}));
+        delete p;
     }
 
     void graficoDisegnaLeBarre()

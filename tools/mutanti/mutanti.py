@@ -164,6 +164,15 @@ GUASTI = [
      "return locale.toString(ms.toInt() / 1000.0, 'f', QLocale::FloatingPointShortest);", 'return QString::number(ms.toInt() / 1000.0);'),
     ('M60', 'the information screen without its makers', 'src/shell/FormInfo.cpp',
      'realizzato dagli autori di Calcolotti, 2026', 'Calcolotti, versione " CALCOLOTTI_VERSIONE "'),
+    ('M75', 'a year drawn week by week', 'src/record/LetturaDiario.cpp',
+     'giorni <= 31 * 7 ? Riepilogo::Settimana', 'giorni <= 31 * 70 ? Riepilogo::Settimana'),
+    ('M76', 'every answer counted as a first try', 'src/record/DiarioSqlite.cpp',
+     'const int primo = m_passiRisposti.contains(r.passo) ? 0 : 1;', 'const int primo = 1;'),
+    ('M77', 'the kind of step filtered the other way', 'src/record/LetturaDiario.cpp',
+     ': filtro.passi == FiltroDiario::Operazione ? QStringLiteral("operazione = 1")',
+     ': filtro.passi == FiltroDiario::Operazione ? QStringLiteral("operazione = 0")'),
+    ('M78', 'a label under every column', 'src/record/GraficiProgressi.cpp',
+     'for (int i = 0; i < n; i += passo)', 'for (int i = 0; i < n; i += 1 + 0 * passo)'),
 ]
 
 
