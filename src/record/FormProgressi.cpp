@@ -182,11 +182,10 @@ FormProgressi::FormProgressi(Servizi &servizi, QWidget *parent)
     m_tempi->installEventFilter(this);
     m_schede->addTab(grafici, QStringLiteral("&Grafici"));
     m_tabella = nuovaTabella(QStringLiteral("tabellaLivelli"),
-                             {QStringLiteral("Livello"), QStringLiteral("Esercizi finiti"), QStringLiteral("Non finiti"),
+                             {QStringLiteral("Livello"), QStringLiteral("Esercizi\nfiniti"), QStringLiteral("Non\nfiniti"),
                               QStringLiteral("Risposte"), QStringLiteral("Giuste"), QStringLiteral("Sbagliate"),
-                              QStringLiteral("% giuste al primo tentativo"),
-                              QStringLiteral("Tempo di risposta (mediana, s)"),
-                              QStringLiteral("Tempo per esercizio (mediana, s)"), QStringLiteral("Pressioni ignorate")},
+                              QStringLiteral("% giuste al\nprimo tentativo"), QStringLiteral("Tempo di risposta\n(mediana, s)"),
+                              QStringLiteral("Tempo per esercizio\n(mediana, s)"), QStringLiteral("Pressioni\nignorate")},
                              m_schede);
     m_schede->addTab(m_tabella, QStringLiteral("&Livelli"));
     m_recenti = nuovaTabella(QStringLiteral("ultimiEsercizi"),
