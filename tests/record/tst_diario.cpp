@@ -6,6 +6,7 @@
 #include "record/GraficiProgressi.h"
 
 #include <QCategoryAxis>
+#include <QComboBox>
 #include <QChartView>
 #include <QLegendMarker>
 #include <QProcess>
@@ -388,7 +389,7 @@ private slots:
     void riepilogoPerPeriodoEFiltro_data()
     {
         QTest::addColumn<int>("periodo");
-        QTest::addColumn<int>("modalita");
+        QTest::addColumn<int>("modalita");  // as the screen lists them: all, mouse, keys, two switches, one switch
         QTest::addColumn<int>("passi");
         QTest::addColumn<int>("grana");
         QTest::addColumn<QString>("colonne");  // days before today: right/wrong/finished, or the days only
@@ -396,19 +397,19 @@ private slots:
         QTest::addColumn<QString>("addizione");
         QTest::addColumn<QString>("recenti");
         const int G = Riepilogo::Giorno;
-        QTest::newRow("30 days") << int(FormProgressi::Mese) << -1 << 0 << G << "2:3/1/1 1:2/1/0"
+        QTest::newRow("30 days") << int(FormProgressi::Mese) << 0 << 0 << G << "2:3/1/1 1:2/1/0"
                                  << "1,0,3,1,3,2,2000,60000" << "0,1,2,1,2,1,1000,-1" << "1:2 2:3";
-        QTest::newRow("one switch") << int(FormProgressi::Mese) << int(Modalita::ScansioneAutomatica) << 0 << G
+        QTest::newRow("one switch") << int(FormProgressi::Mese) << 4 << 0 << G
                                     << "2:3/1/1" << "1,0,3,1,3,2,2000,60000" << "0,0,0,0,0,0,-1,-1" << "2:3";
-        QTest::newRow("the operation") << int(FormProgressi::Mese) << -1 << int(FiltroDiario::Operazione) << G
+        QTest::newRow("the operation") << int(FormProgressi::Mese) << 0 << int(FiltroDiario::Operazione) << G
                                        << "2:1/0/1 1:1/1/0" << "1,0,1,0,1,1,3000,60000" << "0,1,1,1,1,0,1200,-1" << "1:2 2:3";
-        QTest::newRow("counting") << int(FormProgressi::Mese) << -1 << int(FiltroDiario::Conteggio) << G
+        QTest::newRow("counting") << int(FormProgressi::Mese) << 0 << int(FiltroDiario::Conteggio) << G
                                   << "2:2/1/1 1:1/0/0" << "1,0,2,1,2,1,1500,60000" << "0,1,1,0,1,1,800,-1" << "1:2 2:3";
-        QTest::newRow("a year, by week") << int(FormProgressi::Anno) << -1 << 0 << int(Riepilogo::Settimana) << "100 2 1"
+        QTest::newRow("a year, by week") << int(FormProgressi::Anno) << 0 << 0 << int(Riepilogo::Settimana) << "100 2 1"
                                          << "2,0,4,1,4,3,2500,40000" << "0,1,2,1,2,1,1000,-1" << "1:2 2:3 100:1";
-        QTest::newRow("all, by month") << int(FormProgressi::Tutto) << -1 << 0 << int(Riepilogo::Mese) << "400 100 2 1"
+        QTest::newRow("all, by month") << int(FormProgressi::Tutto) << 0 << 0 << int(Riepilogo::Mese) << "400 100 2 1"
                                        << "3,0,5,1,5,4,2250,30000" << "0,1,2,1,2,1,1000,-1" << "1:2 2:3 100:1 400:1";
-        QTest::newRow("all, keys") << int(FormProgressi::Tutto) << int(Modalita::Frecce) << 0 << int(Riepilogo::Mese)
+        QTest::newRow("all, keys") << int(FormProgressi::Tutto) << 2 << 0 << int(Riepilogo::Mese)
                                    << "100" << "1,0,1,0,1,1,4000,20000" << "0,0,0,0,0,0,-1,-1" << "100:1";
     }
 
@@ -457,9 +458,15 @@ private slots:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("v2"));
         for (const QString &file : {nuovo, vecchio}) {
+            // As the adult picks them on the screen.
             DiarioSqlite diario(file);
-            const Riepilogo r = diario.riepilogo(FormProgressi::inizioPeriodo(FormProgressi::Periodo(periodo)), 1000,
-                                                 {modalita, FiltroDiario::Passi(passi)});
+            Banco b;
+            b.finti.servizi.diario = &diario;
+            FormProgressi schermata(b.finti.servizi);
+            schermata.mostraPeriodo(FormProgressi::Periodo(periodo));
+            schermata.findChild<QComboBox *>(QStringLiteral("modalita"))->setCurrentIndex(modalita);
+            schermata.findChild<QComboBox *>(QStringLiteral("passi"))->setCurrentIndex(passi);
+            const Riepilogo r = schermata.riepilogo();
             QVERIFY2(r.errore.isEmpty(), qPrintable(r.errore));
             QCOMPARE(int(r.grana), grana);
             // Each column under the first day of its day, week (a Monday) or month.
@@ -597,6 +604,18 @@ private slots:
             celle << tabella->item(0, c)->text();
         // Response times 900, 600, 900, 900, 900 ms; ignored presses 0+1+2+3, 0+1, 0+1.
         QCOMPARE(celle, (QStringList{Livello, "2", "1", "8", "5", "3", "67", "0,9", "10,0", "8"}));
+        // The newest exercises, newest first, as the adult reads them.
+        auto *ultimi = p->findChild<QTableWidget *>(QStringLiteral("ultimiEsercizi"));
+        QStringList visti;
+        for (int r = 0; r < ultimi->rowCount(); ++r) {
+            QStringList riga;
+            for (int c = 0; c < ultimi->columnCount(); ++c)
+                riga << ultimi->item(r, c)->text();
+            visti << riga.join(QLatin1Char('|'));
+        }
+        auto giorno = [](int fa) { return QDate::currentDate().addDays(-fa).toString(QStringLiteral("dd/MM/yyyy")) + "|12:00|" + Livello; };
+        QCOMPARE(visti, (QStringList{giorno(0) + "|Quante uova di Pasqua?|non finito|0|2|10,0|mouse", giorno(1) + "|Quante uova di Pasqua?|finito|2|0|10,0|mouse",
+                                     giorno(3) + "|Quante uova di Pasqua?|finito|3|1|10,0|mouse"}));
     }
 };
 

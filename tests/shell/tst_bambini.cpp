@@ -2,6 +2,7 @@
 #include "input/ConfermaScansione.h"
 #include "media/animation/Distintivi.h"
 #include "record/DiarioSqlite.h"
+#include "record/FormProgressi.h"
 #include "shell/FormBambini.h"
 #include "shell/FormChiGioca.h"
 #include "shell/FormMenu.h"
@@ -10,6 +11,7 @@
 #include "shell/ProfiliBambini.h"
 #include "resources/BottoneColorato.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -142,6 +144,18 @@ void TestBambini::ogniBambinoConLeSueImpostazioniEIlSuoDiario()
     QCOMPARE(righe(c.dati.filePath("diario.sqlite"), "SELECT count(*) FROM risposte WHERE bambino = 3"), QStringList{"2"});
     const Riepilogo r = c.diario->riepilogo(0, 1000);
     QCOMPARE(r.livelli.at(3).giuste + r.livelli.at(3).sbagliate, 3);
+    // The adult's screen reads one child at a time, the one who plays first, and
+    // the record goes on writing for that child afterwards.
+    {
+        FormProgressi p(c.b.finti.servizi);
+        p.mostraPeriodo(FormProgressi::Tutto);
+        auto *chi = p.findChild<QComboBox *>(QStringLiteral("bambino"));
+        QCOMPARE(chi->currentText(), QStringLiteral("Anna"));
+        chi->setCurrentIndex(chi->findText(QStringLiteral("Luca")));
+        QCOMPARE(p.riepilogo().livelli.at(3).giuste + p.riepilogo().livelli.at(3).sbagliate, 2);
+    }
+    c.gioca(1);
+    QCOMPARE(righe(c.dati.filePath("diario.sqlite"), "SELECT bambino FROM esercizi ORDER BY id"), (QStringList{"2", "3", "2"}));
 
     // A folder copied by hand is a child at the next start; the order is the adult's.
     QVERIFY(QDir().mkpath(c.file("bambini/7")) && QFile::copy(c.file("bambini/3/profilo.ini"), c.file("bambini/7/profilo.ini")));
