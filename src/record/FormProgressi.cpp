@@ -199,23 +199,18 @@ FormProgressi::~FormProgressi()
 
 qint64 FormProgressi::inizioPeriodo(Periodo periodo)
 {
-    if (periodo == Tutto)
-        return 0;
-    const QDate oggi = QDate::currentDate();
-    const QDate primo = periodo == Settimana ? oggi.addDays(-6) : periodo == Mese ? oggi.addDays(-29) : oggi.addYears(-1).addDays(1);
-    return QDateTime(primo, QTime(0, 0)).toMSecsSinceEpoch();
+    if (periodo == Anno)
+        return QDateTime(QDate::currentDate().addYears(-1).addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+    return RelazionePdf::inizioUltimiGiorni(periodo == Settimana ? 7 : periodo == Mese ? 30 : 0);
 }
 
 QString FormProgressi::nomePeriodo(Periodo periodo)
 {
-    if (periodo == Tutto)
-        return QStringLiteral("tutto il diario");
+    if (periodo != Anno)
+        return RelazionePdf::nomeUltimiGiorni(periodo == Settimana ? 7 : periodo == Mese ? 30 : 0);
     const QString dal = QLocale(QLocale::Italian).toString(QDateTime::fromMSecsSinceEpoch(inizioPeriodo(periodo)).date(),
                                                            QStringLiteral("dd/MM/yyyy"));
-    const QString nome = periodo == Settimana ? QStringLiteral("ultimi 7 giorni")
-                         : periodo == Mese    ? QStringLiteral("ultimi 30 giorni")
-                                              : QStringLiteral("ultimo anno");
-    return QStringLiteral("%1 (dal %2)").arg(nome, dal);
+    return QStringLiteral("ultimo anno (dal %1)").arg(dal);
 }
 
 void FormProgressi::mostraPeriodo(Periodo periodo)
