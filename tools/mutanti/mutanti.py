@@ -158,6 +158,13 @@ GUASTI = [
      'if (!bersaglio.isFile() || bersaglio.canonicalPath() != QFileInfo(info.absolutePath()).canonicalFilePath())', 'if (false)'),
     ('M60', 'the information screen without its makers', 'src/shell/FormInfo.cpp',
      'realizzato dagli autori di Calcolotti, 2026', 'Calcolotti, versione " CALCOLOTTI_VERSIONE "'),
+    ('M72', 'the report\'s levels without their bookmark', 'src/record/RelazionePdf.cpp',
+     '        m_segnalibri.append({segnalibro.isEmpty() ? titolo : segnalibro, m_pagina,',
+     '        if (titolo != QLatin1String("Livelli"))\n        m_segnalibri.append({segnalibro.isEmpty() ? titolo : segnalibro, m_pagina,'),
+    ('M73', 'the first child\'s record written whoever is asked', 'src/shell/ComandiDiario.cpp',
+     'comando.bambino = bambini.attuale().numero;', 'comando.bambino = 1;'),
+    ('M74', 'a command line whose file was not written exits with 0', 'src/shell/ComandiDiario.cpp',
+     '        di(errore);\n        return 1;\n    }\n    return 0;', '        di(errore);\n        return 0;\n    }\n    return 0;'),
 ]
 
 
