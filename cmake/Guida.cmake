@@ -1,6 +1,8 @@
 # The user guide calcolottisv.pdf, written from docs/guida/guida.md (with the
 # screenshots in docs/screenshots when they are there) into the program folder.
-add_executable(makeguide ${CMAKE_SOURCE_DIR}/guide/makeguide.cpp ${CMAKE_SOURCE_DIR}/guide/segnalibri.cpp)
+# The bookmarks' code is the progress report's too.
+add_executable(makeguide ${CMAKE_SOURCE_DIR}/guide/makeguide.cpp ${CMAKE_SOURCE_DIR}/src/record/SegnalibriPdf.cpp)
+target_include_directories(makeguide PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(makeguide PRIVATE Qt6::Gui)
 set_target_properties(makeguide PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/guide)
 

@@ -6,7 +6,7 @@
 // SVG file shows that picture of the program, from the picture folder, without
 // a caption. The headings of the second and third level become the PDF's
 // bookmarks.
-#include "segnalibri.h"
+#include "record/SegnalibriPdf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

@@ -15,6 +15,7 @@ PACKAGES=(
   libx11-dev libxtst-dev xvfb xdotool
   qt6-translations-l10n fonts-comic-neue
   dpkg-dev file binutils gzip lintian desktop-file-utils appstream man-db
+  poppler-utils
 )
 
 missing=()

@@ -10,6 +10,18 @@ class Diario;
 class Schermata;
 class SpeechEngine;
 struct Servizi;
+struct StatoProgramma;
+
+// What the technician's command line asks of the record, with no window.
+struct ComandoDiario {
+    enum Cosa { Csv, Relazione };
+    Cosa cosa = Csv;
+    QString file;     // where to write
+    QString diario;   // the record's file
+    int bambino = 1;  // whose record
+    QString nome;     // the child's name, for the report
+    int giorni = 30;  // the report's period: the last days, today's included; 0 the whole record
+};
 
 // The parts that need the large libraries: sound, speech, the record's
 // database and its charts, some thirty libraries in all. The program loads
@@ -28,6 +40,10 @@ public:
     virtual Schermata *progressi(Servizi &servizi) = 0;
     // The self-check of the voice: one line for what it found or what is missing.
     virtual void verificaVoce(QStringList &trovati, QStringList &mancanti) = 0;
+    // The CSV or the report, with the child's settings in `stato`; the record
+    // is only read, so a running copy may go on writing it. False with an
+    // Italian sentence in `errore`.
+    virtual bool eseguiComando(const ComandoDiario &comando, const StatoProgramma &stato, QString &errore) = 0;
 
     // The parts linked in, or else loaded from the module on the first call
     // (from any thread): beside the executable in the build folder, in a

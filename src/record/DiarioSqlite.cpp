@@ -758,6 +758,11 @@ QString DiarioSqlite::ostacolo(const QString &percorso)
 }
 
 DiarioSqlite::DiarioSqlite(const QString &percorso, int attesaBloccoMs)
+    : DiarioSqlite(percorso, attesaBloccoMs, true)
+{
+}
+
+DiarioSqlite::DiarioSqlite(const QString &percorso, int attesaBloccoMs, bool scrive)
     : m_percorso(percorso)
     , m_condiviso(std::make_shared<CondivisoDiario>())
 {
@@ -765,7 +770,15 @@ DiarioSqlite::DiarioSqlite(const QString &percorso, int attesaBloccoMs)
     m_scrittore = new ScrittoreDiario(percorso, attesaBloccoMs, m_condiviso);
     m_scrittore->moveToThread(&m_thread);
     m_thread.start(QThread::LowPriority);
-    manda([s = m_scrittore] { s->apri(); });
+    // A writer stopped from the start never opens the file.
+    m_condiviso->fermo = !scrive;
+    if (scrive)
+        manda([s = m_scrittore] { s->apri(); });
+}
+
+std::unique_ptr<DiarioSqlite> DiarioSqlite::soloLettura(const QString &percorso)
+{
+    return std::unique_ptr<DiarioSqlite>(new DiarioSqlite(percorso, 0, false));
 }
 
 DiarioSqlite::~DiarioSqlite()

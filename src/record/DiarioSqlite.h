@@ -29,6 +29,9 @@ public:
 
     // attesaBloccoMs: how long the writer waits on a file locked by someone else.
     explicit DiarioSqlite(const QString &percorso, int attesaBloccoMs = 2000);
+    // Only the adult's side, beside a program that may be writing the same
+    // file: nothing is ever written, migrated or put aside.
+    static std::unique_ptr<DiarioSqlite> soloLettura(const QString &percorso);
     ~DiarioSqlite() override;
 
     void impostaBambino(int numero) override;
@@ -62,6 +65,7 @@ public:
 
 private:
     friend class ScrittoreDiario;
+    DiarioSqlite(const QString &percorso, int attesaBloccoMs, bool scrive);
     template <typename Funzione>
     void manda(Funzione &&funzione);
     bool apriLettura(QString &errore);

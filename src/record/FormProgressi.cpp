@@ -6,7 +6,6 @@
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
 #include "core/StatoProgramma.h"
-#include "exercises/catalog/Catalogo.h"
 #include "record/ConsiglioVelocita.h"
 #include "record/GraficiProgressi.h"
 #include "record/RelazionePdf.h"
@@ -28,34 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString secondi(int ms)
-{
-    return ms < 0 ? QStringLiteral("–") : Italiano::decimale(ms / 1000.0, 1);
-}
-
-QString percentuale(int parte, int tutto)
-{
-    return tutto > 0 ? QString::number(qRound(100.0 * parte / tutto)) : QStringLiteral("–");
-}
-
-// The story as the child met it: its first question ("Quante locomotive ci sono?").
-QString storia(const QString &famiglia, int scena)
-{
-    static Catalogo::TabellaFrasi addizioni, sottrazioni;
-    static const bool lette = [] {
-        Catalogo::LeggiFrasi(Catalogo::Famiglia::Addizione, addizioni);
-        Catalogo::LeggiFrasi(Catalogo::Famiglia::Sottrazione, sottrazioni);
-        return true;
-    }();
-    Q_UNUSED(lette);
-    const bool addizione = famiglia == QLatin1String("addizione");
-    if (scena < 1 || scena >= Catalogo::TabellaFrasi::Righe)
-        return QStringLiteral("storia %1").arg(scena);
-    const QString domanda = addizione ? addizioni.frase(scena, Catalogo::SlotAddizione::DomandaA)
-                                      : sottrazioni.frase(scena, Catalogo::SlotSottrazione::DomandaTotale);
-    return domanda.isEmpty() ? QStringLiteral("storia %1").arg(scena) : domanda.simplified();
-}
 
 void riempiRiga(QTableWidget *tabella, int riga, const QStringList &celle, int primaANumero)
 {
@@ -181,18 +152,14 @@ FormProgressi::FormProgressi(Servizi &servizi, QWidget *parent)
     m_giorni->installEventFilter(this);
     m_tempi->installEventFilter(this);
     m_schede->addTab(grafici, QStringLiteral("&Grafici"));
-    m_tabella = nuovaTabella(QStringLiteral("tabellaLivelli"),
-                             {QStringLiteral("Livello"), QStringLiteral("Esercizi\nfiniti"), QStringLiteral("Non\nfiniti"),
-                              QStringLiteral("Risposte"), QStringLiteral("Giuste"), QStringLiteral("Sbagliate"),
-                              QStringLiteral("% giuste al\nprimo tentativo"), QStringLiteral("Tempo di risposta\n(mediana, s)"),
-                              QStringLiteral("Tempo per esercizio\n(mediana, s)"), QStringLiteral("Pressioni\nignorate")},
-                             m_schede);
+    // Long headings on two lines: every column in view at 800×600.
+    QStringList intestazioni = GraficiProgressi::intestazioniLivelli();
+    for (QString &testo : intestazioni)
+        if (const int spazio = int(testo.indexOf(QLatin1Char(' '), testo.size() / 2 - 2)); testo.size() > 9 && spazio > 0)
+            testo[spazio] = QLatin1Char('\n');
+    m_tabella = nuovaTabella(QStringLiteral("tabellaLivelli"), intestazioni, m_schede);
     m_schede->addTab(m_tabella, QStringLiteral("&Livelli"));
-    m_recenti = nuovaTabella(QStringLiteral("ultimiEsercizi"),
-                             {QStringLiteral("Data"), QStringLiteral("Ora"), QStringLiteral("Livello"),
-                              QStringLiteral("Storia"), QStringLiteral("Esito"), QStringLiteral("Giuste"),
-                              QStringLiteral("Sbagliate"), QStringLiteral("Durata (s)"), QStringLiteral("Modo")},
-                             m_schede);
+    m_recenti = nuovaTabella(QStringLiteral("ultimiEsercizi"), GraficiProgressi::intestazioniRecenti(), m_schede);
     m_schede->addTab(m_recenti, QStringLiteral("&Ultimi esercizi"));
     layout->addWidget(m_schede, 1);
 
@@ -237,23 +204,18 @@ FormProgressi::~FormProgressi()
 
 qint64 FormProgressi::inizioPeriodo(Periodo periodo)
 {
-    if (periodo == Tutto)
-        return 0;
-    const QDate oggi = QDate::currentDate();
-    const QDate primo = periodo == Settimana ? oggi.addDays(-6) : periodo == Mese ? oggi.addDays(-29) : oggi.addYears(-1).addDays(1);
-    return QDateTime(primo, QTime(0, 0)).toMSecsSinceEpoch();
+    if (periodo == Anno)
+        return QDateTime(QDate::currentDate().addYears(-1).addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+    return RelazionePdf::inizioUltimiGiorni(periodo == Settimana ? 7 : periodo == Mese ? 30 : 0);
 }
 
 QString FormProgressi::nomePeriodo(Periodo periodo)
 {
-    if (periodo == Tutto)
-        return QStringLiteral("tutto il diario");
+    if (periodo != Anno)
+        return RelazionePdf::nomeUltimiGiorni(periodo == Settimana ? 7 : periodo == Mese ? 30 : 0);
     const QString dal = QLocale(QLocale::Italian).toString(QDateTime::fromMSecsSinceEpoch(inizioPeriodo(periodo)).date(),
                                                            QStringLiteral("dd/MM/yyyy"));
-    const QString nome = periodo == Settimana ? QStringLiteral("ultimi 7 giorni")
-                         : periodo == Mese    ? QStringLiteral("ultimi 30 giorni")
-                                              : QStringLiteral("ultimo anno");
-    return QStringLiteral("%1 (dal %2)").arg(nome, dal);
+    return QStringLiteral("ultimo anno (dal %1)").arg(dal);
 }
 
 void FormProgressi::mostraPeriodo(Periodo periodo)
@@ -330,35 +292,17 @@ void FormProgressi::ridisegna()
 
 void FormProgressi::riempiLivelli()
 {
-    QVector<LivelloRiepilogo> righe;
-    for (const LivelloRiepilogo &l : std::as_const(m_riepilogo.livelli))
-        if (l.finiti + l.nonFiniti + l.giuste + l.sbagliate > 0)
-            righe << l;
+    const QVector<QStringList> righe = GraficiProgressi::righeLivelli(m_riepilogo);
     m_tabella->setRowCount(int(righe.size()));
-    for (int i = 0; i < righe.size(); ++i) {
-        const LivelloRiepilogo &l = righe[i];
-        riempiRiga(m_tabella, i,
-                   {l.livello, QString::number(l.finiti), QString::number(l.nonFiniti),
-                    QString::number(l.giuste + l.sbagliate), QString::number(l.giuste), QString::number(l.sbagliate),
-                    percentuale(l.giusteAlPrimoTentativo, l.domande), secondi(l.medianaMs),
-                    secondi(l.medianaEsercizioMs), QString::number(l.ignorate)},
-                   1);
-    }
+    for (int i = 0; i < righe.size(); ++i)
+        riempiRiga(m_tabella, i, righe[i], 1);
 }
 
 void FormProgressi::riempiRecenti()
 {
-    const QLocale it(QLocale::Italian);
     m_recenti->setRowCount(int(m_riepilogo.recenti.size()));
     for (int i = 0; i < m_riepilogo.recenti.size(); ++i) {
-        const EsercizioRecente &e = m_riepilogo.recenti[i];
-        const QDateTime quando = QDateTime::fromMSecsSinceEpoch(e.inizioMs);
-        riempiRiga(m_recenti, i,
-                   {it.toString(quando.date(), QStringLiteral("dd/MM/yyyy")), it.toString(quando.time(), QStringLiteral("HH:mm")),
-                    e.livello, storia(e.famiglia, e.scena), e.finito ? QStringLiteral("finito") : QStringLiteral("non finito"),
-                    QString::number(e.giuste), QString::number(e.sbagliate), secondi(e.durataMs),
-                    e.modalita < 0 ? QStringLiteral("–") : Italiano::nomeModalita(e.modalita)},
-                   5);
+        riempiRiga(m_recenti, i, GraficiProgressi::rigaRecente(m_riepilogo.recenti[i]), 5);
         m_recenti->item(i, 8)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 }

@@ -1,9 +1,13 @@
 #include "record/GraficiProgressi.h"
 
+#include "core/Italiano.h"
+#include "exercises/catalog/Catalogo.h"
+
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCursor>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QLegend>
 #include <QLegendMarker>
@@ -63,10 +67,39 @@ QValueAxis *asseValori(double massimo, const QString &titolo, bool interi)
     auto *asse = new QValueAxis;
     asse->setRange(0, std::max(interi ? 4.0 : 1.0, massimo * 1.1));
     asse->setTitleText(titolo);
+    // Localized labels need a precision: with "%d" Qt Charts writes none at all.
     asse->setLabelFormat(interi ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     asse->setTruncateLabels(false);
     asse->applyNiceNumbers();
     return asse;
+}
+
+QString secondi(int ms)
+{
+    return ms < 0 ? QStringLiteral("–") : Italiano::decimale(ms / 1000.0, 1);
+}
+
+QString percentuale(int parte, int tutto)
+{
+    return tutto > 0 ? QString::number(qRound(100.0 * parte / tutto)) : QStringLiteral("–");
+}
+
+// The story as the child met it: its first question ("Quante locomotive ci sono?").
+QString storia(const QString &famiglia, int scena)
+{
+    static Catalogo::TabellaFrasi addizioni, sottrazioni;
+    static const bool lette = [] {
+        Catalogo::LeggiFrasi(Catalogo::Famiglia::Addizione, addizioni);
+        Catalogo::LeggiFrasi(Catalogo::Famiglia::Sottrazione, sottrazioni);
+        return true;
+    }();
+    Q_UNUSED(lette);
+    const bool addizione = famiglia == QLatin1String("addizione");
+    if (scena < 1 || scena >= Catalogo::TabellaFrasi::Righe)
+        return QStringLiteral("storia %1").arg(scena);
+    const QString domanda = addizione ? addizioni.frase(scena, Catalogo::SlotAddizione::DomandaA)
+                                      : sottrazioni.frase(scena, Catalogo::SlotSottrazione::DomandaTotale);
+    return domanda.isEmpty() ? QStringLiteral("storia %1").arg(scena) : domanda.simplified();
 }
 
 // The full name under the pointer where the legend shows a short one.
@@ -234,6 +267,45 @@ void caratteri(QChart *grafico, const QFont &base)
         asse->setLabelsFont(base);
         asse->setTitleFont(base);
     }
+}
+
+QStringList intestazioniLivelli()
+{
+    return {QStringLiteral("Livello"), QStringLiteral("Esercizi finiti"), QStringLiteral("Non finiti"),
+            QStringLiteral("Risposte"), QStringLiteral("Giuste"), QStringLiteral("Sbagliate"),
+            QStringLiteral("% giuste al primo tentativo"), QStringLiteral("Tempo di risposta (mediana, s)"),
+            QStringLiteral("Tempo per esercizio (mediana, s)"), QStringLiteral("Pressioni ignorate")};
+}
+
+QVector<QStringList> righeLivelli(const Riepilogo &r)
+{
+    QVector<QStringList> righe;
+    for (const LivelloRiepilogo &l : r.livelli) {
+        if (l.finiti + l.nonFiniti + l.giuste + l.sbagliate == 0)
+            continue;
+        righe << QStringList{l.livello, QString::number(l.finiti), QString::number(l.nonFiniti),
+                             QString::number(l.giuste + l.sbagliate), QString::number(l.giuste),
+                             QString::number(l.sbagliate), percentuale(l.giusteAlPrimoTentativo, l.domande),
+                             secondi(l.medianaMs), secondi(l.medianaEsercizioMs), QString::number(l.ignorate)};
+    }
+    return righe;
+}
+
+QStringList intestazioniRecenti()
+{
+    return {QStringLiteral("Data"), QStringLiteral("Ora"), QStringLiteral("Livello"), QStringLiteral("Storia"),
+            QStringLiteral("Esito"), QStringLiteral("Giuste"), QStringLiteral("Sbagliate"),
+            QStringLiteral("Durata (s)"), QStringLiteral("Modo")};
+}
+
+QStringList rigaRecente(const EsercizioRecente &e)
+{
+    const QLocale it = italiano();
+    const QDateTime quando = QDateTime::fromMSecsSinceEpoch(e.inizioMs);
+    return {it.toString(quando.date(), QStringLiteral("dd/MM/yyyy")), it.toString(quando.time(), QStringLiteral("HH:mm")),
+            e.livello, storia(e.famiglia, e.scena), e.finito ? QStringLiteral("finito") : QStringLiteral("non finito"),
+            QString::number(e.giuste), QString::number(e.sbagliate), secondi(e.durataMs),
+            e.modalita < 0 ? QStringLiteral("–") : Italiano::nomeModalita(e.modalita)};
 }
 
 }

@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 class QChart;
 
-// The progress charts, for the screen and for the printed report alike.
+// The progress charts and tables, for the screen and for the printed report alike.
 namespace GraficiProgressi {
 
 // Answers per column as stacked right and wrong bars, with the finished
@@ -28,6 +30,15 @@ void caratteri(QChart *grafico, const QFont &base);
 QString colonna(const Riepilogo &r, int indice, bool breve);
 // "Add 1°", "Sott 2°", "Misto 1°": a level's name where room is short.
 QString livelloBreve(const QString &livello);
+
+// The tables' cells as an adult reads them ("0,9" seconds, "67" per cent, "–"
+// for nothing to tell), so that the screen and the report show the same.
+QStringList intestazioniLivelli();
+// One row per level with something recorded in the period, in the menu's order.
+QVector<QStringList> righeLivelli(const Riepilogo &r);
+QStringList intestazioniRecenti();
+// Date, time, level, story, outcome, right, wrong, duration, mode.
+QStringList rigaRecente(const EsercizioRecente &e);
 
 inline QColor coloreGiuste() { return QColor(0x2e, 0x9d, 0x3a); }
 inline QColor coloreSbagliate() { return QColor(0xd0, 0x30, 0x30); }

@@ -26,6 +26,10 @@ DatiRelazione raccogli(Diario &diario, const StatoProgramma &stato, const QStrin
                        const QString &periodo);
 // The settings in words: input mode, speed, options.
 QStringList impostazioniInParole(const StatoProgramma &stato);
+// The last `giorni` days, today's included, from local midnight (0: the whole
+// record), and the same in words: "ultimi 30 giorni (dal 08/11/2026)".
+qint64 inizioUltimiGiorni(int giorni);
+QString nomeUltimiGiorni(int giorni);
 // False, with an Italian reason, when the file could not be written whole
 // (an earlier file at `file` is then left as it was).
 bool scrivi(const QString &file, const DatiRelazione &dati, QString &errore);

@@ -6,8 +6,11 @@
 #include "media/QtAudioOutput.h"
 #include "record/DiarioSqlite.h"
 #include "record/FormProgressi.h"
+#include "record/RelazionePdf.h"
 
 #include <QAudioDevice>
+#include <QDir>
+#include <QFileInfo>
 #include <QMediaDevices>
 
 #include <espeak-ng/speak_lib.h>
@@ -41,6 +44,24 @@ public:
     }
 
     Schermata *progressi(Servizi &servizi) override { return new FormProgressi(servizi); }
+
+    bool eseguiComando(const ComandoDiario &comando, const StatoProgramma &stato, QString &errore) override
+    {
+        // Reading a file that is not there would make nothing of it.
+        if (!QFileInfo(comando.diario).isFile()) {
+            errore = QStringLiteral("Il diario %1 non c'è: su questo computer non è stato registrato nessun esercizio.")
+                         .arg(QDir::toNativeSeparators(comando.diario));
+            return false;
+        }
+        const std::unique_ptr<DiarioSqlite> diario = DiarioSqlite::soloLettura(comando.diario);
+        diario->impostaBambino(comando.bambino);
+        if (comando.cosa == ComandoDiario::Csv)
+            return diario->esporta(comando.file, errore);
+        const DatiRelazione dati = RelazionePdf::raccogli(*diario, stato, comando.nome,
+                                                          RelazionePdf::inizioUltimiGiorni(comando.giorni),
+                                                          RelazionePdf::nomeUltimiGiorni(comando.giorni));
+        return RelazionePdf::scrivi(comando.file, dati, errore);
+    }
 
     void verificaVoce(QStringList &trovati, QStringList &mancanti) override
     {

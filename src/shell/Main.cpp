@@ -7,6 +7,7 @@
 #include "media/AudioOutput.h"
 #include "record/Diario.h"
 #include "resources/Immagini.h"
+#include "shell/ComandiDiario.h"
 #include "shell/FabbricaSchermate.h"
 #include "shell/FineDallEsterno.h"
 #include "shell/Istanza.h"
@@ -82,12 +83,26 @@ std::optional<int> rispostaDaTerminale(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs("Uso: calcolotti [--verifica | --help | --version]\n"
+                       "     calcolotti --esporta-diario FILE.csv [--bambino NOME]\n"
+                       "     calcolotti --relazione FILE.pdf [--bambino NOME] [--giorni N]\n"
                        "Calcolotti: storie animate per imparare addizioni e sottrazioni, con il mouse,\n"
                        "la tastiera, due sensori o un sensore solo.\n\n"
                        "  --verifica   controlla senza aprire finestre che scene, suoni, guida e voce\n"
                        "               ci siano; esce con 0 se c'è tutto, con 1 se manca qualcosa\n"
+                       "  --esporta-diario FILE.csv\n"
+                       "               scrive senza aprire finestre tutto il diario di un bambino in\n"
+                       "               FILE.csv, una riga per risposta\n"
+                       "  --relazione FILE.pdf\n"
+                       "               scrive senza aprire finestre la relazione stampabile (PDF) di\n"
+                       "               un bambino\n"
+                       "  --bambino NOME\n"
+                       "               il bambino con questo nome; senza, quello che ha giocato per ultimo\n"
+                       "  --giorni N   la relazione degli ultimi N giorni (30 se manca; 0: tutto il diario)\n"
                        "  --help       mostra questo aiuto ed esce\n"
                        "  --version    mostra la versione ed esce\n\n"
+                       "--esporta-diario e --relazione funzionano anche mentre il programma è aperto;\n"
+                       "escono con 0 se il file è scritto, con 1 se non lo è e con 2 se la riga di\n"
+                       "comando è sbagliata, e dicono perché.\n\n"
                        "Senza opzioni apre il programma. La guida per genitori e insegnanti è nel menù\n"
                        "Informazioni, alla voce «documentazione».\n",
                        stdout);
@@ -111,7 +126,11 @@ int Main(int argc, char **argv)
     bool verifica = false;
     for (int i = 1; i < argc; ++i)
         verifica = verifica || std::strcmp(argv[i], "--verifica") == 0;
-    if (verifica && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // The technician's commands too; a wrong command line is told before anything starts.
+    const std::optional<ComandiDiario::Richiesta> comando = ComandiDiario::leggi(argc, argv);
+    if (comando && !comando->errore.isEmpty())
+        return ComandiDiario::esegui(*comando);
+    if ((verifica || comando) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     Registri::momento();  // the start-up marks count from here
@@ -119,9 +138,11 @@ int Main(int argc, char **argv)
     QApplication app(argc, argv);
     qCDebug(lcAvvio).noquote() << Registri::momento() << "application";
     PreparaApplicazione();
-    // Before the single-instance lock: the check also runs beside a running copy.
+    // Before the single-instance lock: these also run beside a running copy.
     if (verifica)
         return Verifica::esegui(Percorsi::cartellaProgramma());
+    if (comando)
+        return ComandiDiario::esegui(*comando);
     DialoghiMessaggi dialoghi;
     return Esegui(dialoghi);
 }

@@ -23,6 +23,9 @@ public:
 
     // Reads the last child's settings into the record, at start.
     void caricaUltimo();
+    // Reads this child's settings into the record and makes them the current
+    // one, writing nothing: the child who played last stays as saved.
+    void carica(int numero);
 
     QVector<Bambino> elenco() const override { return m_elenco; }
     Bambino attuale() const override;
@@ -36,7 +39,6 @@ private:
     QString cartellaDi(int numero) const;
     void rileggi();
     bool scriviProfilo(const Bambino &bambino) const;
-    void carica(int numero);
 
     StatoProgramma &m_stato;
     QString m_cartella;

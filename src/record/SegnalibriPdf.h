@@ -1,5 +1,6 @@
-// What QPdfWriter cannot write into the guide, added afterwards to the file it
-// wrote: the bookmarks, the document's language and its author.
+// What QPdfWriter cannot write (the guide, the progress report), added
+// afterwards to what it wrote: the bookmarks, the document's language and its
+// author.
 #pragma once
 
 #include <QByteArray>
@@ -24,3 +25,5 @@ struct Aggiunte {
 // wrote stay as they are. False, with the reason, when the file is not laid
 // out as expected or its pages are not those the bookmarks were measured on.
 bool completaPdf(const QString &percorso, const Aggiunte &aggiunte, QString &errore);
+// The same on the PDF's bytes in memory, before they are saved.
+bool completaPdf(QByteArray &pdf, const Aggiunte &aggiunte, QString &errore);

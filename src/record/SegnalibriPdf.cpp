@@ -1,4 +1,4 @@
-#include "segnalibri.h"
+#include "record/SegnalibriPdf.h"
 
 #include <QFile>
 #include <QHash>
@@ -201,16 +201,10 @@ QVector<int> scriviLivello(const QVector<Segnalibro> &voci, int genitore, int &p
 
 }
 
-bool completaPdf(const QString &percorso, const Aggiunte &aggiunte, QString &errore)
+bool completaPdf(QByteArray &dati, const Aggiunte &aggiunte, QString &errore)
 {
-    QFile file(percorso);
     Pdf pdf;
-    if (!file.open(QIODevice::ReadOnly)) {
-        errore = QStringLiteral("non posso leggere il PDF");
-        return false;
-    }
-    pdf.dati = file.readAll();
-    file.close();
+    pdf.dati = dati;
     QVector<int> numeriPagine;
     if (!leggi(pdf) || !leggiPagine(pdf, int(numeroIn(QString::fromLatin1(pdf.oggetto(pdf.radice)),
                                                  QStringLiteral(R"(/Pages\s+(\d+)\s+0\s+R)"))),
@@ -261,8 +255,24 @@ bool completaPdf(const QString &percorso, const Aggiunte &aggiunte, QString &err
         agg.testo += pdf.identificativo + '\n';
     agg.testo += "/Prev " + QByteArray::number(pdf.tabella) + "\n>>\nstartxref\n" + QByteArray::number(tabella)
         + "\n%%EOF\n";
+    dati += agg.testo;
+    return true;
+}
 
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(agg.testo) != agg.testo.size()
+bool completaPdf(const QString &percorso, const Aggiunte &aggiunte, QString &errore)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errore = QStringLiteral("non posso leggere il PDF");
+        return false;
+    }
+    const QByteArray prima = file.readAll();
+    file.close();
+    QByteArray dati = prima;
+    if (!completaPdf(dati, aggiunte, errore))
+        return false;
+    const QByteArray aggiunta = dati.mid(prima.size());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(aggiunta) != aggiunta.size()
         || !file.flush()) {
         errore = QStringLiteral("non posso aggiungere i segnalibri al PDF");
         return false;
