@@ -324,21 +324,7 @@ void FormMenu::chiediCambio()
         cambiaBambino();
         return;
     }
-    m_controllo.sospendi();
-    m_conferma = new ConfermaScansione(this, servizi(), QStringLiteral("Vuoi cambiare bambino?"));
-    connect(m_conferma, &ConfermaScansione::risposta, this, [this](bool si) {
-        m_conferma->deleteLater();
-        m_conferma = nullptr;
-        if (congedata() || m_uscito)
-            return;
-        if (si) {
-            cambiaBambino();
-        } else {
-            m_controllo.prepara();
-            m_controllo.ricomincia();
-        }
-    });
-    m_conferma->apri();
+    conferma(QStringLiteral("Vuoi cambiare bambino?"), &FormMenu::cambiaBambino);
 }
 
 void FormMenu::cambiaBambino()
@@ -394,15 +380,21 @@ void FormMenu::chiediUscita()
 {
     if (m_conferma)
         return;
+    conferma(QStringLiteral("Vuoi uscire da Calcolotti?"), &FormMenu::Esci);
+}
+
+// The scanned question in the window; "No" takes the scan up again where it was.
+void FormMenu::conferma(const QString &domanda, void (FormMenu::*seSi)())
+{
     m_controllo.sospendi();
-    m_conferma = new ConfermaScansione(this, servizi(), QStringLiteral("Vuoi uscire da Calcolotti?"));
-    connect(m_conferma, &ConfermaScansione::risposta, this, [this](bool si) {
+    m_conferma = new ConfermaScansione(this, servizi(), domanda);
+    connect(m_conferma, &ConfermaScansione::risposta, this, [this, seSi](bool si) {
         m_conferma->deleteLater();
         m_conferma = nullptr;
         if (congedata() || m_uscito)
             return;
         if (si) {
-            Esci();
+            (this->*seSi)();
         } else {
             m_controllo.prepara();
             m_controllo.ricomincia();

@@ -65,6 +65,7 @@ private:
     void Esci();
     void chiediUscita();
     void chiediCambio();
+    void conferma(const QString &domanda, void (FormMenu::*seSi)());
     void cambiaBambino();
     void disegnaBambino();
     QColor coloreEvidenza() const;
