@@ -4,9 +4,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -729,10 +731,54 @@ bool DiarioSqlite::importaBambino(const QString &file, int numero, QString &erro
         return false;
     }
     chiudiLettura();
+    // A child moved by an earlier version comes in through an updated copy;
+    // the file given is never changed.
+    QTemporaryDir cartella;
+    QString daLeggere = file;
+    if (!aggiornaCopia(file, cartella, daLeggere)) {
+        errore = QStringLiteral("Il diario del file non è stato aggiunto: il file non si può aggiornare.");
+        return false;
+    }
     QMetaObject::invokeMethod(
-        m_scrittore, [s = m_scrittore, &errore, file, numero] { errore = s->importa(file, numero); },
+        m_scrittore, [s = m_scrittore, &errore, daLeggere, numero] { errore = s->importa(daLeggere, numero); },
         Qt::BlockingQueuedConnection);
     return errore.isEmpty();
+}
+
+bool DiarioSqlite::aggiornaCopia(const QString &file, const QTemporaryDir &cartella, QString &copia)
+{
+    const QString nome = QStringLiteral("aggiorna-%1").arg(quintptr(&cartella));
+    bool fatto = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QSqlQuery query(db);
+        const int versione = db.open() && query.exec(QStringLiteral("SELECT max(numero) FROM versione")) && query.next()
+                                 ? query.value(0).toInt()
+                                 : Versione;
+        query.finish();
+        db.close();
+        if (versione < Versione) {
+            copia = cartella.filePath(QStringLiteral("bambino.sqlite"));
+            db.setDatabaseName(copia);
+            db.setConnectOptions();
+            fatto = cartella.isValid() && QFile::copy(file, copia) && QFile::setPermissions(copia, QFile::ReadOwner | QFile::WriteOwner)
+                    && db.open() && query.exec(QStringLiteral("BEGIN"));
+            for (int v = versione; fatto && v < Versione; ++v)
+                for (const QString &sql : Migrazioni[v])
+                    fatto = fatto && query.exec(sql);
+            fatto = fatto && query.exec(QStringLiteral("UPDATE versione SET numero = %1").arg(Versione))
+                    && query.exec(QStringLiteral("COMMIT"));
+            if (!fatto)
+                qCWarning(lcEsercizio).noquote() << "record: a moved child's file could not be updated:"
+                                                 << query.lastError().text();
+            query.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(nome);
+    return fatto;
 }
 
 bool DiarioSqlite::cancellaBambino(int numero, QString &errore)

@@ -8,6 +8,7 @@
 
 class QSqlDatabase;
 class QSqlError;
+class QTemporaryDir;
 class ScrittoreDiario;
 struct CondivisoDiario;
 
@@ -69,6 +70,9 @@ private:
     template <typename Funzione>
     void manda(Funzione &&funzione);
     bool apriLettura(QString &errore);
+    // `copia` becomes an up-to-date copy of a moved child's file of an earlier
+    // version, in `cartella`; it stays `file` when that is up to date.
+    static bool aggiornaCopia(const QString &file, const QTemporaryDir &cartella, QString &copia);
     void chiudiLettura();
 
     QString m_percorso;

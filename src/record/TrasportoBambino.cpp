@@ -17,6 +17,9 @@ namespace {
 
 const QString Formato = QStringLiteral("calcolotti-bambino");
 constexpr int VersioneFormato = 1;
+// The record's version when children could first be moved; a file from then on
+// is brought up to date when it comes in.
+constexpr int PrimaVersioneDeiBambini = 2;
 
 // A connection of its own for one file, closed and forgotten on leaving.
 class Connessione
@@ -108,7 +111,7 @@ bool DiarioSqlite::leggiBambino(const QString &file, QMap<QString, QByteArray> &
     const bool nostro = query.exec(QStringLiteral("SELECT nome, versione FROM formato")) && query.next()
                         && query.value(0).toString() == Formato && query.value(1).toInt() == VersioneFormato
                         && query.exec(QStringLiteral("SELECT max(numero) FROM versione")) && query.next()
-                        && query.value(0).toInt() == Versione;
+                        && query.value(0).toInt() >= PrimaVersioneDeiBambini && query.value(0).toInt() <= Versione;
     if (!nostro) {
         errore = QStringLiteral("Il file %1 non è un bambino esportato da questa versione di Calcolotti.").arg(nome);
         return false;

@@ -1,4 +1,5 @@
 #include "BancoSchermate.h"
+#include "LeggiScrivi.h"
 #include "input/ConfermaScansione.h"
 #include "media/animation/Distintivi.h"
 #include "record/DiarioSqlite.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -248,6 +250,32 @@ void TestBambini::unBambinoVaSuUnAltroComputer()
     QVERIFY(!schermo.importa(rovinato.fileName()));
     QVERIFY(casa.b.finti.registro.voci.last().startsWith(QStringLiteral("errore Calcolotti: Il file")));
     QCOMPARE(casa.profili->elenco().size(), 1);
+
+    // A child moved by the previous version comes in brought up to date; its file stays as it was.
+    const QString vecchio = viaggio.filePath(QStringLiteral("Bruno.calcolotti"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v2"));
+        db.setDatabaseName(vecchio);
+        QSqlQuery q(db);
+        QVERIFY(db.open() && DiarioSqlite::creaSchema(db, 2));
+        for (const QString &sql : {"ATTACH DATABASE '" + file + "' AS nuovo", QStringLiteral("CREATE TABLE formato AS SELECT * FROM nuovo.formato"),
+                                   QStringLiteral("CREATE TABLE documenti AS SELECT * FROM nuovo.documenti"),
+                                   QStringLiteral("UPDATE documenti SET dati = CAST('Bruno' AS BLOB) WHERE nome = 'nome'"),
+                                   QStringLiteral("INSERT INTO esercizi (id, inizio, fine, livello, scena, famiglia, finito) VALUES (1, 1000, 9000, 'Addizione - 1°', 3, 'addizione', 1)"),
+                                   QStringLiteral("INSERT INTO risposte (esercizio, istante, livello, scena, passo, scelta, giusta, modalita, intervallo_ms, ignorate)"
+                                                  " VALUES (1, 2000, 'Addizione - 1°', 3, 4, 0, 0, 2, 1000, 1), (1, 3000, 'Addizione - 1°', 3, 4, 1, 1, 2, 1000, 0)")})
+            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v2"));
+    const QByteArray comEra = leggi(vecchio);
+    QVERIFY(schermo.importa(vecchio));
+    QCOMPARE(leggi(vecchio), comEra);
+    const int bruno = casa.profili->elenco().last().numero;
+    QCOMPARE(righe(casa.dati.filePath("diario.sqlite"), QStringLiteral("SELECT modalita, operazione, giuste, sbagliate, ignorate,"
+                                                                      " finiti, domande, giuste_al_primo FROM giorni WHERE bambino = %1").arg(bruno)),
+             (QStringList{"2|0|0|0|0|1|0|0", "2|1|1|1|1|0|1|0"}));  // the exercise, then its answers
+    QVERIFY(casa.profili->rimuovi(bruno));
 
     QVERIFY(schermo.importa(file));
     QCOMPARE(casa.profili->elenco().size(), 2);
