@@ -272,10 +272,12 @@ void TestBambini::unBambinoVaSuUnAltroComputer()
     QVERIFY(schermo.importa(vecchio));
     QCOMPARE(leggi(vecchio), comEra);
     const int bruno = casa.profili->elenco().last().numero;
-    QCOMPARE(righe(casa.dati.filePath("diario.sqlite"), QStringLiteral("SELECT modalita, operazione, giuste, sbagliate, ignorate,"
-                                                                      " finiti, domande, giuste_al_primo FROM giorni WHERE bambino = %1").arg(bruno)),
+    QCOMPARE(righe(casa.dati.filePath("diario.sqlite"), QStringLiteral("SELECT modalita || '|' || operazione || '|' || giuste || '|' || sbagliate || '|' ||"
+                                                                      " ignorate || '|' || finiti || '|' || domande || '|' || giuste_al_primo"
+                                                                      " FROM giorni WHERE bambino = %1").arg(bruno)),
              (QStringList{"2|0|0|0|0|1|0|0", "2|1|1|1|1|0|1|0"}));  // the exercise, then its answers
-    QVERIFY(casa.profili->rimuovi(bruno));
+    QString errore;
+    QVERIFY(casa.diario->cancellaBambino(bruno, errore) && casa.profili->rimuovi(bruno));
 
     QVERIFY(schermo.importa(file));
     QCOMPARE(casa.profili->elenco().size(), 2);
