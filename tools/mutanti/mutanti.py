@@ -180,6 +180,8 @@ GUASTI = [
      ': filtro.passi == FiltroDiario::Operazione ? QStringLiteral("operazione = 0")'),
     ('M78', 'a label under every column', 'src/record/GraficiProgressi.cpp',
      'for (int i = 0; i < n; i += passo)', 'for (int i = 0; i < n; i += 1 + 0 * passo)'),
+    ('M79', 'a moved child of the previous version imported without an update', 'src/record/DiarioSqlite.cpp',
+     '        if (versione < Versione) {\n            copia =', '        if (versione < 0) {\n            copia ='),
 ]
 
 
