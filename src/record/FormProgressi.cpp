@@ -1,7 +1,7 @@
 #include "record/FormProgressi.h"
 
-#include "core/FileDiQt.h"
 #include "core/Bambini.h"
+#include "core/FileDiQt.h"
 #include "core/Italiano.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
