@@ -10,6 +10,8 @@
 #include "record/GraficiProgressi.h"
 #include "record/RelazionePdf.h"
 #include "resources/Immagini.h"
+#include "shell/ModuloOpzioni.h"
+#include "shell/ModuloPerIni.h"
 
 #include <QChart>
 #include <QChartView>
@@ -234,6 +236,22 @@ FiltroDiario FormProgressi::filtro() const
     return f;
 }
 
+const StatoProgramma &FormProgressi::impostazioniDelBambino()
+{
+    const int numero = m_bambino->count() > 1 ? m_bambino->currentData().toInt() : m_bambinoCheGioca;
+    if (numero == m_bambinoCheGioca || !servizi().bambini)
+        return servizi().stato;
+    // Another child's speed and options, as saved: the suggestion and the report are theirs.
+    if (!m_altro || m_altroNumero != numero) {
+        m_altro = std::make_unique<StatoProgramma>();
+        m_altro->PercorsoIni = servizi().bambini->percorsoImpostazioni(numero);
+        ModuloPerIni::LeggiImpostazioni(*m_altro);
+        ModuloOpzioni::LeggiOpzioni(*m_altro);
+        m_altroNumero = numero;
+    }
+    return *m_altro;
+}
+
 QString FormProgressi::nomeBambino() const
 {
     if (m_bambino->count() > 0)
@@ -250,7 +268,7 @@ void FormProgressi::aggiorna()
         if (m_bambino->count() > 1)
             diario->impostaBambino(m_bambino->currentData().toInt());
         r = diario->riepilogo(inizioPeriodo(Periodo(m_periodo->currentIndex())),
-                              intervalloScansioneMs(servizi().stato), filtro());
+                              intervalloScansioneMs(impostazioniDelBambino()), filtro());
     } else {
         r.errore = QStringLiteral("In questa sessione il diario non è tenuto.");
     }
@@ -269,7 +287,7 @@ void FormProgressi::aggiorna()
     riempiLivelli();
     riempiRecenti();
 
-    const Consiglio consiglio = ConsiglioVelocita::consiglia(r.campioni, intervalloScansioneMs(servizi().stato));
+    const Consiglio consiglio = ConsiglioVelocita::consiglia(r.campioni, intervalloScansioneMs(impostazioniDelBambino()));
     m_consiglio->setText(QStringLiteral("<b>Scansione automatica (un sensore).</b> ") + consiglio.frase.toHtmlEscaped());
     QString dove = diario ? QDir::toNativeSeparators(diario->percorso()) : QString();
     const QString casa = QDir::toNativeSeparators(QDir::homePath() + QLatin1Char('/'));
@@ -342,7 +360,7 @@ void FormProgressi::stampa()
     if (file.isEmpty())
         return;
     const Periodo periodo = Periodo(m_periodo->currentIndex());
-    const DatiRelazione dati = RelazionePdf::raccogli(*diario, servizi().stato, nomeBambino(), inizioPeriodo(periodo),
+    const DatiRelazione dati = RelazionePdf::raccogli(*diario, impostazioniDelBambino(), nomeBambino(), inizioPeriodo(periodo),
                                                       nomePeriodo(periodo));
     QString errore;
     if (RelazionePdf::scrivi(file, dati, errore))

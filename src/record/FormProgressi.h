@@ -4,11 +4,14 @@
 #include "record/Diario.h"
 #include "resources/CaratteriInScala.h"
 
+#include <memory>
+
 class QChartView;
 class QComboBox;
 class QLabel;
 class QTableWidget;
 class QTabWidget;
+struct StatoProgramma;
 
 // The adult's view of the record, one child at a time: for a period and the
 // answers an adult picks (input mode, counting or writing the operation), the
@@ -43,6 +46,7 @@ private:
     void riempiRecenti();
     FiltroDiario filtro() const;
     QString nomeBambino() const;
+    const StatoProgramma &impostazioniDelBambino();
     void esporta();
     void stampa();
     void cancella();
@@ -62,5 +66,7 @@ private:
     QLabel *m_dove = nullptr;
     Riepilogo m_riepilogo;
     int m_bambinoCheGioca = 1;
+    std::unique_ptr<StatoProgramma> m_altro;  // the chosen child's settings, when another child's
+    int m_altroNumero = 0;
     CaratteriInScala m_caratteri;
 };

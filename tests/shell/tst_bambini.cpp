@@ -13,6 +13,7 @@
 #include "resources/BottoneColorato.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -153,8 +154,12 @@ void TestBambini::ogniBambinoConLeSueImpostazioniEIlSuoDiario()
         p.mostraPeriodo(FormProgressi::Tutto);
         auto *chi = p.findChild<QComboBox *>(QStringLiteral("bambino"));
         QCOMPARE(chi->currentText(), QStringLiteral("Anna"));
+        auto *consiglio = p.findChild<QLabel *>(QStringLiteral("consiglio"));
+        QVERIFY2(consiglio->text().contains(QStringLiteral("a 1,50 secondi")), qPrintable(consiglio->text()));
         chi->setCurrentIndex(chi->findText(QStringLiteral("Luca")));
         QCOMPARE(p.riepilogo().livelli.at(3).giuste + p.riepilogo().livelli.at(3).sbagliate, 2);
+        // Luca's own speed, as saved.
+        QVERIFY2(consiglio->text().contains(QStringLiteral("a 1,00 secondi")), qPrintable(consiglio->text()));
     }
     c.gioca(1);
     QCOMPARE(righe(c.dati.filePath("diario.sqlite"), "SELECT bambino FROM esercizi ORDER BY id"), (QStringList{"2", "3", "2"}));
