@@ -182,7 +182,7 @@ GUASTI = [
      'for (int i = 0; i < n; i += passo)', 'for (int i = 0; i < n; i += 1 + 0 * passo)'),
     ('M79', 'a moved child of the previous version imported without an update', 'src/record/DiarioSqlite.cpp',
      '        if (versione < Versione) {\n            copia =', '        if (versione < 0) {\n            copia ='),
-    ('M80', 'another child's progress judged at the playing child's speed', 'src/record/FormProgressi.cpp',
+    ('M80', 'another child\'s progress judged at the playing child\'s speed', 'src/record/FormProgressi.cpp',
      'if (numero == m_bambinoCheGioca || !servizi().bambini)', 'if (true || numero == m_bambinoCheGioca || !servizi().bambini)'),
 ]
 
