@@ -7,6 +7,7 @@
 #include "shell/Piattaforma.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QDirIterator>
 #include <QLabel>
 #include <QMessageBox>
@@ -162,6 +163,13 @@ private slots:
         });
         QVERIFY(!DialoghiMessaggi().domanda(nullptr, QStringLiteral("Calcolotti"), QStringLiteral("Vuoi tornare al menù?")));
         QCOMPARE(testi, (QStringList{QStringLiteral("Sì"), QStringLiteral("No")}));
+        // Qt's file dialog keeps its history and last folder nowhere.
+        const QString scelto = QDir::home().filePath(QStringLiteral("diario.csv"));
+        quandoAperto<QFileDialog>([&scelto](QFileDialog *dialogo) {
+            dialogo->selectFile(scelto);
+            QMetaObject::invokeMethod(dialogo, "accept");
+        });
+        QCOMPARE(QFileDialog::getSaveFileName(nullptr, QStringLiteral("Esporta"), QDir::homePath()), scelto);
         for (const bool ok : {false, true}) {
             QColorDialog::setCustomColor(0, Qt::red);  // an earlier user's pick must not show
             QWidget finestra;

@@ -184,6 +184,8 @@ GUASTI = [
      '        if (versione < Versione) {\n            copia =', '        if (versione < 0) {\n            copia ='),
     ('M80', 'another child\'s progress judged at the playing child\'s speed', 'src/record/FormProgressi.cpp',
      'if (numero == m_bambinoCheGioca || !servizi().bambini)', 'if (true || numero == m_bambinoCheGioca || !servizi().bambini)'),
+    ('M81', 'the file dialogs write Qt\'s own settings file', 'src/shell/Main.cpp',
+     '    nessunFileDiQt();\n', ''),
 ]
 
 
