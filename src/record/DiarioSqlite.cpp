@@ -119,6 +119,18 @@ const QVector<QStringList> Migrazioni = {
 };
 static_assert(DiarioSqlite::Versione == 3, "one migration per version");
 
+// Takes a record from version `da` to version `a` and says so in its version
+// table; the caller holds the transaction. False with the error in `query`.
+bool migra(QSqlQuery &query, int da, int a)
+{
+    for (int v = da; v < a; ++v)
+        for (const QString &sql : Migrazioni[v])
+            if (!query.exec(sql))
+                return false;
+    return query.exec(QStringLiteral("DELETE FROM versione"))
+           && query.exec(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(a));
+}
+
 constexpr int SqliteBusy = 5, SqliteLocked = 6, SqlitePerm = 3, SqliteReadonly = 8, SqliteCorrupt = 11,
               SqliteFull = 13, SqliteCantopen = 14, SqliteAuth = 23, SqliteNotadb = 26;
 
@@ -416,13 +428,12 @@ bool ScrittoreDiario::apriSchema()
     if (versione < DiarioSqlite::Versione) {
         if (!esegui(QStringLiteral("BEGIN IMMEDIATE")))
             return false;
-        for (int v = versione; v < DiarioSqlite::Versione; ++v)
-            for (const QString &sql : Migrazioni[v])
-                if (!esegui(sql))
-                    return annulla();
-        if (!esegui(QStringLiteral("DELETE FROM versione"))
-            || !esegui(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(DiarioSqlite::Versione))
-            || !esegui(QStringLiteral("COMMIT")))
+        QSqlQuery aggiorna(m_db);
+        if (!migra(aggiorna, versione, DiarioSqlite::Versione)) {
+            m_errore = aggiorna.lastError();
+            return annulla();
+        }
+        if (!esegui(QStringLiteral("COMMIT")))
             return annulla();
     }
     // Exercises a killed run left open end where their last answer did; they
@@ -717,11 +728,7 @@ QString DiarioSqlite::motivoLettura(const QSqlError &errore)
 bool DiarioSqlite::creaSchema(QSqlDatabase &db, int versione)
 {
     QSqlQuery query(db);
-    for (int v = 0; v < versione; ++v)
-        for (const QString &sql : Migrazioni[v])
-            if (!query.exec(sql))
-                return false;
-    return query.exec(QStringLiteral("INSERT INTO versione VALUES (%1)").arg(versione));
+    return migra(query, 0, versione);
 }
 
 bool DiarioSqlite::importaBambino(const QString &file, int numero, QString &errore)
@@ -764,11 +771,7 @@ bool DiarioSqlite::aggiornaCopia(const QString &file, const QTemporaryDir &carte
             db.setDatabaseName(copia);
             db.setConnectOptions();
             fatto = cartella.isValid() && QFile::copy(file, copia) && QFile::setPermissions(copia, QFile::ReadOwner | QFile::WriteOwner)
-                    && db.open() && query.exec(QStringLiteral("BEGIN"));
-            for (int v = versione; fatto && v < Versione; ++v)
-                for (const QString &sql : Migrazioni[v])
-                    fatto = fatto && query.exec(sql);
-            fatto = fatto && query.exec(QStringLiteral("UPDATE versione SET numero = %1").arg(Versione))
+                    && db.open() && query.exec(QStringLiteral("BEGIN")) && migra(query, versione, Versione)
                     && query.exec(QStringLiteral("COMMIT"));
             if (!fatto)
                 qCWarning(lcEsercizio).noquote() << "record: a moved child's file could not be updated:"
