@@ -23,6 +23,8 @@ constexpr int Uguale = 7;
 constexpr int Risultato = 8;
 constexpr int PrimoInverso = 51;   // addition, reversed order
 constexpr int SecondoInverso = 52;
+// The steps that write the operation; the others are the counting questions.
+constexpr bool dellOperazione(int passo) { return passo >= PrimoTermine && passo <= Risultato; }
 }
 
 // Indices of the sign buttons.

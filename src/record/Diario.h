@@ -66,9 +66,6 @@ struct FiltroDiario {
     Passi passi = TuttiIPassi;    // the counting questions, or writing the operation
 };
 
-// The steps that write the operation; the rest are the counting questions.
-constexpr bool passoDellOperazione(int passo) { return passo >= 4 && passo <= 8; }
-
 // What the progress screen shows for a period.
 struct Riepilogo {
     // One column per day up to a month, per week up to some seven months,

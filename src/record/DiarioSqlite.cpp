@@ -1,6 +1,7 @@
 #include "record/DiarioSqlite.h"
 
 #include "core/Registri.h"
+#include "exercises/Esercizio.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -562,7 +563,7 @@ void ScrittoreDiario::risposta(quint64 chiave, const RispostaRegistrata &r)
                                   oNull(r.reazioneMs), m_bambinoAperto, primo};
         for (int i = 0; i < valori.size(); ++i)
             q.bindValue(i, valori[i]);
-        const bool operazione = passoDellOperazione(r.passo);
+        const bool operazione = Esercizi::Passo::dellOperazione(r.passo);
         if (!esegui(q)
             || !somma(r.istanteMs, r.livello, r.modalita, operazione,
                       {int(r.giusta), int(!r.giusta), r.ignorate, 0, 0, primo, primo * int(r.giusta)}))
