@@ -1,5 +1,6 @@
 #include "BancoSchermate.h"
 #include "LeggiScrivi.h"
+#include "RigheSql.h"
 #include "record/ConsiglioVelocita.h"
 #include "record/DiarioSqlite.h"
 #include "record/FormProgressi.h"
@@ -25,24 +26,6 @@ namespace {
 QStringList avvisi;  // the record's warnings
 QtMessageHandler precedente = nullptr;
 
-// The rows of a query, columns joined by '|'.
-QStringList righe(const QString &file, const QString &sql)
-{
-    QStringList uscita;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verifica"));
-        db.setDatabaseName(file);
-        QSqlQuery q(db);
-        for (bool letto = QFileInfo::exists(file) && db.open() && q.exec(sql); letto && q.next();) {
-            uscita << q.value(0).toString();
-            for (int i = 1; i < q.record().count(); ++i)
-                uscita.last() += QLatin1Char('|') + q.value(i).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
-    return uscita;
-}
-
 const QString Livello = QStringLiteral("Sottrazione - 1°");
 
 void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, bool finito = true,
@@ -60,7 +43,6 @@ void registraEsercizio(Diario &d, qint64 quando, const QVector<bool> &risposte, 
     }
     d.chiudiEsercizio(e, quando + 10000, finito);
 }
-
 
 // Four exercises of one child: days before today, level, mode, finished, seconds
 // taken, and answers as step, right, response time (ms, -1: none).

@@ -1,5 +1,6 @@
 #include "BancoSchermate.h"
 #include "LeggiScrivi.h"
+#include "RigheSql.h"
 #include "input/ConfermaScansione.h"
 #include "media/animation/Distintivi.h"
 #include "record/DiarioSqlite.h"
@@ -31,20 +32,6 @@ QString profilo(const QString &file)
     QSettings s(file, QSettings::IniFormat);
     s.beginGroup(QStringLiteral("profilo"));
     return QStringLiteral("%1|%2|%3").arg(s.value("nome").toString(), s.value("immagine").toString(), s.value("ordine").toString());
-}
-
-QStringList righe(const QString &file, const QString &sql)
-{
-    QStringList uscita;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verifica"));
-        db.setDatabaseName(file);
-        QSqlQuery q(db);
-        for (bool letto = db.open() && q.exec(sql); letto && q.next();)
-            uscita << q.value(0).toString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("verifica"));
-    return uscita;
 }
 
 // A home with its children, the real files, a real record and fake screens' services.
