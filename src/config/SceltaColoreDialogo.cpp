@@ -1,14 +1,11 @@
 #include "config/SceltaColoreDialogo.h"
 
-#include "core/FileDiQt.h"
-
 #include <QColorDialog>
 #include <QLabel>
 #include <QPointer>
 
 bool SceltaColoreDialogo::ScegliColore(QWidget *finestra, QLabel *portatore)
 {
-    nessunFileDiQt();
     // Qt keeps custom colours for the whole process; the chooser must not
     // show the last user's picks.
     for (int i = 0; i < QColorDialog::customCount(); ++i)

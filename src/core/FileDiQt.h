@@ -2,6 +2,6 @@
 
 // Qt keeps its dialogs' own memory (custom colours, the file dialog's history
 // and last folder) in ~/.config/QtProject.conf, a file every Qt program of the
-// user shares. The program writes only its own files: after this call, once
-// per process, Qt's user settings go nowhere.
+// user shares. The program writes only its own files: after this call, made
+// once at start, Qt's user settings go nowhere.
 void nessunFileDiQt();

@@ -1,7 +1,6 @@
 #include "record/FormProgressi.h"
 
 #include "core/Bambini.h"
-#include "core/FileDiQt.h"
 #include "core/Italiano.h"
 #include "core/Navigatore.h"
 #include "core/Servizi.h"
@@ -325,25 +324,33 @@ void FormProgressi::riempiRecenti()
     }
 }
 
+QString FormProgressi::fileDaScrivere(const QString &titolo, const QString &nome, const QString &filtro)
+{
+    return QFileDialog::getSaveFileName(this, titolo, QDir::home().filePath(nome), filtro);
+}
+
+void FormProgressi::esito(bool fatto, const QString &comeFatto, const QString &comeNonFatto)
+{
+    if (fatto)
+        servizi().dialoghi.avviso(this, QStringLiteral("Calcolotti"), comeFatto);
+    else
+        servizi().dialoghi.errore(this, QStringLiteral("Calcolotti"), comeNonFatto);
+}
+
 void FormProgressi::esporta()
 {
     Diario *diario = servizi().diario;
     if (!diario)
         return;
-    nessunFileDiQt();
-    const QString proposto = QDir::homePath() + QStringLiteral("/diario-calcolotti-%1.csv")
-                                                    .arg(QDate::currentDate().toString(Qt::ISODate));
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta il diario"), proposto,
-                                                      QStringLiteral("File CSV (*.csv)"));
+    const QString file = fileDaScrivere(QStringLiteral("Esporta il diario"),
+                                        QStringLiteral("diario-calcolotti-%1.csv").arg(QDate::currentDate().toString(Qt::ISODate)),
+                                        QStringLiteral("File CSV (*.csv)"));
     if (file.isEmpty())
         return;
     QString errore;
-    if (diario->esporta(file, errore))
-        servizi().dialoghi.avviso(this, QStringLiteral("Calcolotti"),
-                                  QStringLiteral("Il diario è stato esportato in %1.").arg(QDir::toNativeSeparators(file)));
-    else
-        servizi().dialoghi.errore(this, QStringLiteral("Calcolotti"),
-                                  QStringLiteral("Il diario non è stato esportato: %1").arg(errore));
+    const bool fatto = diario->esporta(file, errore);
+    esito(fatto, QStringLiteral("Il diario è stato esportato in %1.").arg(QDir::toNativeSeparators(file)),
+          QStringLiteral("Il diario non è stato esportato: %1").arg(errore));
 }
 
 void FormProgressi::stampa()
@@ -351,24 +358,19 @@ void FormProgressi::stampa()
     Diario *diario = servizi().diario;
     if (!diario)
         return;
-    nessunFileDiQt();
     const QString nome = nomeBambino().isEmpty() ? QStringLiteral("calcolotti") : nomeBambino();
-    const QString proposto = QDir::homePath() + QStringLiteral("/relazione-%1-%2.pdf")
-                                                    .arg(nome, QDate::currentDate().toString(Qt::ISODate));
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Stampa la relazione"), proposto,
-                                                      QStringLiteral("Documento PDF (*.pdf)"));
+    const QString file = fileDaScrivere(QStringLiteral("Stampa la relazione"),
+                                        QStringLiteral("relazione-%1-%2.pdf").arg(nome, QDate::currentDate().toString(Qt::ISODate)),
+                                        QStringLiteral("Documento PDF (*.pdf)"));
     if (file.isEmpty())
         return;
     const Periodo periodo = Periodo(m_periodo->currentIndex());
     const DatiRelazione dati = RelazionePdf::raccogli(*diario, impostazioniDelBambino(), nomeBambino(), inizioPeriodo(periodo),
                                                       nomePeriodo(periodo));
     QString errore;
-    if (RelazionePdf::scrivi(file, dati, errore))
-        servizi().dialoghi.avviso(this, QStringLiteral("Calcolotti"),
-                                  QStringLiteral("La relazione è stata scritta in %1.").arg(QDir::toNativeSeparators(file)));
-    else
-        servizi().dialoghi.errore(this, QStringLiteral("Calcolotti"),
-                                  QStringLiteral("La relazione non è stata scritta: %1").arg(errore));
+    const bool fatto = RelazionePdf::scrivi(file, dati, errore);
+    esito(fatto, QStringLiteral("La relazione è stata scritta in %1.").arg(QDir::toNativeSeparators(file)),
+          QStringLiteral("La relazione non è stata scritta: %1").arg(errore));
 }
 
 void FormProgressi::cancella()

@@ -47,6 +47,9 @@ private:
     FiltroDiario filtro() const;
     QString nomeBambino() const;
     const StatoProgramma &impostazioniDelBambino();
+    // A file to write, asked of the adult from the home folder; empty when cancelled.
+    QString fileDaScrivere(const QString &titolo, const QString &nome, const QString &filtro);
+    void esito(bool fatto, const QString &comeFatto, const QString &comeNonFatto);
     void esporta();
     void stampa();
     void cancella();
