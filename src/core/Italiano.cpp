@@ -1,5 +1,6 @@
 #include "core/Italiano.h"
 
+#include <QDate>
 #include <QLocale>
 
 namespace Italiano {
@@ -14,6 +15,11 @@ QString decimale(double valore, int cifre)
 QString testoVelocitaScansione(int quartiDiSecondo)
 {
     return QStringLiteral("Velocità scansione: ") + decimale(quartiDiSecondo / 4.0, 2) + QStringLiteral(" secondi");
+}
+
+QString data(const QDate &giorno)
+{
+    return giorno.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 QString nomeModalita(int modalita)

@@ -144,7 +144,7 @@ bool DiarioSqlite::esporta(const QString &file, QString &errore)
         const QDateTime quando = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong());
         const int passo = query.value(3).toInt(), modalita = query.value(6).toInt();
         const QStringList campi{
-            locale.toString(quando.date(), QStringLiteral("dd/MM/yyyy")),
+            Italiano::data(quando.date()),
             locale.toString(quando.time(), QStringLiteral("HH:mm:ss")),
             testoCsv(query.value(1).toString()),
             locale.toString(query.value(2).toInt()),

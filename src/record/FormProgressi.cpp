@@ -21,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -214,8 +213,7 @@ QString FormProgressi::nomePeriodo(Periodo periodo)
 {
     if (periodo != Anno)
         return RelazionePdf::nomeUltimiGiorni(periodo == Settimana ? 7 : periodo == Mese ? 30 : 0);
-    const QString dal = QLocale(QLocale::Italian).toString(QDateTime::fromMSecsSinceEpoch(inizioPeriodo(periodo)).date(),
-                                                           QStringLiteral("dd/MM/yyyy"));
+    const QString dal = Italiano::data(QDateTime::fromMSecsSinceEpoch(inizioPeriodo(periodo)).date());
     return QStringLiteral("ultimo anno (dal %1)").arg(dal);
 }
 

@@ -129,7 +129,7 @@ QString colonna(const Riepilogo &r, int indice, bool breve)
     case Riepilogo::Giorno:
         return breve ? it.toString(giorno, QStringLiteral("dd/MM")) : it.toString(giorno, QStringLiteral("dddd dd/MM/yyyy"));
     case Riepilogo::Settimana:
-        return (breve ? QStringLiteral("sett. ") : QStringLiteral("settimana dal ")) + it.toString(giorno, QStringLiteral("dd/MM/yyyy"));
+        return (breve ? QStringLiteral("sett. ") : QStringLiteral("settimana dal ")) + Italiano::data(giorno);
     case Riepilogo::Mese:
         return it.toString(giorno, breve ? QStringLiteral("MMM yyyy") : QStringLiteral("MMMM yyyy"));
     }
@@ -302,7 +302,7 @@ QStringList rigaRecente(const EsercizioRecente &e)
 {
     const QLocale it = italiano();
     const QDateTime quando = QDateTime::fromMSecsSinceEpoch(e.inizioMs);
-    return {it.toString(quando.date(), QStringLiteral("dd/MM/yyyy")), it.toString(quando.time(), QStringLiteral("HH:mm")),
+    return {Italiano::data(quando.date()), it.toString(quando.time(), QStringLiteral("HH:mm")),
             e.livello, storia(e.famiglia, e.scena), e.finito ? QStringLiteral("finito") : QStringLiteral("non finito"),
             QString::number(e.giuste), QString::number(e.sbagliate), secondi(e.durataMs),
             e.modalita < 0 ? QStringLiteral("–") : Italiano::nomeModalita(e.modalita)};

@@ -14,7 +14,6 @@
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -257,7 +256,6 @@ const QString NessunEsercizio = QStringLiteral("Nessun esercizio in questo perio
 void componi(Impaginazione &p, const DatiRelazione &dati, const QDateTime &adesso)
 {
     const Riepilogo &r = dati.riepilogo;
-    const QLocale it(QLocale::Italian, QLocale::Italy);
     const bool vuoto = r.giorni.isEmpty();
     const qreal riga = p.altezza(carattere(10), p.larghezza(), QStringLiteral("X"));
 
@@ -266,7 +264,7 @@ void componi(Impaginazione &p, const DatiRelazione &dati, const QDateTime &adess
               18);
     p.testo(QStringLiteral("Periodo: %1").arg(dati.periodo));
     p.testo(QStringLiteral("Stampata il %1 alle %2")
-                .arg(it.toString(adesso.date(), QStringLiteral("dd/MM/yyyy")), it.toString(adesso.time(), QStringLiteral("HH:mm"))));
+                .arg(Italiano::data(adesso.date()), adesso.time().toString(QStringLiteral("HH:mm"))));
 
     p.sezione(QStringLiteral("Impostazioni"), 3 * riga);
     for (const QString &impostazione : dati.impostazioni)
@@ -395,8 +393,7 @@ QString nomeUltimiGiorni(int giorni)
 {
     if (giorni <= 0)
         return QStringLiteral("tutto il diario");
-    const QString dal = QLocale(QLocale::Italian).toString(QDateTime::fromMSecsSinceEpoch(inizioUltimiGiorni(giorni)).date(),
-                                                           QStringLiteral("dd/MM/yyyy"));
+    const QString dal = Italiano::data(QDateTime::fromMSecsSinceEpoch(inizioUltimiGiorni(giorni)).date());
     return giorni == 1 ? QStringLiteral("oggi (%1)").arg(dal) : QStringLiteral("ultimi %1 giorni (dal %2)").arg(giorni).arg(dal);
 }
 
