@@ -161,12 +161,16 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
 
     // The filter: the mode picks rows, the kind of step picks the answers'
     // columns only (exercises are not steps).
-    QString perModo;
-    QVariantList valori{m_bambino, primo};
-    if (filtro.modalita >= 0) {
-        perModo = QStringLiteral(" AND modalita = ?");
-        valori << filtro.modalita;
-    }
+    const QString perModo = filtro.modalita >= 0 ? QStringLiteral(" AND modalita = ?") : QString();
+    // Every read takes the child, where the period begins (in its table's
+    // unit) and the mode when one is picked.
+    auto parametri = [&](const QVariant &dal) {
+        QVariantList valori{m_bambino, dal};
+        if (filtro.modalita >= 0)
+            valori << filtro.modalita;
+        return valori;
+    };
+    const QVariantList valori = parametri(primo);
     const QString passi = filtro.passi == FiltroDiario::TuttiIPassi ? QStringLiteral("1")
                           : filtro.passi == FiltroDiario::Operazione ? QStringLiteral("operazione = 1")
                                                                      : QStringLiteral("operazione = 0");
@@ -229,19 +233,17 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
     QVariantList valoriTempi = valori;
     if (r.grana == Riepilogo::Mese) {
         const QDate inizio = QDate::fromJulianDay(primo);
-        const QDate meseDopo = QDate(inizio.year(), inizio.month(), 1).addMonths(1);
+        const bool meseAMeta = primo > 0 && inizio.day() > 1;
+        const QDate primoIntero = meseAMeta ? QDate(inizio.year(), inizio.month(), 1).addMonths(1) : inizio;
         const QString mesi = QStringLiteral("SELECT mese, livello, decimi, sum(quante) FROM tempi_mesi"
                                             " WHERE bambino = ? AND mese >= ?%1%2").arg(perModo, perPassi);
-        QVariantList valoriMesi = valori;
-        valoriMesi[1] = primo > 0 ? meseDopo.year() * 100 + meseDopo.month() : 0;
-        if (primo > 0 && inizio.day() > 1) {
-            tempi += QStringLiteral(" AND giorno < %1 GROUP BY 1, 2, 3 UNION ALL ").arg(meseDopo.toJulianDay()) + mesi;
+        const QVariantList valoriMesi = parametri(primo > 0 ? primoIntero.year() * 100 + primoIntero.month() : 0);
+        if (meseAMeta) {
+            tempi += QStringLiteral(" AND giorno < %1 GROUP BY 1, 2, 3 UNION ALL ").arg(primoIntero.toJulianDay()) + mesi;
             valoriTempi += valoriMesi;
         } else {
             tempi = mesi;
             valoriTempi = valoriMesi;
-            if (primo > 0)  // the period begins on the first of a month
-                valoriTempi[1] = inizio.year() * 100 + inizio.month();
         }
     }
     if (!esegui(tempi + QStringLiteral(" GROUP BY 1, 2, 3"), valoriTempi))
@@ -259,8 +261,7 @@ Riepilogo DiarioSqlite::riepilogo(qint64 dalMs, int intervalloMs, const FiltroDi
 
     // The exercises: time to finish, and the newest.
     const QString esercizi = QStringLiteral(" FROM esercizi WHERE bambino = ? AND inizio >= ?") + perModo;
-    QVariantList valoriEsercizi = valori;
-    valoriEsercizi[1] = dalMs;
+    const QVariantList valoriEsercizi = parametri(dalMs);
     if (!esegui(QStringLiteral("SELECT livello, (fine - inizio) / 100, count(*)%1 AND finito = 1 AND fine IS NOT NULL"
                                " GROUP BY 1, 2").arg(esercizi),
                 valoriEsercizi))
